@@ -1,0 +1,24 @@
+#include "app/app_state.h"
+
+HINSTANCE AppInstance;
+HWND PickerWindow;
+HWND IconWindow;
+HMENU ContextMenu;
+UINT TaskbarCreatedMessage;
+
+int InteractionAllowed;
+int OptionsOpen;
+int AboutOpen;
+int ClipAddOpen;
+int AutoHideArmed;
+int AutoPasteArmed;
+int EditMode;
+int TrayIconShown;
+int TransparencyAvailable;
+HWND PasteTarget;
+
+char VersionText[16];
+char VersionDate[16];
+char FaceFilePath[MAX_PATH];
+char FilterFilePath[MAX_PATH];
+char SettingsFilePath[MAX_PATH];

@@ -1,0 +1,31 @@
+#pragma once
+// Process-wide handles and run-time flags of the application shell. Each is written by one
+// thread only (the user-interface thread, except PasteTarget and the hide counter, which the
+// hover timer writes) and is int- or handle-sized, so the timer may read it without a lock.
+#include <windows.h>
+
+extern HINSTANCE AppInstance;
+extern HWND PickerWindow;
+extern HWND IconWindow;
+extern HMENU ContextMenu;
+extern UINT TaskbarCreatedMessage;
+
+// 0 while a modal dialog or a long list operation runs: no context menu, no tray click.
+extern int InteractionAllowed;
+extern int OptionsOpen;
+extern int AboutOpen;
+extern int ClipAddOpen;
+// Auto-hide and automatic pasting in force right now; they follow their settings except while
+// something the user works with must not vanish or be pasted over.
+extern int AutoHideArmed;
+extern int AutoPasteArmed;
+extern int EditMode;
+extern int TrayIconShown;
+extern int TransparencyAvailable;
+extern HWND PasteTarget;
+
+extern char VersionText[16];
+extern char VersionDate[16];
+extern char FaceFilePath[MAX_PATH];
+extern char FilterFilePath[MAX_PATH];
+extern char SettingsFilePath[MAX_PATH];

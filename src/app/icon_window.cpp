@@ -1,0 +1,25 @@
+#include "app/icon_window.h"
+
+#include "app/app_state.h"
+#include "resource.h"
+
+namespace {
+
+INT_PTR CALLBACK IconWindowProc(HWND window, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC context = BeginPaint(window, &paint);
+        DrawIcon(context, 0, 0, LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PICKER)));
+        EndPaint(window, &paint);
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void CreateIconWindow(HWND pickerWindow)
+{
+    IconWindow = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_ICON_WINDOW), pickerWindow,
+                                    IconWindowProc, 0);
+}

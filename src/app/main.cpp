@@ -1,0 +1,51 @@
+// Process entry: registers the picker's window class, creates the picker and runs the message
+// loop until the window is destroyed.
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/picker_window.h"
+#include "resource.h"
+
+namespace {
+
+ATOM RegisterPickerClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = PickerWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PICKER));
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PICKER_SMALL));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "Vemplor";
+    return RegisterClassExA(&windowClass);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    AppInstance = instance;
+    if (RegisterPickerClass(instance) == 0) {
+        return 0;
+    }
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "Vemplor", "Vemplor",
+                                  WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 0, 0, nullptr,
+                                  nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return 0;
+    }
+    wsprintfA(VersionText, "%s", "4.1.1");
+    wsprintfA(VersionDate, "%s", "2010/04/27");
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

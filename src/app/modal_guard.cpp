@@ -1,0 +1,23 @@
+#include "app/modal_guard.h"
+
+#include "app/app_state.h"
+#include "settings/settings_record.h"
+
+INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
+{
+    AutoHideArmed = 0;
+    AutoPasteArmed = 0;
+    InteractionAllowed = 0;
+    openFlag = 1;
+    INT_PTR result =
+        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(templateId), PickerWindow, dialogProc, 0);
+    openFlag = 0;
+    InteractionAllowed = 1;
+    if (Settings.AutoHide) {
+        AutoHideArmed = 1;
+    }
+    if (Settings.AutoPaste) {
+        AutoPasteArmed = 1;
+    }
+    return result;
+}

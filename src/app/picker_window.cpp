@@ -1,0 +1,97 @@
+#include "app/picker_window.h"
+
+#include "app/app_state.h"
+#include "app/close_rule.h"
+#include "app/hit_test_rule.h"
+#include "app/popup_hotkey.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "app/tray_icon.h"
+#include "app/window_layout.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "view/command_routing.h"
+#include "view/context_menu.h"
+#include "view/picker_controls.h"
+#include "view/picker_notify.h"
+
+namespace {
+
+const UINT TrayCallbackMessage = WM_USER + 1;
+const int MinimumPickerWidth = 300;
+
+// Closing quits, or only hides the window when the user keeps the program resident in the tray.
+// Close is read from the file now, so a change made by hand holds without a restart.
+LRESULT OnClose(HWND window)
+{
+    if (DecideCloseAction(ReadSettingInt("Close", "1"), TrayIconShown) == CloseAction::Quit) {
+        PostMessageA(window, WM_COMMAND, 2, 0);
+    } else {
+        ShowWindow(window, SW_HIDE);
+    }
+    return 0;
+}
+
+LRESULT OnGetMinMaxInfo(LPARAM lParam)
+{
+    reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = MinimumPickerWidth;
+    return 0;
+}
+
+LRESULT OnHitTest(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    return MapPickerHitTest(static_cast<int>(DefWindowProcA(window, WM_NCHITTEST, wParam, lParam)));
+}
+
+// A menu has closed: auto-hide, suspended while it was open, is back in force.
+LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == 0xFFFF && lParam == 0 && Settings.AutoHide) {
+        AutoHideArmed = 1;
+    }
+    return 0;
+}
+
+LRESULT OnEndSession(HWND window, WPARAM wParam)
+{
+    if (wParam) {
+        SaveForSessionEnd(window);
+    }
+    return 0;
+}
+
+LRESULT OnTaskbarCreated(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (Settings.TrayIcon) {
+        SetTrayIcon(NIM_ADD);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: StartUp(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_SIZE: LayoutWindow(LayoutResize, LOWORD(lParam)); return 0;
+    case WM_ACTIVATE: ShowWindow(PopupCombo, SW_HIDE); return 0;
+    case WM_CLOSE: return OnClose(window);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
+    case WM_NOTIFY: return OnNotify(window, message, wParam, lParam);
+    case WM_CONTEXTMENU: ShowContextMenu(window); return 0;
+    case WM_NCHITTEST: return OnHitTest(window, wParam, lParam);
+    case WM_NCRBUTTONDOWN: ShowContextMenu(window); return 0;
+    case WM_COMMAND: return OnCommand(window, wParam, lParam);
+    case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
+    case WM_HOTKEY: ShowPopupAtCursor(); return 0;
+    case TrayCallbackMessage: OnTrayMessage(lParam); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: return OnEndSession(window, wParam);
+    }
+    if (TaskbarCreatedMessage >= 0xC000 && message == TaskbarCreatedMessage) {
+        return OnTaskbarCreated(window, message, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,58 @@
+#include "app/shutdown.h"
+
+#include <shellapi.h>
+
+#include "app/app_state.h"
+#include "app/transparency.h"
+#include "app/tray_icon.h"
+#include "settings/picker_font.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "store/face_store.h"
+#include "view/edit_list_view.h"
+#include "view/picker_controls.h"
+
+namespace {
+
+void WriteSettingInt(const char* key, int value)
+{
+    char text[16];
+    wsprintfA(text, "%d", value);
+    WriteSetting(key, text);
+}
+
+// The list and the window's place: what must survive the program, however it ends.
+void SavePickerState(HWND pickerWindow)
+{
+    SaveFaceFile();
+    if (Settings.SavePosition) {
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        GetWindowPlacement(pickerWindow, &placement);
+        WriteSettingInt("Left", placement.rcNormalPosition.left);
+        WriteSettingInt("Top", placement.rcNormalPosition.top);
+    }
+    RECT outer = {};
+    GetWindowRect(pickerWindow, &outer);
+    WriteSettingInt("Width", outer.right - outer.left);
+}
+
+} // namespace
+
+LRESULT ShutDown(HWND pickerWindow)
+{
+    SavePickerState(pickerWindow);
+    DestroyMenu(ContextMenu);
+    DeletePickerFont();
+    SetTrayIcon(NIM_DELETE);
+    SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OriginalListViewProc));
+    UnregisterHotKey(pickerWindow, 0);
+    ReleaseUser32Module();
+    DestroyWindow(pickerWindow);
+    return 0;
+}
+
+void SaveForSessionEnd(HWND pickerWindow)
+{
+    SavePickerState(pickerWindow);
+}

@@ -1,0 +1,43 @@
+#include "app/startup.h"
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/icon_window.h"
+#include "app/transparency.h"
+#include "app/window_layout.h"
+#include "resource.h"
+#include "settings/load_settings.h"
+#include "store/face_store.h"
+#include "view/picker_controls.h"
+#include "view/picker_fill.h"
+#include "view/picker_tooltips.h"
+
+void StartUp(HWND pickerWindow)
+{
+    PickerWindow = pickerWindow;
+
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;
+    InitCommonControlsEx(&controls);
+
+    wsprintfA(FaceFilePath, "./%s", "Vemplor.txt");
+    wsprintfA(FilterFilePath, "./%s", "Filter.txt");
+    wsprintfA(SettingsFilePath, "./%s", "Vemplor.ini");
+
+    CreatePickerControls(pickerWindow);
+    CheckTransparencySupport(pickerWindow);
+    LoadFaceFile();
+    LoadFilterFile();
+    ContextMenu = LoadMenuA(AppInstance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+    LoadSettings(pickerWindow);
+    CreatePickerToolTips(pickerWindow);
+    CreateIconWindow(pickerWindow);
+    InteractionAllowed = 1;
+    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    RefreshPicker();
+    UpdateTitleCounter(pickerWindow);
+    LayoutWindow(LayoutInitial, 0);
+    ShowWindow(pickerWindow, SW_SHOW);
+}

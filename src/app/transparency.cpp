@@ -1,0 +1,57 @@
+#include "app/transparency.h"
+
+#include "app/app_state.h"
+#include "app/layout_math.h"
+#include "app/transparency_rule.h"
+#include "settings/settings_record.h"
+
+namespace {
+
+using SetLayeredWindowAttributesPointer = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+HMODULE User32Module;
+SetLayeredWindowAttributesPointer SetLayeredWindowAttributesFn;
+
+} // namespace
+
+void CheckTransparencySupport(HWND pickerWindow)
+{
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    if (LayeringAllowed(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion)) {
+        EnableLayering(pickerWindow);
+    }
+}
+
+void EnableLayering(HWND pickerWindow)
+{
+    User32Module = LoadLibraryA("User32.dll");
+    if (User32Module == nullptr) {
+        TransparencyAvailable = 0;
+        return;
+    }
+    SetLayeredWindowAttributesFn = reinterpret_cast<SetLayeredWindowAttributesPointer>(
+        reinterpret_cast<void*>(GetProcAddress(User32Module, "SetLayeredWindowAttributes")));
+    // A library without the entry point cannot make anything translucent.
+    TransparencyAvailable = SetLayeredWindowAttributesFn != nullptr;
+    if (TransparencyAvailable) {
+        LONG extended = GetWindowLongA(pickerWindow, GWL_EXSTYLE);
+        SetWindowLongA(pickerWindow, GWL_EXSTYLE, extended | WS_EX_LAYERED);
+    }
+}
+
+void ApplyTransparency()
+{
+    if (!TransparencyAvailable) {
+        return;
+    }
+    SetLayeredWindowAttributesFn(PickerWindow, 0,
+                                 TransparencyAlpha(Settings.Transparent != 0, Settings.Alpha),
+                                 LWA_ALPHA);
+}
+
+void ReleaseUser32Module()
+{
+    FreeLibrary(User32Module);
+}

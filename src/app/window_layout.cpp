@@ -1,0 +1,148 @@
+#include "app/window_layout.h"
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/layout_math.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "view/picker_controls.h"
+
+namespace {
+
+// Every measurement is taken fresh; a failed query reads as 0.
+RECT OuterRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+int OuterWidth(HWND window)
+{
+    RECT rect = OuterRect(window);
+    return rect.right - rect.left;
+}
+
+int OuterHeight(HWND window)
+{
+    RECT rect = OuterRect(window);
+    return rect.bottom - rect.top;
+}
+
+RECT ClientRectOf(HWND window)
+{
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+int NormalBottom(HWND window)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    return placement.rcNormalPosition.bottom;
+}
+
+int ComboHeight()
+{
+    return OuterHeight(FaceCombo);
+}
+
+void Resize(HWND window, int width, int height)
+{
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void PlaceFaceComboAfterFilter(int clientWidth)
+{
+    FaceComboPlacement face = PlaceFaceCombo(OuterWidth(FilterCombo), clientWidth);
+    SetWindowPos(FaceCombo, nullptr, face.x, 0, face.width, ComboHeight(), SWP_NOZORDER);
+}
+
+void LayOutChildren()
+{
+    RECT client = ClientRectOf(PickerWindow);
+    Resize(FilterCombo, FilterComboWidth(client.right, Settings.Filter != 0), ComboHeight());
+    PlaceFaceComboAfterFilter(client.right);
+}
+
+void SetColumnWidths()
+{
+    EditListColumnWidths widths = EditListColumns(OuterWidth(FilterCombo), OuterWidth(FaceCombo),
+                                                  GetSystemMetrics(SM_CXVSCROLL));
+    SendMessageA(EditListView, LVM_SETCOLUMNWIDTH, 0, widths.tagColumn);
+    SendMessageA(EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
+}
+
+void SwitchToEditLayout()
+{
+    Resize(PickerWindow, OuterWidth(PickerWindow),
+           EditModeOuterHeight(GetSystemMetrics(SM_CYSCREEN), NormalBottom(PickerWindow)));
+    RECT client = ClientRectOf(PickerWindow);
+    Resize(EditListView, client.right, client.bottom);
+    ShowWindow(FaceCombo, SW_HIDE);
+    ShowWindow(FilterCombo, SW_HIDE);
+    ShowWindow(EditListView, SW_SHOW);
+}
+
+void SwitchToBarLayout()
+{
+    Resize(PickerWindow, OuterWidth(PickerWindow), PickerBarHeight());
+    ShowWindow(FaceCombo, SW_SHOW);
+    if (Settings.Filter) {
+        ShowWindow(FilterCombo, SW_SHOW);
+    }
+    ShowWindow(EditListView, SW_HIDE);
+}
+
+void ResizeToClientWidth(int clientWidth)
+{
+    if (EditMode) {
+        Resize(EditListView, clientWidth, ClientRectOf(PickerWindow).bottom);
+    }
+    Resize(FilterCombo, FilterComboWidth(clientWidth, Settings.Filter != 0), ComboHeight());
+    PlaceFaceComboAfterFilter(clientWidth);
+}
+
+} // namespace
+
+int PickerBarHeight()
+{
+    int allowance = CaptionAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER),
+                                     GetSystemMetrics(SM_CYFRAME),
+                                     GetSystemMetrics(SM_CYSMCAPTION));
+    return PickerOuterHeight(ComboHeight(), allowance);
+}
+
+void LayoutWindow(int mode, int newClientWidth)
+{
+    switch (mode) {
+    case LayoutInitial:
+        Resize(PickerWindow, ReadSettingInt("Width", "300"), PickerBarHeight());
+        LayOutChildren();
+        break;
+    case LayoutModeSwitch:
+        if (EditMode) {
+            SwitchToEditLayout();
+        } else {
+            SwitchToBarLayout();
+        }
+        LayOutChildren();
+        break;
+    case LayoutResize:
+        ResizeToClientWidth(newClientWidth);
+        break;
+    }
+    SetColumnWidths();
+}
+
+void FitDropDownToWorkArea(HWND combo)
+{
+    RECT workArea = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    Resize(combo, OuterWidth(combo),
+           DropDownHeight(workArea.bottom - workArea.top, NormalBottom(PickerWindow),
+                          OuterHeight(combo)));
+}

@@ -1,0 +1,3 @@
+#include "settings/settings_record.h"
+
+SettingsRecord Settings;

@@ -1,0 +1,24 @@
+#pragma once
+// The options in memory, each field named by its key in the settings file. Flags hold exactly
+// 0 or 1. Left, Top, Width, Close and the hotkey are not held: they are read where they are used.
+struct SettingsRecord {
+    int TopMost;
+    int SavePosition;
+    int Filter;
+    int TrayIcon;
+    int ToolTip;
+    int TopMove;
+    int AutoPaste;
+    int PasteTime;
+    int PasteKey;
+    int AutoHide;
+    int Transparent;
+    int Alpha;
+    int HideTime;
+    int Icon;
+    int AutoPulldown;
+    int Return;
+    int Char;
+};
+
+extern SettingsRecord Settings;

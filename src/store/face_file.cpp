@@ -1,0 +1,116 @@
+#include "store/face_file.h"
+
+#include <cstdio>
+
+#include "store/file_replace.h"
+
+namespace {
+
+// Calls take(line) for every line of text; the text after the last LF is always passed too.
+template <typename TakeLine>
+void ForEachLine(const std::string& text, TakeLine take)
+{
+    std::string::size_type start = 0;
+    for (;;) {
+        std::string::size_type end = text.find('\n', start);
+        bool last = end == std::string::npos;
+        std::string::size_type stop = last ? text.size() : end;
+        std::string::size_type length = stop - start;
+        if (!last && length > 0 && text[stop - 1] == '\r') {
+            --length;
+        }
+        take(text.substr(start, length));
+        if (last) {
+            return;
+        }
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+void ParseFaceText(const std::string& text, TextList& faces, TextList& tags)
+{
+    faces.clear();
+    tags.clear();
+    ForEachLine(text, [&](std::string line) {
+        if (line.size() < 2) {
+            return;
+        }
+        std::string::size_type tab = line.find('\t');
+        if (tab == std::string::npos) {
+            tags.emplace_back();
+            faces.push_back(std::move(line));
+        } else {
+            tags.push_back(line.substr(0, tab));
+            faces.push_back(line.substr(tab + 1));
+        }
+    });
+}
+
+void ParseFilterText(const std::string& text, TextList& filters)
+{
+    filters.clear();
+    ForEachLine(text, [&](std::string line) { filters.push_back(std::move(line)); });
+}
+
+std::string FormatFaceText(const TextList& faces, const TextList& tags)
+{
+    std::string text;
+    std::string::size_type total = 0;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        total += tags[i].size() + faces[i].size() + 3;
+    }
+    text.reserve(total);
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        if (i > 0) {
+            text += "\r\n";
+        }
+        text += tags[i];
+        text += '\t';
+        text += faces[i];
+    }
+    return text;
+}
+
+bool ReadWholeFile(const char* path, std::string& contents)
+{
+    contents.clear();
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        contents.append(chunk, got);
+    }
+    std::fclose(file);
+    return true;
+}
+
+void ReadFaceFile(const char* path, TextList& faces, TextList& tags)
+{
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        faces.clear();
+        tags.clear();
+        return;
+    }
+    ParseFaceText(text, faces, tags);
+}
+
+void ReadFilterFile(const char* path, TextList& filters)
+{
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        filters.clear();
+        return;
+    }
+    ParseFilterText(text, filters);
+}
+
+bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags)
+{
+    return ReplaceFileContents(path, FormatFaceText(faces, tags));
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The emoticon file (one entry a line: tag, TAB, emoticon) and the filter file (one filter a
+// line). Lines end at LF; a CR right before the LF is not part of the line, so files with
+// CR LF and with LF line ends read the same. The handling is our own, not the C library's
+// text mode, so it is the same on every platform.
+#include <string>
+
+#include "store/face_lists.h"
+
+// Splits file contents into entries. Lines shorter than 2 bytes are skipped; a line is split
+// at its first TAB (tag before, emoticon after); a line without TAB is an emoticon with no tag.
+// Lines are kept whole, however long, so nothing the user wrote is lost on the way back.
+void ParseFaceText(const std::string& text, TextList& faces, TextList& tags);
+
+// Every line is one filter, empty ones included; the text after the last line end is always
+// one more entry, so a file ending in a line end gives a last, empty filter.
+void ParseFilterText(const std::string& text, TextList& filters);
+
+// The saved form: "tag TAB face" per entry, CR LF between entries, none after the last;
+// an empty list gives no bytes at all.
+std::string FormatFaceText(const TextList& faces, const TextList& tags);
+
+// Reads a whole file; false when it cannot be opened (the caller then has an empty list).
+bool ReadWholeFile(const char* path, std::string& contents);
+
+// Reads the emoticon file into the lists; a file that cannot be read gives empty lists.
+void ReadFaceFile(const char* path, TextList& faces, TextList& tags);
+
+// Reads the filter file; a missing file gives an empty list.
+void ReadFilterFile(const char* path, TextList& filters);
+
+// Writes the lists to the emoticon file. The old file is replaced only once the new contents
+// are safely on disk; on failure it is left as it was and false is returned.
+bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags);

@@ -1,0 +1,7 @@
+#include "store/face_lists.h"
+
+TextList FaceList;
+TextList TagList;
+TextList FilterList;
+TextList ShownFaceList;
+TextList ShownTagList;

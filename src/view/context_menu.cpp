@@ -1,0 +1,41 @@
+#include "view/context_menu.h"
+
+#include "app/app_state.h"
+#include "resource.h"
+#include "view/menu_enabling.h"
+#include "view/picker_controls.h"
+
+namespace {
+
+void RunMenuCommand(HWND pickerWindow, UINT command)
+{
+    switch (command) {
+    case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
+    }
+}
+
+} // namespace
+
+void ShowContextMenu(HWND pickerWindow)
+{
+    HMENU menu = GetSubMenu(ContextMenu, 0);
+    if (!InteractionAllowed) {
+        return;
+    }
+    AutoHideArmed = 0;
+    SetForegroundWindow(pickerWindow);
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+
+    bool clipboardHasText = IsClipboardFormatAvailable(CF_TEXT) != 0;
+    bool overEditList = WindowFromPoint(cursor) == EditListView;
+    for (const MenuItemEnabling& item : DecideContextMenuEnabling(clipboardHasText, overEditList)) {
+        EnableMenuItem(ContextMenu, item.commandId,
+                       MF_BYCOMMAND | (item.enabled ? MF_ENABLED : MF_GRAYED));
+    }
+
+    UINT command = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0,
+                                  pickerWindow, nullptr);
+    PostMessageA(pickerWindow, WM_NULL, 0, 0);
+    RunMenuCommand(pickerWindow, command);
+}

@@ -1,0 +1,66 @@
+#include "view/picker_controls.h"
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "view/edit_list_view.h"
+
+HWND FaceCombo;
+HWND FilterCombo;
+HWND PopupCombo;
+HWND EditListView;
+HWND TagEdit;
+HWND FaceEdit;
+
+namespace {
+
+const DWORD FaceComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
+                             CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_DROPDOWNLIST;
+const DWORD FilterComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
+                               CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_AUTOHSCROLL |
+                               CBS_DROPDOWN;
+// Both popup and child: the system treats it as a top-level list owned by the picker, so the
+// hotkey can drop it down at the cursor while the picker itself stays hidden.
+const DWORD PopupComboStyle = WS_POPUP | WS_CHILD | WS_VSCROLL | WS_TABSTOP |
+                              CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_DROPDOWNLIST;
+const DWORD EditListViewStyle =
+    WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | LVS_REPORT;
+const DWORD InPlaceEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+
+HWND CreateControl(DWORD extendedStyle, const char* className, DWORD style, HWND parent)
+{
+    return CreateWindowExA(extendedStyle, className, nullptr, style, 0, 0, 0, 0, parent, nullptr,
+                           AppInstance, nullptr);
+}
+
+void InsertColumn(int column, int width)
+{
+    LVCOLUMNA description = {};
+    description.mask = LVCF_WIDTH | LVCF_SUBITEM;
+    description.cx = width;
+    description.iSubItem = column;
+    SendMessageA(EditListView, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&description));
+}
+
+} // namespace
+
+void CreatePickerControls(HWND pickerWindow)
+{
+    FaceCombo = CreateControl(0, "COMBOBOX", FaceComboStyle, pickerWindow);
+    FilterCombo = CreateControl(0, "COMBOBOX", FilterComboStyle, pickerWindow);
+    PopupCombo = CreateControl(0, "COMBOBOX", PopupComboStyle, pickerWindow);
+    EditListView = CreateControl(0, "SYSLISTVIEW32", EditListViewStyle, pickerWindow);
+    TagEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", InPlaceEditStyle, EditListView);
+    FaceEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", InPlaceEditStyle, EditListView);
+
+    OriginalListViewProc =
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(EditListView, GWLP_WNDPROC));
+    SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditListViewProc));
+
+    LRESULT extended = SendMessageA(EditListView, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    SendMessageA(EditListView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+
+    InsertColumn(0, 100);
+    InsertColumn(1, 0);
+}

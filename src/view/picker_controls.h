@@ -1,0 +1,14 @@
+#pragma once
+// The picker's child controls. They have no control ids: notifications are told apart by handle.
+#include <windows.h>
+
+extern HWND FaceCombo;
+extern HWND FilterCombo;
+extern HWND PopupCombo;
+extern HWND EditListView;
+extern HWND TagEdit;
+extern HWND FaceEdit;
+
+// Creates the six controls hidden or zero-sized (the layout places them), subclasses the list
+// view and gives it its two columns.
+void CreatePickerControls(HWND pickerWindow);

@@ -1,0 +1,16 @@
+#include "view/picker_notify.h"
+
+#include <commctrl.h>
+
+#include "view/picker_tooltips.h"
+
+LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+    switch (header->code) {
+    case TTN_GETDISPINFOA:
+        AnswerToolTipText(*reinterpret_cast<NMTTDISPINFOA*>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(pickerWindow, message, wParam, lParam);
+}
