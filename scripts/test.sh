@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the native, x86_64 and i686 configurations, and runs every
+# test: the unit tests natively and under Wine, and the end-to-end tests under Wine on a
+# virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+for preset in native win64 win32; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+done
+
+ctest --preset native
+
+. scripts/wine-session.sh
+trap wine_session_stop EXIT
+wine_session_start_display
+wine_session_prepare_prefix "$PWD/build/wine-prefix"
+ctest --preset win64

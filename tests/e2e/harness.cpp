@@ -1,0 +1,413 @@
+#include "harness.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const SettingsName = "Vemplor.ini";
+
+struct ProcessWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindPickerOfProcess(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<ProcessWindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && lstrcmpA(className, "Vemplor") == 0 &&
+        IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ControlSearch {
+    PickerWindows* windows;
+    int combos;
+};
+
+BOOL CALLBACK CollectControl(HWND child, LPARAM context)
+{
+    auto* search = reinterpret_cast<ControlSearch*>(context);
+    if (GetParent(child) != search->windows->picker) {
+        return TRUE;
+    }
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "ComboBox") == 0) {
+        (search->combos++ == 0 ? search->windows->faceCombo : search->windows->filterCombo) = child;
+    } else if (lstrcmpiA(className, "SysListView32") == 0) {
+        search->windows->editListView = child;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindPopupCombo(HWND window, LPARAM context)
+{
+    auto* windows = reinterpret_cast<PickerWindows*>(context);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, "ComboBox") == 0 && GetWindow(window, GW_OWNER) == windows->picker) {
+        windows->popupCombo = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+PickerWindows FindPickerWindows(HWND picker)
+{
+    PickerWindows windows;
+    windows.picker = picker;
+    ControlSearch search = {&windows, 0};
+    EnumChildWindows(picker, CollectControl, reinterpret_cast<LPARAM>(&search));
+    windows.filterEdit = GetWindow(windows.filterCombo, GW_CHILD);
+    EnumWindows(FindPopupCombo, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+INPUT KeyInput(WORD virtualKey, bool up, bool extended)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
+}
+
+// Absolute coordinates on every event: relative mouse input is unreliable under Wine.
+INPUT MouseInput(DWORD flags)
+{
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(cursor.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(cursor.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+WorkDir::WorkDir()
+{
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    static unsigned sequence = 0;
+    char name[MAX_PATH];
+    wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
+    path_ = name;
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+WorkDir::~WorkDir()
+{
+    for (const std::string& name : FileNames()) {
+        std::string file = PathOf(name);
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA(file.c_str())) {
+            RemoveDirectoryA(file.c_str());
+        }
+    }
+    RemoveDirectoryA(path_.c_str());
+}
+
+std::string WorkDir::PathOf(const std::string& name) const
+{
+    return path_ + "\\" + name;
+}
+
+void WorkDir::Write(const std::string& name, const std::string& bytes) const
+{
+    std::FILE* file = std::fopen(PathOf(name).c_str(), "wb");
+    if (file != nullptr) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+
+bool WorkDir::Read(const std::string& name, std::string& bytes) const
+{
+    bytes.clear();
+    std::FILE* file = std::fopen(PathOf(name).c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.append(chunk, got);
+    }
+    std::fclose(file);
+    return true;
+}
+
+std::string WorkDir::Read(const std::string& name) const
+{
+    std::string bytes;
+    Read(name, bytes);
+    return bytes;
+}
+
+bool WorkDir::Exists(const std::string& name) const
+{
+    return GetFileAttributesA(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> WorkDir::FileNames() const
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        std::string name = found.cFileName;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void WorkDir::WriteSetting(const std::string& key, const std::string& value) const
+{
+    WritePrivateProfileStringA("Option", key.c_str(), value.c_str(),
+                               PathOf(SettingsName).c_str());
+}
+
+std::string WorkDir::ReadSetting(const std::string& key) const
+{
+    char value[1024];
+    GetPrivateProfileStringA("Option", key.c_str(), "<absent>", value, sizeof value,
+                             PathOf(SettingsName).c_str());
+    return value;
+}
+
+RunningPicker::RunningPicker(const WorkDir& workDir)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    char commandLine[MAX_PATH + 2];
+    wsprintfA(commandLine, "\"%s\"", VEMPLOR_EXE_PATH);
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.Path().c_str(), &startup, &process_)) {
+        return;
+    }
+    HWND picker = nullptr;
+    WaitUntil([&] {
+        ProcessWindowSearch search = {process_.dwProcessId, nullptr};
+        EnumWindows(FindPickerOfProcess, reinterpret_cast<LPARAM>(&search));
+        picker = search.found;
+        return picker != nullptr || !Running();
+    });
+    if (picker != nullptr) {
+        windows_ = FindPickerWindows(picker);
+    }
+}
+
+RunningPicker::~RunningPicker()
+{
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool RunningPicker::Running() const
+{
+    return process_.hProcess != nullptr &&
+           WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+int RunningPicker::WaitForExit(DWORD timeoutMs)
+{
+    if (!WaitUntil([&] { return !Running(); }, timeoutMs)) {
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+void RunningPicker::RequestClose() const
+{
+    PostMessageA(windows_.picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+std::string WindowTitle(HWND window)
+{
+    char title[1024] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+RECT WindowRectOf(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Across processes Wine answers CB_GETLBTEXT in UTF-16 whatever the caller asked for, so the
+// items are read wide and turned back into the program's code page.
+std::vector<std::string> ComboItems(HWND combo)
+{
+    std::vector<std::string> items;
+    LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+        std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+        wide.resize(lstrlenW(wide.c_str()));
+        int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                        nullptr, 0, nullptr, nullptr);
+        std::string item(static_cast<std::size_t>(bytes), '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), &item[0],
+                            bytes, nullptr, nullptr);
+        items.push_back(item);
+    }
+    return items;
+}
+
+int ComboSelection(HWND combo)
+{
+    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+void MoveMouseTo(int x, int y)
+{
+    SetCursorPos(x, y);
+    INPUT input = MouseInput(0);
+    SendInput(1, &input, sizeof input);
+}
+
+void MouseButton(bool left, bool down)
+{
+    DWORD flags = left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
+                       : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
+    INPUT input = MouseInput(flags);
+    SendInput(1, &input, sizeof input);
+}
+
+void DragMouse(POINT from, POINT to)
+{
+    MoveMouseTo(from.x, from.y);
+    MouseButton(true, true);
+    const int steps = 10;
+    for (int step = 1; step <= steps; ++step) {
+        MoveMouseTo(from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps);
+    }
+    MouseButton(true, false);
+}
+
+void KeyDown(WORD virtualKey, bool extended)
+{
+    INPUT input = KeyInput(virtualKey, false, extended);
+    SendInput(1, &input, sizeof input);
+}
+
+void KeyUp(WORD virtualKey, bool extended)
+{
+    INPUT input = KeyInput(virtualKey, true, extended);
+    SendInput(1, &input, sizeof input);
+}
+
+void PressKey(WORD virtualKey, bool extended)
+{
+    KeyDown(virtualKey, extended);
+    KeyUp(virtualKey, extended);
+}
+
+void TypeText(const std::string& ascii)
+{
+    for (char c : ascii) {
+        SHORT scan = VkKeyScanA(c);
+        bool shift = (scan & 0x100) != 0;
+        if (shift) {
+            KeyDown(VK_SHIFT);
+        }
+        PressKey(static_cast<WORD>(scan & 0xFF));
+        if (shift) {
+            KeyUp(VK_SHIFT);
+        }
+    }
+}
+
+bool ReadClipboardText(std::string& text)
+{
+    text.clear();
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
+        return false;
+    }
+    HANDLE data = GetClipboardData(CF_TEXT);
+    bool found = data != nullptr;
+    if (found) {
+        const char* bytes = static_cast<const char*>(GlobalLock(data));
+        text = bytes != nullptr ? bytes : "";
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return found;
+}
+
+void SetClipboardText(const std::string& text)
+{
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
+        return;
+    }
+    EmptyClipboard();
+    if (!text.empty()) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        char* bytes = static_cast<char*>(GlobalLock(memory));
+        std::memcpy(bytes, text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+    }
+    CloseClipboard();
+}
+
+std::string Sjis(const std::string& utf8)
+{
+    int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                         nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
+                        wideLength);
+    int bytes = WideCharToMultiByte(932, 0, wide.c_str(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string sjis(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(932, 0, wide.c_str(), wideLength, &sjis[0], bytes, nullptr, nullptr);
+    return sjis;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Shared by the end-to-end tests: a fresh working directory with the files a test writes, the
+// real vemplor.exe started in it, its windows found as a user sees them, input sent to it, and
+// everything cleaned up whatever the test's outcome.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Polls condition until it holds or timeoutMs passes; true when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+// A temporary working directory, removed with everything in it at the end of the test.
+class WorkDir {
+public:
+    WorkDir();
+    ~WorkDir();
+    WorkDir(const WorkDir&) = delete;
+    WorkDir& operator=(const WorkDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string PathOf(const std::string& name) const;
+    void Write(const std::string& name, const std::string& bytes) const;
+    // The file's bytes; false when it does not exist.
+    bool Read(const std::string& name, std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+    std::vector<std::string> FileNames() const;
+    // One key of section "Option" of the settings file.
+    void WriteSetting(const std::string& key, const std::string& value) const;
+    // The value of a key, or "<absent>".
+    std::string ReadSetting(const std::string& key) const;
+
+private:
+    std::string path_;
+};
+
+// The picker's windows: the main window and its controls, told apart by class and order.
+struct PickerWindows {
+    HWND picker = nullptr;
+    HWND faceCombo = nullptr;
+    HWND filterCombo = nullptr;
+    HWND filterEdit = nullptr;
+    HWND popupCombo = nullptr;
+    HWND editListView = nullptr;
+};
+
+// The running program. The destructor ends it if the test did not.
+class RunningPicker {
+public:
+    explicit RunningPicker(const WorkDir& workDir);
+    ~RunningPicker();
+    RunningPicker(const RunningPicker&) = delete;
+    RunningPicker& operator=(const RunningPicker&) = delete;
+
+    // True once the picker's window is visible with its controls.
+    bool Started() const { return windows_.picker != nullptr; }
+    const PickerWindows& Windows() const { return windows_; }
+    HWND Picker() const { return windows_.picker; }
+    bool Running() const;
+    // Waits for the process to end; its exit code, or -1 after the timeout.
+    int WaitForExit(DWORD timeoutMs = 10000);
+    // Asks the window to close as the caption's close button does.
+    void RequestClose() const;
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    PickerWindows windows_;
+};
+
+std::string WindowTitle(HWND window);
+RECT WindowRectOf(HWND window);
+// The items of another process's combo box, as the program's own bytes.
+std::vector<std::string> ComboItems(HWND combo);
+int ComboSelection(HWND combo);
+
+// Real input through the system's input queue.
+void MoveMouseTo(int x, int y);
+void MouseButton(bool left, bool down);
+void DragMouse(POINT from, POINT to);
+void PressKey(WORD virtualKey, bool extended = false);
+void KeyDown(WORD virtualKey, bool extended = false);
+void KeyUp(WORD virtualKey, bool extended = false);
+void TypeText(const std::string& ascii);
+
+// The clipboard's CF_TEXT bytes; false when there is no text.
+bool ReadClipboardText(std::string& text);
+void SetClipboardText(const std::string& text);
+
+// UTF-8 source text as the program's Shift-JIS bytes.
+std::string Sjis(const std::string& utf8);

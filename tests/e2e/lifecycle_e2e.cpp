@@ -1,0 +1,197 @@
+// Starting, closing and saving: the list and the window's place survive every way the program
+// ends, and a failed save never costs the user the list they had.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+const std::string FaceFile = "Vemplor.txt";
+
+// Closes the picker as the caption's close button does and returns the exit code.
+int CloseAndWait(RunningPicker& picker)
+{
+    picker.RequestClose();
+    return picker.WaitForExit();
+}
+
+TEST(Lifecycle, ListIsRewrittenInTheSavedFormatOnClose)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, Sjis("x\n顔\nsmile\t(^_^)\r\n\n\tlonely\ntag\tface\twith tab\n"));
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    EXPECT_EQ(ComboItems(picker.Windows().faceCombo),
+              (std::vector<std::string>{Sjis("顔"), "(^_^)", "lonely", "face\twith tab"}));
+    EXPECT_EQ(ComboSelection(picker.Windows().faceCombo), 0);
+
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(FaceFile), Sjis("\t顔\r\nsmile\t(^_^)\r\n\tlonely\r\ntag\tface\twith tab"));
+    EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
+}
+
+TEST(Lifecycle, MissingFilesGiveAnEmptyPickerAndTheListFileIsCreatedAtExit)
+{
+    WorkDir dir;
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    EXPECT_TRUE(ComboItems(picker.Windows().faceCombo).empty());
+    EXPECT_TRUE(ComboItems(picker.Windows().filterCombo).empty());
+
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    std::string saved;
+    ASSERT_TRUE(dir.Read(FaceFile, saved));
+    EXPECT_EQ(saved, "");
+    EXPECT_FALSE(dir.Exists("Filter.txt"));
+    EXPECT_EQ(dir.ReadSetting("Left"), "0");
+    EXPECT_EQ(dir.ReadSetting("Top"), "0");
+    EXPECT_EQ(dir.ReadSetting("Width"), "300");
+    EXPECT_EQ(dir.ReadSetting("Close"), "<absent>");
+}
+
+TEST(Lifecycle, FilterFileLinesBecomeFilterItemsIncludingTheTrailingEmptyOne)
+{
+    WorkDir dir;
+    dir.Write("Filter.txt", Sjis("猫\r\n\r\nsmile\n"));
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    EXPECT_EQ(ComboItems(picker.Windows().filterCombo),
+              (std::vector<std::string>{Sjis("猫"), "", "smile", ""}));
+    EXPECT_EQ(WindowTitle(picker.Windows().filterCombo), "");
+}
+
+TEST(Lifecycle, CloseSettingDecidesBetweenQuittingAndHiding)
+{
+    {
+        WorkDir dir;
+        dir.WriteSetting("Close", "0");
+        dir.WriteSetting("TrayIcon", "0");
+        RunningPicker picker(dir);
+        ASSERT_TRUE(picker.Started());
+        EXPECT_EQ(CloseAndWait(picker), 0) << "without a tray icon closing must quit";
+    }
+    {
+        WorkDir dir;
+        dir.Write(FaceFile, "\t(^_^)");
+        dir.WriteSetting("Close", "0");
+        RunningPicker picker(dir);
+        ASSERT_TRUE(picker.Started());
+        picker.RequestClose();
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker.Picker()); }));
+        EXPECT_TRUE(picker.Running()) << "with the tray icon closing only hides";
+
+        // Closing is read from the file at each request: no restart needed.
+        dir.WriteSetting("Close", "1");
+        picker.RequestClose();
+        EXPECT_EQ(picker.WaitForExit(), 0);
+    }
+}
+
+TEST(Lifecycle, OnlyTheSideEdgesResize)
+{
+    WorkDir dir;
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    HWND window = picker.Picker();
+    RECT rect = WindowRectOf(window);
+    int middleX = (rect.left + rect.right) / 2;
+    int middleY = (rect.top + rect.bottom) / 2;
+    auto hitAt = [&](int x, int y) {
+        return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    };
+    EXPECT_EQ(hitAt(middleX, rect.top), HTBORDER);
+    EXPECT_EQ(hitAt(middleX, rect.bottom - 1), HTBORDER);
+    EXPECT_EQ(hitAt(rect.left, rect.top), HTBORDER);
+    EXPECT_EQ(hitAt(rect.right - 1, rect.bottom - 1), HTBORDER);
+    EXPECT_EQ(hitAt(rect.left, middleY), HTLEFT);
+    EXPECT_EQ(hitAt(rect.right - 1, middleY), HTRIGHT);
+    EXPECT_EQ(hitAt(rect.right + 50, rect.bottom + 50), HTNOWHERE);
+}
+
+TEST(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
+{
+    WorkDir dir;
+    dir.WriteSetting("Left", "100");
+    dir.WriteSetting("Top", "200");
+    dir.WriteSetting("Width", "500");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    HWND window = picker.Picker();
+    RECT before = WindowRectOf(window);
+    ASSERT_EQ(before.right - before.left, 500);
+    int middleY = (before.top + before.bottom) / 2;
+
+    DragMouse({before.right - 2, middleY}, {before.right - 400, middleY});
+    // Input is processed asynchronously: wait for the drag's end state, which a missing minimum
+    // would never reach.
+    WaitUntil([&] { return WindowRectOf(window).right == before.left + 300; });
+    RECT narrowed = WindowRectOf(window);
+    EXPECT_EQ(narrowed.right - narrowed.left, 300);
+    EXPECT_EQ(narrowed.bottom - narrowed.top, before.bottom - before.top);
+
+    // The bottom edge is inert: this drag must leave the height as it was.
+    DragMouse({narrowed.left + 5, before.bottom - 2}, {narrowed.left + 5, before.bottom + 150});
+    DragMouse({narrowed.left + 1, middleY}, {narrowed.left - 99, middleY});
+    WaitUntil([&] { return WindowRectOf(window).left == narrowed.left - 100; });
+    RECT widened = WindowRectOf(window);
+    EXPECT_EQ(widened.right - widened.left, 400);
+    EXPECT_EQ(widened.bottom - widened.top, before.bottom - before.top);
+
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.ReadSetting("Width"), "400");
+    EXPECT_EQ(dir.ReadSetting("Left"), "0");
+}
+
+TEST(Lifecycle, AFailedSaveLeavesTheOldListIntact)
+{
+    const std::string original = "old\t(^_^)\nkeep\t(;_;)\n";
+    {
+        WorkDir dir;
+        dir.Write(FaceFile, original);
+        SetFileAttributesA(dir.PathOf(FaceFile).c_str(), FILE_ATTRIBUTE_READONLY);
+        RunningPicker picker(dir);
+        ASSERT_TRUE(picker.Started());
+        EXPECT_EQ(CloseAndWait(picker), 0);
+        EXPECT_EQ(dir.Read(FaceFile), original) << "a read-only list is not overwritten";
+        EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
+    }
+    {
+        // The new contents cannot be written beside the list: the old file must stay whole.
+        WorkDir dir;
+        dir.Write(FaceFile, original);
+        CreateDirectoryA(dir.PathOf(FaceFile + ".saving").c_str(), nullptr);
+        RunningPicker picker(dir);
+        ASSERT_TRUE(picker.Started());
+        EXPECT_EQ(CloseAndWait(picker), 0);
+        EXPECT_EQ(dir.Read(FaceFile), original);
+    }
+}
+
+TEST(Lifecycle, EndOfTheWindowsSessionSavesTheListAndThePlace)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "a\t(^_^)\n\t(;_;)\n");
+    dir.WriteSetting("Left", "40");
+    dir.WriteSetting("Top", "60");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    EXPECT_EQ(SendMessageA(picker.Picker(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageA(picker.Picker(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\r\n\t(;_;)");
+    EXPECT_EQ(dir.ReadSetting("Width"), "300");
+    EXPECT_EQ(dir.ReadSetting("Left"), "40");
+    EXPECT_TRUE(picker.Running()) << "the session's end saves but leaves the teardown to Windows";
+}
+
+TEST(Lifecycle, ACancelledSessionEndSavesNothing)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "a\t(^_^)\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    SendMessageA(picker.Picker(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\n");
+    EXPECT_EQ(dir.ReadSetting("Width"), "<absent>");
+}
+
+} // namespace
