@@ -94,6 +94,16 @@ INPUT MouseInput(DWORD flags)
     return input;
 }
 
+// Wide text up to its first NUL, in the program's code page.
+std::string ToCodePage(const std::wstring& wide)
+{
+    int length = lstrlenW(wide.c_str());
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), length, &text[0], bytes, nullptr, nullptr);
+    return text;
+}
+
 } // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
@@ -291,13 +301,7 @@ std::vector<std::string> ComboItems(HWND combo)
         LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
         std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
         SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
-        wide.resize(lstrlenW(wide.c_str()));
-        int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
-                                        nullptr, 0, nullptr, nullptr);
-        std::string item(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), &item[0],
-                            bytes, nullptr, nullptr);
-        items.push_back(item);
+        items.push_back(ToCodePage(wide));
     }
     return items;
 }
@@ -351,18 +355,22 @@ void PressKey(WORD virtualKey, bool extended)
     KeyUp(virtualKey, extended);
 }
 
-void TypeText(const std::string& ascii)
+// Each character goes through the input queue as a Unicode keystroke, so any text can be typed
+// whatever keyboard layout the display reports.
+void TypeText(const std::string& text)
 {
-    for (char c : ascii) {
-        SHORT scan = VkKeyScanA(c);
-        bool shift = (scan & 0x100) != 0;
-        if (shift) {
-            KeyDown(VK_SHIFT);
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    for (wchar_t character : wide) {
+        INPUT inputs[2] = {};
+        for (INPUT& input : inputs) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = character;
+            input.ki.dwFlags = KEYEVENTF_UNICODE;
         }
-        PressKey(static_cast<WORD>(scan & 0xFF));
-        if (shift) {
-            KeyUp(VK_SHIFT);
-        }
+        inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, inputs, sizeof inputs[0]);
     }
 }
 
@@ -399,15 +407,32 @@ void SetClipboardText(const std::string& text)
     CloseClipboard();
 }
 
-std::string Sjis(const std::string& utf8)
+std::string ControlText(HWND control)
 {
-    int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                         nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
-                        wideLength);
-    int bytes = WideCharToMultiByte(932, 0, wide.c_str(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string sjis(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(932, 0, wide.c_str(), wideLength, &sjis[0], bytes, nullptr, nullptr);
-    return sjis;
+    LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(&wide[0]));
+    return ToCodePage(wide);
+}
+
+namespace {
+
+GUITHREADINFO ThreadInfoOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info;
+}
+
+} // namespace
+
+HWND FocusedWindow(HWND window)
+{
+    return ThreadInfoOf(window).hwndFocus;
+}
+
+bool InMoveOrSize(HWND window)
+{
+    return (ThreadInfoOf(window).flags & GUI_INMOVESIZE) != 0;
 }

@@ -82,11 +82,16 @@ void DragMouse(POINT from, POINT to);
 void PressKey(WORD virtualKey, bool extended = false);
 void KeyDown(WORD virtualKey, bool extended = false);
 void KeyUp(WORD virtualKey, bool extended = false);
-void TypeText(const std::string& ascii);
+void TypeText(const std::string& text);
 
 // The clipboard's CF_TEXT bytes; false when there is no text.
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
-// UTF-8 source text as the program's Shift-JIS bytes.
-std::string Sjis(const std::string& utf8);
+// The text of another process's control, asked by message (GetWindowText across processes
+// reads only a stored caption), as the program's own bytes.
+std::string ControlText(HWND control);
+// The window that has the keyboard focus in the thread of the given window.
+HWND FocusedWindow(HWND window);
+// True while the window's thread runs a move or size loop (a drag still in progress).
+bool InMoveOrSize(HWND window);

@@ -18,15 +18,15 @@ int CloseAndWait(RunningPicker& picker)
 TEST(Lifecycle, ListIsRewrittenInTheSavedFormatOnClose)
 {
     WorkDir dir;
-    dir.Write(FaceFile, Sjis("x\n顔\nsmile\t(^_^)\r\n\n\tlonely\ntag\tface\twith tab\n"));
+    dir.Write(FaceFile, "x\n顔\nsmile\t(^_^)\r\n\n\tlonely\ntag\tface\twith tab\n");
     RunningPicker picker(dir);
     ASSERT_TRUE(picker.Started());
     EXPECT_EQ(ComboItems(picker.Windows().faceCombo),
-              (std::vector<std::string>{Sjis("顔"), "(^_^)", "lonely", "face\twith tab"}));
+              (std::vector<std::string>{"顔", "(^_^)", "lonely", "face\twith tab"}));
     EXPECT_EQ(ComboSelection(picker.Windows().faceCombo), 0);
 
     EXPECT_EQ(CloseAndWait(picker), 0);
-    EXPECT_EQ(dir.Read(FaceFile), Sjis("\t顔\r\nsmile\t(^_^)\r\n\tlonely\r\ntag\tface\twith tab"));
+    EXPECT_EQ(dir.Read(FaceFile), "\t顔\r\nsmile\t(^_^)\r\n\tlonely\r\ntag\tface\twith tab");
     EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
 }
 
@@ -52,11 +52,11 @@ TEST(Lifecycle, MissingFilesGiveAnEmptyPickerAndTheListFileIsCreatedAtExit)
 TEST(Lifecycle, FilterFileLinesBecomeFilterItemsIncludingTheTrailingEmptyOne)
 {
     WorkDir dir;
-    dir.Write("Filter.txt", Sjis("猫\r\n\r\nsmile\n"));
+    dir.Write("Filter.txt", "猫\r\n\r\nsmile\n");
     RunningPicker picker(dir);
     ASSERT_TRUE(picker.Started());
     EXPECT_EQ(ComboItems(picker.Windows().filterCombo),
-              (std::vector<std::string>{Sjis("猫"), "", "smile", ""}));
+              (std::vector<std::string>{"猫", "", "smile", ""}));
     EXPECT_EQ(WindowTitle(picker.Windows().filterCombo), "");
 }
 
@@ -133,6 +133,7 @@ TEST(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
     DragMouse({narrowed.left + 5, before.bottom - 2}, {narrowed.left + 5, before.bottom + 150});
     DragMouse({narrowed.left + 1, middleY}, {narrowed.left - 99, middleY});
     WaitUntil([&] { return WindowRectOf(window).left == narrowed.left - 100; });
+    ASSERT_TRUE(WaitUntil([&] { return !InMoveOrSize(window); }));
     RECT widened = WindowRectOf(window);
     EXPECT_EQ(widened.right - widened.left, 400);
     EXPECT_EQ(widened.bottom - widened.top, before.bottom - before.top);

@@ -1,0 +1,272 @@
+// The picker as the user sees it: the filter narrows the list at every keystroke, prepared
+// filters apply at once, the bar keeps its shape, the lists reach down the screen, and the
+// tooltips answer while they are switched on.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+std::string SampleList()
+{
+    return "えがお\t(^_^)\n"
+           "ねこ\t(=^・^=)\n"
+           "\tabc\n"
+           "ABC\t(ABC)\n"
+           "えがお\t(^_^)\n"
+           "なみだ\t(;_;)\n"
+           "\tＡＢＣ\n";
+}
+
+void ClickAt(int x, int y)
+{
+    MoveMouseTo(x, y);
+    MouseButton(true, true);
+    MouseButton(true, false);
+}
+
+void ClickCentre(HWND window)
+{
+    RECT rect = WindowRectOf(window);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// The drop-down list window of the picker's process that is showing right now.
+HWND VisibleDropDownList(HWND picker)
+{
+    DWORD pickerProcess = 0;
+    GetWindowThreadProcessId(picker, &pickerProcess);
+    HWND found = nullptr;
+    for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
+         window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pickerProcess && IsWindowVisible(window)) {
+            found = window;
+        }
+    }
+    return found;
+}
+
+HWND VisibleToolTip(HWND picker)
+{
+    DWORD pickerProcess = 0;
+    GetWindowThreadProcessId(picker, &pickerProcess);
+    for (HWND window = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr);
+         window != nullptr; window = FindWindowExA(nullptr, window, "tooltips_class32", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pickerProcess && IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::string WideWindowText(HWND window)
+{
+    // Asked by message: across processes GetWindowText reads only the stored caption.
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    char bytes[512] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
+TEST(Picker, TypingAFilterNarrowsTheListAtEveryKeystroke)
+{
+    WorkDir dir;
+    dir.Write("Vemplor.txt", SampleList());
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[7/7]");
+
+    ClickCentre(windows.filterEdit);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
+    TypeText("(");
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[5/7]"; }))
+        << ControlText(windows.filterEdit) << " " << WindowTitle(windows.picker);
+    EXPECT_EQ(ComboItems(windows.faceCombo),
+              (std::vector<std::string>{"(^_^)", "(=^・^=)", "(ABC)", "(^_^)", "(;_;)"}));
+    EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
+
+    TypeText("^");
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/7]"; }));
+    EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^_^)", "(^_^)"}));
+
+    PressKey(VK_BACK);
+    PressKey(VK_BACK);
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[7/7]"; }));
+    EXPECT_EQ(ComboItems(windows.faceCombo).size(), 7u);
+
+    // Case matters, and a full-width twin is another text; the tag "ABC" finds its entry.
+    TypeText("ABC");
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[1/7]"; }));
+    EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(ABC)"}));
+}
+
+TEST(Picker, AFilterThatMatchesNothingLeavesTheListEmpty)
+{
+    WorkDir dir;
+    dir.Write("Vemplor.txt", SampleList());
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("zzz"));
+    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[0/7]");
+    EXPECT_TRUE(ComboItems(windows.faceCombo).empty());
+    EXPECT_EQ(ComboSelection(windows.faceCombo), -1);
+}
+
+TEST(Picker, AFilterLongerThanTheBufferFiltersByItsFirst1023Bytes)
+{
+    WorkDir dir;
+    std::string longFace(1023, 'a');
+    dir.Write("Vemplor.txt", "\t" + longFace + "\n\tshort\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    std::string filter = longFace + std::string(100, 'b');
+    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter.c_str()));
+    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[1/2]");
+}
+
+TEST(Picker, ChoosingAPreparedFilterFromTheListFiltersAtOnce)
+{
+    WorkDir dir;
+    dir.Write("Vemplor.txt", SampleList());
+    dir.Write("Filter.txt", "ねこ\r\nえがお\r\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+
+    // Opened as a click on its arrow does; the item is then clicked for real.
+    SendMessageA(windows.filterCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = VisibleDropDownList(windows.picker)) != nullptr; }));
+    RECT listRect = WindowRectOf(list);
+    int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    // The list follows the pointer; once it shows the item under it, the click chooses it.
+    MoveMouseTo(listRect.left + 10, listRect.top + itemHeight * 3 / 2);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 1; }));
+    ClickAt(listRect.left + 10, listRect.top + itemHeight * 3 / 2);
+
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/7]"; }));
+    EXPECT_EQ(ControlText(windows.filterEdit), "えがお");
+    EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^_^)", "(^_^)"}));
+    EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
+}
+
+int CaptionAllowance()
+{
+    return GetSystemMetrics(SM_CYEDGE) + GetSystemMetrics(SM_CYBORDER) +
+           GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYSMCAPTION);
+}
+
+TEST(Picker, TheBarIsOneComboRowTallWithTheFilterInTheLeftThird)
+{
+    WorkDir dir;
+    dir.WriteSetting("Width", "460");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    RECT outer = WindowRectOf(windows.picker);
+    RECT face = WindowRectOf(windows.faceCombo);
+    RECT filter = WindowRectOf(windows.filterCombo);
+    RECT client = {};
+    GetClientRect(windows.picker, &client);
+
+    EXPECT_EQ(outer.right - outer.left, 460);
+    EXPECT_EQ(outer.bottom - outer.top, (face.bottom - face.top) + CaptionAllowance());
+    EXPECT_EQ(filter.right - filter.left, client.right / 3);
+    EXPECT_EQ(face.left, filter.right);
+    EXPECT_EQ(face.right - face.left, client.right - client.right / 3);
+}
+
+TEST(Picker, WithTheFilterOffTheEmoticonListFillsTheRow)
+{
+    WorkDir dir;
+    dir.WriteSetting("Filter", "0");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    RECT client = {};
+    GetClientRect(windows.picker, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(windows.picker, &origin);
+    RECT face = WindowRectOf(windows.faceCombo);
+
+    EXPECT_FALSE(IsWindowVisible(windows.filterCombo));
+    EXPECT_EQ(face.left, origin.x);
+    EXPECT_EQ(face.right - face.left, client.right);
+}
+
+TEST(Picker, TheEmoticonListDropsDownToTheBottomOfTheWorkArea)
+{
+    WorkDir dir;
+    dir.Write("Vemplor.txt", SampleList());
+    dir.WriteSetting("Top", "100");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    RECT workArea = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+
+    RECT combo = WindowRectOf(windows.faceCombo);
+    SendMessageA(windows.faceCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = VisibleDropDownList(windows.picker)) != nullptr; }));
+    RECT listRect = WindowRectOf(list);
+    RECT picked = WindowRectOf(windows.picker);
+    // The list ends as far above the work area's bottom as the window's frame is below the row.
+    int frameBelowRow = picked.bottom - combo.bottom;
+    EXPECT_NEAR(listRect.bottom, workArea.bottom - frameBelowRow, 2);
+}
+
+TEST(Picker, TooltipsNameTheListsWhileSwitchedOn)
+{
+    WorkDir dir;
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    HWND tip = nullptr;
+
+    ClickCentre(windows.filterEdit);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
+    RECT face = WindowRectOf(windows.faceCombo);
+    MoveMouseTo(face.left + 20, (face.top + face.bottom) / 2);
+    MoveMouseTo(face.left + 22, (face.top + face.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return (tip = VisibleToolTip(windows.picker)) != nullptr; }));
+    EXPECT_EQ(WideWindowText(tip), "顔文字リスト");
+
+    RECT edit = WindowRectOf(windows.filterEdit);
+    MoveMouseTo(edit.left + 10, (edit.top + edit.bottom) / 2);
+    MoveMouseTo(edit.left + 12, (edit.top + edit.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] {
+        tip = VisibleToolTip(windows.picker);
+        return tip != nullptr && WideWindowText(tip) == "顔文字フィルタ";
+    }));
+}
+
+TEST(Picker, TooltipsStaySilentWhileSwitchedOff)
+{
+    WorkDir dir;
+    dir.WriteSetting("ToolTip", "0");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    ClickCentre(windows.filterEdit);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
+    RECT face = WindowRectOf(windows.faceCombo);
+    MoveMouseTo(face.left + 20, (face.top + face.bottom) / 2);
+    MoveMouseTo(face.left + 22, (face.top + face.bottom) / 2);
+    // Switched on, a tip shows well within this time (see the test above).
+    EXPECT_FALSE(WaitUntil([&] { return VisibleToolTip(windows.picker) != nullptr; }, 2500));
+}
+
+} // namespace
