@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/app_state.h"
+#include "app/hover_timer.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
 #include "settings/picker_font.h"
@@ -46,6 +47,7 @@ LRESULT ShutDown(HWND pickerWindow)
     DeletePickerFont();
     SetTrayIcon(NIM_DELETE);
     SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OriginalListViewProc));
+    SetHoverTimer(pickerWindow, false);
     UnregisterHotKey(pickerWindow, 0);
     ReleaseUser32Module();
     DestroyWindow(pickerWindow);

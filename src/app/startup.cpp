@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/hover_timer.h"
 #include "app/icon_window.h"
 #include "app/transparency.h"
 #include "app/window_layout.h"
@@ -40,4 +41,5 @@ void StartUp(HWND pickerWindow)
     UpdateTitleCounter(pickerWindow);
     LayoutWindow(LayoutInitial, 0);
     ShowWindow(pickerWindow, SW_SHOW);
+    SetHoverTimer(pickerWindow, true);
 }
