@@ -8,6 +8,7 @@
 #include "paste/paste_keystroke.h"
 #include "settings/settings_record.h"
 #include "store/face_lists.h"
+#include "view/combo_items.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
@@ -26,13 +27,10 @@ void MoveComboItemToTop(int index, const std::string& text)
 void ApplyChosenFilter()
 {
     LRESULT index = SendMessageA(FilterCombo, CB_GETCURSEL, 0, 0);
-    LRESULT length = SendMessageA(FilterCombo, CB_GETLBTEXTLEN, index, 0);
-    if (index < 0 || length < 0) {
+    if (index < 0) {
         return;
     }
-    std::string filter(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(FilterCombo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&filter[0]));
-    SetWindowTextA(FilterCombo, filter.c_str());
+    SetWindowTextA(FilterCombo, ComboItemText(FilterCombo, index).c_str());
     RefreshPicker();
     UpdateTitleCounter(PickerWindow);
 }

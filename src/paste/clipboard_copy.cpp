@@ -4,28 +4,13 @@
 #include <string>
 
 #include "settings/settings_record.h"
+#include "view/combo_items.h"
 
 namespace {
 
 const int NoConversion = 0;
 const int FullToHalfWidth = 1;
 const int HalfToFullWidth = 2;
-
-std::string SelectedItemText(HWND combo)
-{
-    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index < 0) {
-        return {};
-    }
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length < 0) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
 
 // The converted text is measured first: full-width text may need twice the bytes.
 std::string ConvertWidth(const std::string& text, int conversion)
@@ -51,13 +36,18 @@ std::string ConvertWidth(const std::string& text, int conversion)
     return converted;
 }
 
+// The clipboard takes only movable memory; a fixed block of more than a few hundred bytes is
+// silently dropped on some systems.
 bool PlaceOnClipboard(const std::string& text)
 {
-    HGLOBAL block = GlobalAlloc(GMEM_FIXED, text.size() + 1);
-    if (block == nullptr) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    void* bytes = block != nullptr ? GlobalLock(block) : nullptr;
+    if (bytes == nullptr) {
+        GlobalFree(block);
         return false;
     }
-    std::memcpy(block, text.c_str(), text.size() + 1);
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
     EmptyClipboard();
     if (SetClipboardData(CF_TEXT, block) == nullptr) {
         GlobalFree(block);
@@ -70,10 +60,11 @@ bool PlaceOnClipboard(const std::string& text)
 
 void CopyChoiceToClipboard(HWND combo)
 {
-    if (SendMessageA(combo, CB_GETCURSEL, 0, 0) < 0) {
+    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (index < 0) {
         return;
     }
-    std::string text = SelectedItemText(combo);
+    std::string text = ComboItemText(combo, index);
     if (!OpenClipboard(combo)) {
         return;
     }

@@ -436,3 +436,62 @@ bool InMoveOrSize(HWND window)
 {
     return (ThreadInfoOf(window).flags & GUI_INMOVESIZE) != 0;
 }
+
+namespace {
+
+// Rounded up, so that the system's mapping back to pixels (rounding down) gives the same pixel.
+LONG NormalisedCoordinate(LONG pixel, int screenSize)
+{
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
+}
+
+void SendMouseAt(POINT at, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = NormalisedCoordinate(at.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = NormalisedCoordinate(at.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+bool SettleMouseAt(POINT at, DWORD timeoutMs)
+{
+    const DWORD settledMs = 200;
+    SendMouseAt(at, 0);
+    DWORD stillSince = GetTickCount();
+    return WaitUntil([&] {
+        POINT cursor = {};
+        GetCursorPos(&cursor);
+        if (cursor.x != at.x || cursor.y != at.y) {
+            SendMouseAt(at, 0);
+            stillSince = GetTickCount();
+            return false;
+        }
+        return GetTickCount() - stillSince >= settledMs;
+    }, timeoutMs);
+}
+
+void MouseButtonAt(POINT at, bool left, bool down)
+{
+    SendMouseAt(at, left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
+                         : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP));
+}
+
+HWND VisibleDropDownList(HWND picker)
+{
+    DWORD pickerProcess = 0;
+    GetWindowThreadProcessId(picker, &pickerProcess);
+    HWND found = nullptr;
+    for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
+         window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pickerProcess && IsWindowVisible(window)) {
+            found = window;
+        }
+    }
+    return found;
+}

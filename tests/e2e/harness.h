@@ -88,6 +88,8 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
+// The drop-down list of the picker's process that is showing right now, if any.
+HWND VisibleDropDownList(HWND picker);
 // The text of another process's control, asked by message (GetWindowText across processes
 // reads only a stored caption), as the program's own bytes.
 std::string ControlText(HWND control);
@@ -95,3 +97,10 @@ std::string ControlText(HWND control);
 HWND FocusedWindow(HWND window);
 // True while the window's thread runs a move or size loop (a drag still in progress).
 bool InMoveOrSize(HWND window);
+
+// Under Wine the pointer can jump back to an earlier position for a moment after a move, so a
+// click, or a program's cursor query, right after the move may go astray. SettleMouseAt moves
+// the pointer and waits until it has stayed put; false when it never did.
+bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
+// A button event that carries its own position, exactly that pixel.
+void MouseButtonAt(POINT at, bool left, bool down);

@@ -31,23 +31,6 @@ void ClickCentre(HWND window)
     ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
-// The drop-down list window of the picker's process that is showing right now.
-HWND VisibleDropDownList(HWND picker)
-{
-    DWORD pickerProcess = 0;
-    GetWindowThreadProcessId(picker, &pickerProcess);
-    HWND found = nullptr;
-    for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
-         window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == pickerProcess && IsWindowVisible(window)) {
-            found = window;
-        }
-    }
-    return found;
-}
-
 HWND VisibleToolTip(HWND picker)
 {
     DWORD pickerProcess = 0;

@@ -1,0 +1,35 @@
+#include "view/combo_items.h"
+
+#include "store/face_lists.h"
+#include "view/picker_controls.h"
+
+namespace {
+
+bool FilterTextSet()
+{
+    char first[2] = {};
+    GetWindowTextA(FilterCombo, first, sizeof first);
+    return first[0] != '\0';
+}
+
+const TextList& SourceOf(HWND combo)
+{
+    if (combo == FilterCombo) {
+        return FilterList;
+    }
+    if (combo == FaceCombo && FilterTextSet()) {
+        return ShownFaceList;
+    }
+    return FaceList;
+}
+
+} // namespace
+
+std::string ComboItemText(HWND combo, LRESULT index)
+{
+    const TextList& source = SourceOf(combo);
+    if (index < 0 || static_cast<std::size_t>(index) >= source.size()) {
+        return {};
+    }
+    return source[static_cast<std::size_t>(index)].c_str();
+}

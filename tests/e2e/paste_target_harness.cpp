@@ -1,0 +1,83 @@
+#include "paste_target_harness.h"
+
+#include "harness.h"
+
+RunningPasteTarget::RunningPasteTarget()
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    char commandLine[MAX_PATH + 2];
+    wsprintfA(commandLine, "\"%s\"", VEMPLOR_PASTE_TARGET_PATH);
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        return;
+    }
+    WaitUntil([&] {
+        HWND window = FindWindowA("VemplorPasteTarget", nullptr);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (window != nullptr && owner == process_.dwProcessId && IsWindowVisible(window)) {
+            window_ = window;
+        }
+        return window_ != nullptr;
+    });
+    input_ = FindWindowExA(window_, nullptr, "EDIT", nullptr);
+    keyLog_ = FindWindowExA(window_, input_, "EDIT", nullptr);
+}
+
+RunningPasteTarget::~RunningPasteTarget()
+{
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+std::string RunningPasteTarget::Text() const
+{
+    return ControlText(input_);
+}
+
+std::string RunningPasteTarget::KeyLog() const
+{
+    return ControlText(keyLog_);
+}
+
+void RunningPasteTarget::Clear() const
+{
+    SendMessageA(input_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    SendMessageA(keyLog_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+}
+
+bool RunningPasteTarget::BringToFront() const
+{
+    SetForegroundWindow(window_);
+    return WaitUntil([&] { return GetForegroundWindow() == window_; });
+}
+
+void ChooseFace(HWND picker, HWND faceCombo, int index)
+{
+    SendMessageA(faceCombo, CB_SETCURSEL, index, 0);
+    SendMessageA(picker, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(faceCombo));
+}
+
+bool MakePasteTarget(const RunningPasteTarget& target, HWND picker, HWND faceCombo)
+{
+    target.Clear();
+    if (!target.BringToFront()) {
+        return false;
+    }
+    bool arrived = WaitUntil([&] {
+        ChooseFace(picker, faceCombo, 0);
+        return !target.KeyLog().empty();
+    });
+    target.Clear();
+    return arrived;
+}
