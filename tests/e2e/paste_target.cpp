@@ -43,8 +43,12 @@ LRESULT CALLBACK TargetWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+// The command line may give the window's position: "x y".
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
+    int x = 400;
+    int y = 300;
+    std::sscanf(commandLine, "%d %d", &x, &y);
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = TargetWindowProc;
     windowClass.hInstance = instance;
@@ -52,8 +56,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "VemplorPasteTarget";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "VemplorPasteTarget", "Paste target", WS_OVERLAPPEDWINDOW,
-                                  400, 300, 400, 200, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, "VemplorPasteTarget", "Paste target", WS_OVERLAPPEDWINDOW, x,
+                                  y, 400, 200, nullptr, nullptr, instance, nullptr);
     InputEdit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                                 WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 10, 10, 360,
                                 120, window, nullptr, instance, nullptr);

@@ -2,12 +2,12 @@
 
 #include "harness.h"
 
-RunningPasteTarget::RunningPasteTarget()
+RunningPasteTarget::RunningPasteTarget(POINT position)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    char commandLine[MAX_PATH + 2];
-    wsprintfA(commandLine, "\"%s\"", VEMPLOR_PASTE_TARGET_PATH);
+    char commandLine[MAX_PATH + 32];
+    wsprintfA(commandLine, "\"%s\" %ld %ld", VEMPLOR_PASTE_TARGET_PATH, position.x, position.y);
     if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_)) {
         return;
@@ -21,6 +21,9 @@ RunningPasteTarget::RunningPasteTarget()
         }
         return window_ != nullptr;
     });
+    // It brings itself to the front as it starts; wait for that, so it cannot later take the
+    // front from a window a test brought forward.
+    WaitUntil([&] { return GetForegroundWindow() == window_; });
     input_ = FindWindowExA(window_, nullptr, "EDIT", nullptr);
     keyLog_ = FindWindowExA(window_, input_, "EDIT", nullptr);
 }
@@ -57,7 +60,12 @@ void RunningPasteTarget::Clear() const
 
 bool RunningPasteTarget::BringToFront() const
 {
-    SetForegroundWindow(window_);
+    if (GetForegroundWindow() != window_) {
+        RECT rect = WindowRectOf(window_);
+        MoveMouseTo((rect.left + rect.right) / 2, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
+        MouseButton(true, true);
+        MouseButton(true, false);
+    }
     return WaitUntil([&] { return GetForegroundWindow() == window_; });
 }
 
@@ -71,10 +79,14 @@ void ChooseFace(HWND picker, HWND faceCombo, int index)
 bool MakePasteTarget(const RunningPasteTarget& target, HWND picker, HWND faceCombo)
 {
     target.Clear();
-    if (!target.BringToFront()) {
-        return false;
-    }
+    // Until the picker has noticed the target, a choice pastes elsewhere and leaves the picker
+    // in front: the target is brought forward again before every try.
     bool arrived = WaitUntil([&] {
+        if (!target.BringToFront()) {
+            return false;
+        }
+        // The picker looks at the front window once a tick of its 100 ms timer: give it two.
+        WaitUntil([&] { return GetForegroundWindow() != target.Window(); }, 200);
         ChooseFace(picker, faceCombo, 0);
         return !target.KeyLog().empty();
     });

@@ -6,7 +6,8 @@
 
 class RunningPasteTarget {
 public:
-    RunningPasteTarget();
+    // Its window's top-left corner on the screen.
+    explicit RunningPasteTarget(POINT position = {400, 300});
     ~RunningPasteTarget();
     RunningPasteTarget(const RunningPasteTarget&) = delete;
     RunningPasteTarget& operator=(const RunningPasteTarget&) = delete;
@@ -18,7 +19,7 @@ public:
     // The key messages its edit control received, e.g. "D11 D56 U56 U11 ".
     std::string KeyLog() const;
     void Clear() const;
-    // Brings it to the front, as a click on it would.
+    // Brings it to the front with a click on its caption.
     bool BringToFront() const;
 
 private:

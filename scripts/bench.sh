@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs the benchmarks: the filter pass natively with Google Benchmark, and the real program
+# under Wine (start-up to a visible window, and the cost of each keystroke in the filter box)
+# with generated lists of 1,000 to 100,000 emoticons. Not part of the tests: timings depend on
+# the machine and on what else it is doing.
+# Arguments go to the Wine driver: --detail lists every keystroke of the typing sequence.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+jobs=$(nproc)
+cmake --preset native >/dev/null
+cmake --build --preset native --target face_filter_bench -j "$jobs"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target picker_timing -j "$jobs"
+
+echo "== The filter pass, natively"
+build/native/bench/face_filter_bench
+
+echo "== The program under Wine"
+. scripts/wine-session.sh
+trap wine_session_stop EXIT
+wine_session_start_display
+wine_session_prepare_prefix "$PWD/build/wine-prefix"
+"$WINE_LOADER" build/win64/bench/picker_timing.exe "$@" </dev/null
