@@ -326,6 +326,13 @@ void MouseButton(bool left, bool down)
     SendInput(1, &input, sizeof input);
 }
 
+void ClickAt(int x, int y)
+{
+    MoveMouseTo(x, y);
+    MouseButton(true, true);
+    MouseButton(true, false);
+}
+
 void DragMouse(POINT from, POINT to)
 {
     MoveMouseTo(from.x, from.y);
@@ -494,4 +501,33 @@ HWND VisibleDropDownList(HWND picker)
         }
     }
     return found;
+}
+
+bool ClickDropDownItem(HWND picker, HWND combo, int index)
+{
+    // The list follows the pointer once it has taken the mouse; the pointer is nudged until the
+    // list shows the item under it, and then the click chooses it. A list that never follows is
+    // closed unchosen and opened again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        HWND list = nullptr;
+        if (!WaitUntil([&] { return (list = VisibleDropDownList(picker)) != nullptr; })) {
+            continue;
+        }
+        RECT listRect = WindowRectOf(list);
+        int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        POINT item = {listRect.left + 10, listRect.top + itemHeight * index + itemHeight / 2};
+        int nudge = 0;
+        if (WaitUntil(
+                [&] {
+                    MoveMouseTo(item.x + (nudge++ % 2), item.y);
+                    return SendMessageA(list, LB_GETCURSEL, 0, 0) == index;
+                },
+                3000)) {
+            ClickAt(item.x, item.y);
+            return true;
+        }
+        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+    return false;
 }

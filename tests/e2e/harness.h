@@ -78,6 +78,7 @@ int ComboSelection(HWND combo);
 // Real input through the system's input queue.
 void MoveMouseTo(int x, int y);
 void MouseButton(bool left, bool down);
+void ClickAt(int x, int y);
 void DragMouse(POINT from, POINT to);
 void PressKey(WORD virtualKey, bool extended = false);
 void KeyDown(WORD virtualKey, bool extended = false);
@@ -90,6 +91,9 @@ void SetClipboardText(const std::string& text);
 
 // The drop-down list of the picker's process that is showing right now, if any.
 HWND VisibleDropDownList(HWND picker);
+// Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
+// real. False when the list did not open or did not follow the pointer.
+bool ClickDropDownItem(HWND picker, HWND combo, int index);
 // The text of another process's control, asked by message (GetWindowText across processes
 // reads only a stored caption), as the program's own bytes.
 std::string ControlText(HWND control);

@@ -30,13 +30,6 @@ bool Dropped(HWND combo)
     return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
-void ClickAt(POINT point)
-{
-    MoveMouseTo(point.x, point.y);
-    MouseButton(true, true);
-    MouseButton(true, false);
-}
-
 TEST(Hover, AutoHideStepsAsideWhenTheMouseLeavesAndReturnsWithIt)
 {
     WorkDir dir;
@@ -119,9 +112,6 @@ TEST(Hover, AutoPulldownOpensTheListUnderTheCursorAndClosesTheOther)
     ASSERT_TRUE(WaitUntil([&] { return Dropped(windows.filterCombo); }, 2000));
     EXPECT_FALSE(Dropped(windows.faceCombo));
 
-    // Away from the lists nothing changes: the open list stays open.
-    MoveMouseTo(700, 600);
-    EXPECT_FALSE(WaitUntil([&] { return !Dropped(windows.filterCombo); }, 500));
 }
 
 TEST(Hover, ThePasteTargetFollowsTheUsersWorkButNeverThePickerOrTheShell)
@@ -141,12 +131,12 @@ TEST(Hover, ThePasteTargetFollowsTheUsersWorkButNeverThePickerOrTheShell)
     first.Clear();
 
     // Turning to the picker, then clicking the taskbar, changes nothing.
-    ClickAt({Centre(WindowRectOf(windows.picker)).x, WindowRectOf(windows.picker).top + 8});
+    ClickAt(Centre(WindowRectOf(windows.picker)).x, WindowRectOf(windows.picker).top + 8);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
     HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
     if (taskbar != nullptr) {
         RECT bar = WindowRectOf(taskbar);
-        ClickAt({(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2});
+        ClickAt(Centre(bar).x, Centre(bar).y);
         WaitUntil([&] { return GetForegroundWindow() != windows.picker; }, 1000);
     }
     ChooseFace(windows.picker, windows.faceCombo, 1);

@@ -33,13 +33,6 @@ void SetFilterText(const PickerWindows& windows, const char* filter)
                  reinterpret_cast<LPARAM>(windows.filterCombo));
 }
 
-void ClickAt(int x, int y)
-{
-    MoveMouseTo(x, y);
-    MouseButton(true, true);
-    MouseButton(true, false);
-}
-
 TEST(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
 {
     WorkDir dir;
@@ -55,14 +48,7 @@ TEST(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
     RECT bar = WindowRectOf(windows.picker);
     ClickAt(bar.left + 60, bar.top + 8);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
-    SendMessageA(windows.faceCombo, CB_SHOWDROPDOWN, TRUE, 0);
-    HWND list = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (list = VisibleDropDownList(windows.picker)) != nullptr; }));
-    RECT listRect = WindowRectOf(list);
-    int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    MoveMouseTo(listRect.left + 10, listRect.top + itemHeight * 3 / 2);
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 1; }));
-    ClickAt(listRect.left + 10, listRect.top + itemHeight * 3 / 2);
+    ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.faceCombo, 1));
 
     ASSERT_TRUE(WaitUntil([&] { return target.Text() == "(=^・^=)"; })) << target.Text();
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));

@@ -62,9 +62,7 @@ bool RunningPasteTarget::BringToFront() const
 {
     if (GetForegroundWindow() != window_) {
         RECT rect = WindowRectOf(window_);
-        MoveMouseTo((rect.left + rect.right) / 2, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
-        MouseButton(true, true);
-        MouseButton(true, false);
+        ClickAt((rect.left + rect.right) / 2, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
     }
     return WaitUntil([&] { return GetForegroundWindow() == window_; });
 }

@@ -18,13 +18,6 @@ std::string SampleList()
            "\tＡＢＣ\n";
 }
 
-void ClickAt(int x, int y)
-{
-    MoveMouseTo(x, y);
-    MouseButton(true, true);
-    MouseButton(true, false);
-}
-
 void ClickCentre(HWND window)
 {
     RECT rect = WindowRectOf(window);
@@ -128,16 +121,7 @@ TEST(Picker, ChoosingAPreparedFilterFromTheListFiltersAtOnce)
     ASSERT_TRUE(picker.Started());
     const PickerWindows& windows = picker.Windows();
 
-    // Opened as a click on its arrow does; the item is then clicked for real.
-    SendMessageA(windows.filterCombo, CB_SHOWDROPDOWN, TRUE, 0);
-    HWND list = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (list = VisibleDropDownList(windows.picker)) != nullptr; }));
-    RECT listRect = WindowRectOf(list);
-    int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    // The list follows the pointer; once it shows the item under it, the click chooses it.
-    MoveMouseTo(listRect.left + 10, listRect.top + itemHeight * 3 / 2);
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 1; }));
-    ClickAt(listRect.left + 10, listRect.top + itemHeight * 3 / 2);
+    ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.filterCombo, 1));
 
     ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/7]"; }));
     EXPECT_EQ(ControlText(windows.filterEdit), "えがお");
