@@ -5,7 +5,8 @@
 // gives an empty string for an absent key.
 void ReadSetting(const char* key, const char* defaultText, char (&buffer)[32]);
 
-// Writes one key, creating the file and the section when they are missing.
+// Writes one key, creating the file and the section when they are missing; a read-only file
+// is left as it is.
 void WriteSetting(const char* key, const char* value);
 
 // Reads key and takes its integer value by the settings' integer rule.

@@ -81,19 +81,6 @@ INPUT KeyInput(WORD virtualKey, bool up, bool extended)
     return input;
 }
 
-// Absolute coordinates on every event: relative mouse input is unreliable under Wine.
-INPUT MouseInput(DWORD flags)
-{
-    POINT cursor = {};
-    GetCursorPos(&cursor);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(cursor.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = MulDiv(cursor.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return input;
-}
-
 // Wide text up to its first NUL, in the program's code page.
 std::string ToCodePage(const std::wstring& wide)
 {
@@ -311,39 +298,6 @@ int ComboSelection(HWND combo)
     return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
 }
 
-void MoveMouseTo(int x, int y)
-{
-    SetCursorPos(x, y);
-    INPUT input = MouseInput(0);
-    SendInput(1, &input, sizeof input);
-}
-
-void MouseButton(bool left, bool down)
-{
-    DWORD flags = left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
-                       : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
-    INPUT input = MouseInput(flags);
-    SendInput(1, &input, sizeof input);
-}
-
-void ClickAt(int x, int y)
-{
-    MoveMouseTo(x, y);
-    MouseButton(true, true);
-    MouseButton(true, false);
-}
-
-void DragMouse(POINT from, POINT to)
-{
-    MoveMouseTo(from.x, from.y);
-    MouseButton(true, true);
-    const int steps = 10;
-    for (int step = 1; step <= steps; ++step) {
-        MoveMouseTo(from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps);
-    }
-    MouseButton(true, false);
-}
-
 void KeyDown(WORD virtualKey, bool extended)
 {
     INPUT input = KeyInput(virtualKey, false, extended);
@@ -485,6 +439,31 @@ void MouseButtonAt(POINT at, bool left, bool down)
 {
     SendMouseAt(at, left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
                          : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP));
+}
+
+void MoveMouseTo(int x, int y)
+{
+    SettleMouseAt({x, y});
+}
+
+void ClickAt(int x, int y)
+{
+    POINT at = {x, y};
+    SettleMouseAt(at);
+    MouseButtonAt(at, true, true);
+    MouseButtonAt(at, true, false);
+}
+
+void DragMouse(POINT from, POINT to)
+{
+    SettleMouseAt(from);
+    MouseButtonAt(from, true, true);
+    const int steps = 10;
+    for (int step = 1; step <= steps; ++step) {
+        SendMouseAt({from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps},
+                    0);
+    }
+    MouseButtonAt(to, true, false);
 }
 
 HWND VisibleDropDownList(HWND picker)

@@ -75,9 +75,9 @@ RECT WindowRectOf(HWND window);
 std::vector<std::string> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 
-// Real input through the system's input queue.
+// Real input through the system's input queue. Mouse events carry their own position, and a
+// move waits until the pointer has stayed there (see SettleMouseAt).
 void MoveMouseTo(int x, int y);
-void MouseButton(bool left, bool down);
 void ClickAt(int x, int y);
 void DragMouse(POINT from, POINT to);
 void PressKey(WORD virtualKey, bool extended = false);

@@ -1,0 +1,266 @@
+// The context menu: it opens at the cursor from the window and from its caption, offers its items
+// by the clipboard and the place it was opened over, and its exit item always quits and saves.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "harness.h"
+
+namespace {
+
+const std::string FaceFile = "Vemplor.txt";
+
+// The menu's items from the top, separators not counted.
+const std::size_t ContextMenuItemCount = 11;
+const std::size_t AddFromClipboardItem = 2;
+const std::size_t InsertRowItem = 8;
+const std::size_t DeleteRowsItem = 9;
+const std::size_t ExitItem = 10;
+
+// Wine draws an enabled item's text in COLOR_MENUTEXT and a grayed one's in mid-gray.
+const COLORREF GrayedMenuText = RGB(0x80, 0x80, 0x80);
+
+struct MenuItemLook {
+    int top;
+    int bottom;
+    bool enabled;
+};
+
+// A menu handle means nothing in another process, so the item states are read off the screen:
+// each run of pixel rows holding item text is one item, enabled when some of its text is drawn
+// in the menu text colour.
+std::vector<MenuItemLook> MenuItemsOnScreen(HWND menuWindow)
+{
+    RECT rect = WindowRectOf(menuWindow);
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    std::vector<MenuItemLook> items;
+    if (width <= 0 || height <= 0) {
+        return items;
+    }
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    const COLORREF enabledText = GetSysColor(COLOR_MENUTEXT);
+    bool inItem = false;
+    for (int y = 0; y < height; ++y) {
+        bool enabledRow = false;
+        bool textRow = false;
+        for (int x = 0; x < width; ++x) {
+            const RGBQUAD& pixel = pixels[static_cast<std::size_t>(y) * width + x];
+            COLORREF colour = RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
+            enabledRow = enabledRow || colour == enabledText;
+            textRow = textRow || colour == enabledText || colour == GrayedMenuText;
+        }
+        if (textRow && !inItem) {
+            items.push_back({rect.top + y, rect.top + y, false});
+        }
+        if (textRow) {
+            items.back().bottom = rect.top + y;
+            items.back().enabled = items.back().enabled || enabledRow;
+        }
+        inItem = textRow;
+    }
+    return items;
+}
+
+// Other processes may keep hidden menu windows of their own: only a shown one counts.
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
+// Waits for a menu to be shown and drawn whole; null when none opened.
+HWND WaitForMenu(std::vector<MenuItemLook>& items)
+{
+    HWND menuWindow = nullptr;
+    WaitUntil([&] {
+        menuWindow = VisibleMenuWindow();
+        items = menuWindow != nullptr ? MenuItemsOnScreen(menuWindow) : std::vector<MenuItemLook>{};
+        return items.size() == ContextMenuItemCount;
+    });
+    return menuWindow;
+}
+
+HWND RightClickForMenu(POINT at, std::vector<MenuItemLook>& items)
+{
+    SettleMouseAt(at);
+    MouseButtonAt(at, false, true);
+    MouseButtonAt(at, false, false);
+    return WaitForMenu(items);
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect = WindowRectOf(window);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// Halfway between the window's top edge and its client area: inside the caption.
+POINT CaptionPointOf(HWND window)
+{
+    RECT rect = WindowRectOf(window);
+    POINT clientOrigin = {0, 0};
+    ClientToScreen(window, &clientOrigin);
+    return {(rect.left + rect.right) / 2, (rect.top + clientOrigin.y) / 2};
+}
+
+void DismissMenu(HWND menuWindow)
+{
+    PressKey(VK_ESCAPE);
+    WaitUntil([&] { return !IsWindowVisible(menuWindow); });
+}
+
+void PutBitmapOnlyOnTheClipboard()
+{
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+    ReleaseDC(nullptr, screen);
+    if (WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
+        EmptyClipboard();
+        SetClipboardData(CF_BITMAP, bitmap);
+        CloseClipboard();
+    }
+}
+
+TEST(ContextMenu, OpensAtTheCursorOverThePickerAndEscapeRunsNothing)
+{
+    WorkDir dir;
+    const std::string list = "a\t(^_^)\n";
+    dir.Write(FaceFile, list);
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    SetForegroundWindow(picker.Picker());
+
+    POINT click = CentreOf(picker.Windows().faceCombo);
+    std::vector<MenuItemLook> items;
+    HWND menuWindow = RightClickForMenu(click, items);
+    ASSERT_NE(menuWindow, nullptr) << "a right click on the picker opens the menu";
+    ASSERT_EQ(items.size(), ContextMenuItemCount);
+    RECT menuRect = WindowRectOf(menuWindow);
+    EXPECT_EQ(menuRect.left, click.x);
+    EXPECT_EQ(menuRect.top, click.y);
+
+    DismissMenu(menuWindow);
+    EXPECT_FALSE(IsWindowVisible(menuWindow));
+    EXPECT_TRUE(picker.Running());
+    EXPECT_EQ(dir.Read(FaceFile), list);
+    EXPECT_FALSE(dir.Exists("Vemplor.ini")) << "a dismissed menu writes nothing";
+}
+
+TEST(ContextMenu, AddFromClipboardIsOfferedExactlyWhileTheClipboardHoldsText)
+{
+    WorkDir dir;
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    SetForegroundWindow(picker.Picker());
+    POINT click = CentreOf(picker.Windows().faceCombo);
+
+    struct ClipboardCase {
+        const char* what;
+        void (*fill)();
+        bool offered;
+    };
+    // The state is set anew at each showing, so offering it once must not stick.
+    const ClipboardCase cases[] = {
+        {"empty clipboard", [] { SetClipboardText(""); }, false},
+        {"text", [] { SetClipboardText("(^o^)"); }, true},
+        {"an image only", PutBitmapOnlyOnTheClipboard, false},
+        {"Japanese text", [] { SetClipboardText("顔文字"); }, true},
+        {"emptied again", [] { SetClipboardText(""); }, false},
+    };
+    for (const ClipboardCase& clipboard : cases) {
+        SCOPED_TRACE(clipboard.what);
+        clipboard.fill();
+        std::vector<MenuItemLook> items;
+        HWND menuWindow = RightClickForMenu(click, items);
+        ASSERT_NE(menuWindow, nullptr);
+        ASSERT_EQ(items.size(), ContextMenuItemCount);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            bool expected = i == AddFromClipboardItem ? clipboard.offered
+                                                      : i != InsertRowItem && i != DeleteRowsItem;
+            EXPECT_EQ(items[i].enabled, expected) << "item " << i;
+        }
+        DismissMenu(menuWindow);
+    }
+}
+
+TEST(ContextMenu, ACaptionRightClickShowsThisMenuAndItsExitItemWorksByMouse)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "\t(^_^)\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    SetForegroundWindow(picker.Picker());
+    SetClipboardText("");
+
+    // The press alone opens it: the caption's own handling never gets the click.
+    POINT caption = CaptionPointOf(picker.Picker());
+    SettleMouseAt(caption);
+    MouseButtonAt(caption, false, true);
+    std::vector<MenuItemLook> items;
+    HWND menuWindow = WaitForMenu(items);
+    MouseButtonAt(caption, false, false);
+    ASSERT_NE(menuWindow, nullptr) << "the caption opens the context menu, not the system menu";
+    ASSERT_EQ(items.size(), ContextMenuItemCount);
+    EXPECT_FALSE(items[AddFromClipboardItem].enabled);
+    EXPECT_FALSE(items[InsertRowItem].enabled) << "adding rows is offered only over the list";
+    EXPECT_FALSE(items[DeleteRowsItem].enabled);
+
+    RECT menuRect = WindowRectOf(menuWindow);
+    POINT exitItem = {(menuRect.left + menuRect.right) / 2,
+                      (items[ExitItem].top + items[ExitItem].bottom) / 2};
+    SettleMouseAt(exitItem);
+    MouseButtonAt(exitItem, true, true);
+    MouseButtonAt(exitItem, true, false);
+    EXPECT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "\t(^_^)");
+}
+
+TEST(ContextMenu, ExitQuitsAndSavesEvenWhenClosingWouldOnlyHide)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "b\t(>_<)\n\t(^_^)\n");
+    dir.WriteSetting("Close", "0");
+    dir.WriteSetting("Width", "420");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    SetWindowPos(picker.Picker(), nullptr, 150, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(picker.Picker()).left == 150; }));
+    SetForegroundWindow(picker.Picker());
+
+    std::vector<MenuItemLook> items;
+    HWND menuWindow = RightClickForMenu(CentreOf(picker.Windows().faceCombo), items);
+    ASSERT_NE(menuWindow, nullptr);
+    PressKey('X');
+    EXPECT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "b\t(>_<)\r\n\t(^_^)");
+    EXPECT_EQ(dir.ReadSetting("Left"), "150");
+    EXPECT_EQ(dir.ReadSetting("Top"), "100");
+    EXPECT_EQ(dir.ReadSetting("Width"), "420");
+    EXPECT_EQ(dir.ReadSetting("Close"), "0");
+}
+
+} // namespace
