@@ -1,13 +1,17 @@
-// Timing of the real vemplor.exe as a user meets it: start-up to a visible, filled window, and
-// the cost of one keystroke in the filter box, over generated lists of Shift-JIS emoticons.
+// Timing of the real vemplor.exe as a user meets it: start-up to a visible, filled window, the
+// cost of one keystroke in the filter box and of one choice reaching the clipboard, over
+// generated lists of Shift-JIS emoticons; and the picker's handles and memory over many choices.
 // Every measured result is checked against what the driver expects from its own copy of the
 // list, so a fast answer that is wrong counts as a failure, not as a win.
 //
 // Usage: picker_timing [--detail] [path\to\vemplor.exe]
+// --detail lists every keystroke of the typing sequence and every place chosen from.
 // Exit code: 0 all goals met, 1 a wrong result or a picker that did not run, 2 a goal missed.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -20,6 +24,26 @@ const DWORD ExitTimeoutMs = 30000;
 const int StartUpRuns = 9;
 const int KeystrokeRounds = 5;
 const int SampledItems = 16;
+const DWORD ClipboardTimeoutMs = 2000;
+const int ChoiceRounds = 21;
+
+// Handles and memory are watched over this many choices on the list of ResourceListSize
+// entries, sampled every ResourceSampleEvery choices; of each block of that many, the last
+// FilteredPerBlock are made under FilteredChoiceText.
+const std::size_t ResourceListSize = 1000;
+const int ResourceChoices = 10000;
+const int ResourceSampleEvery = 1000;
+const int FilteredPerBlock = 200;
+
+// How far the last sample may exceed the first and still count as flat. The byte tolerance is
+// under 32 bytes a choice, less than the smallest heap block a choice could leak.
+const long HandleTolerance = 8;
+const long GuiObjectTolerance = 8;
+const SIZE_T PrivateBytesTolerance = 256 * 1024;
+
+// A filter most generated faces contain: the filtered choice then searches and reorders lists
+// nearly as long as the whole one.
+const char* const FilteredChoiceText = "(";
 
 // Lists are measured at these sizes; 0 is the empty list that start-up is compared with.
 const std::size_t ListSizes[] = {0, 1000, 10000, 100000};
@@ -37,18 +61,33 @@ struct PickerProcess {
     HWND filterEdit = nullptr;
 };
 
+// The picker's resources at one moment; a count the system does not give stays -1.
+struct ResourceSample {
+    int choices = 0;
+    long gdiObjects = -1;
+    long userObjects = -1;
+    long handles = -1;
+    long long privateBytes = -1;
+    bool handlesFromSystemTable = false;
+    bool privateFromPagefileUsage = false;
+};
+
 // What one size's runs gave: times in milliseconds and whether every result was right.
 struct SizeReport {
     std::size_t entries = 0;
     std::vector<double> startUpMs;
     std::vector<double> keystrokeMs;
+    std::vector<double> choiceMs;
+    std::vector<double> choicePositionMedianMs;
+    double ignoredChoiceMs = 0.0;
+    std::vector<ResourceSample> resources;
     bool correct = true;
 };
 
-// A measurement made on a running picker; later cases (a choice reaching the clipboard,
-// handle counts over many choices) join this table.
-typedef void (*RunningCase)(const PickerProcess& picker, const FaceEntries& entries,
-                            bool detail, SizeReport& report);
+// A measurement made on a running picker. entries is the driver's account of the picker's list
+// in its current order: a case that reorders the list keeps it up to date for the next.
+typedef void (*RunningCase)(const PickerProcess& picker, FaceEntries& entries, bool detail,
+                            SizeReport& report);
 
 double NowMs()
 {
@@ -224,11 +263,14 @@ void RemoveWorkDir(const std::string& dir)
     RemoveDirectoryA(dir.c_str());
 }
 
-// Every launch sees the same files: the list, and settings that make closing end the program.
+// Every launch sees the same files: the list, and settings that make closing end the program,
+// never send a paste keystroke into whatever window has the foreground, and put a choice on
+// the clipboard as it is shown, moved to the top.
 bool PrepareWorkDir(const std::string& dir, const std::string& listFile)
 {
     return WriteBytes(dir + "\\Vemplor.txt", listFile) &&
-           WriteBytes(dir + "\\Vemplor.ini", "[Option]\r\nClose=1\r\n");
+           WriteBytes(dir + "\\Vemplor.ini", "[Option]\r\nClose=1\r\nAutoPaste=0\r\n"
+                                             "TopMove=1\r\nChar=0\r\nReturn=0\r\n");
 }
 
 struct WindowSearch {
@@ -485,7 +527,7 @@ std::vector<std::string> TypingSequence()
     return sequence;
 }
 
-void MeasureKeystrokes(const PickerProcess& picker, const FaceEntries& entries, bool detail,
+void MeasureKeystrokes(const PickerProcess& picker, FaceEntries& entries, bool detail,
                        SizeReport& report)
 {
     const std::vector<std::string> sequence = TypingSequence();
@@ -526,7 +568,374 @@ void MeasureKeystrokes(const PickerProcess& picker, const FaceEntries& entries, 
     }
 }
 
-const RunningCase RunningCases[] = {MeasureKeystrokes};
+// What FaceCombo must show while the driver makes choices: the whole list while the filter text
+// is empty, else the filtered rows in the order the choices have given them.
+struct ChoiceModel {
+    FaceEntries* entries = nullptr;
+    std::string filter;
+    std::vector<std::string> shownFaces;
+};
+
+const std::vector<std::string>& ShownFaces(const ChoiceModel& model)
+{
+    return model.filter.empty() ? model.entries->faces : model.shownFaces;
+}
+
+void MoveToTop(std::vector<std::string>& texts, std::size_t index)
+{
+    std::rotate(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(index),
+                texts.begin() + static_cast<std::ptrdiff_t>(index) + 1);
+}
+
+// A choice of shown row index, as the picker makes it: with no filter that entry moves to the
+// top with its tag; under a filter the chosen row moves to the top of the shown list, and the
+// first equal face of the whole list moves to the top with its own tag.
+void ModelChoice(ChoiceModel& model, std::size_t index)
+{
+    FaceEntries& entries = *model.entries;
+    if (model.filter.empty()) {
+        MoveToTop(entries.faces, index);
+        MoveToTop(entries.tags, index);
+        return;
+    }
+    for (std::size_t i = 0; i < entries.faces.size(); ++i) {
+        if (entries.faces[i] == model.shownFaces[index]) {
+            MoveToTop(entries.faces, i);
+            MoveToTop(entries.tags, i);
+            break;
+        }
+    }
+    MoveToTop(model.shownFaces, index);
+}
+
+// Sets the filter text as typing does and checks that the picker shows what the model expects.
+bool ApplyFilter(const PickerProcess& picker, ChoiceModel& model, const std::string& text,
+                 bool editReports, std::string& problem)
+{
+    TypeFilter(picker, text, editReports);
+    model.filter = text;
+    model.shownFaces.clear();
+    if (!text.empty()) {
+        model.shownFaces = ExpectedShownFaces(*model.entries, text);
+    }
+    if (!ShowsExactly(picker, ShownFaces(model), model.entries->faces.size(), problem)) {
+        problem = "after filter \"" + Printable(text) + "\": " + problem;
+        return false;
+    }
+    return true;
+}
+
+// The CF_TEXT bytes on the clipboard, up to their terminating zero. Another process may hold
+// the clipboard open for a moment, so opening is retried for a while.
+bool ReadClipboardText(std::string& text)
+{
+    text.clear();
+    DWORD begun = GetTickCount();
+    while (!OpenClipboard(nullptr)) {
+        if (GetTickCount() - begun >= ClipboardTimeoutMs) {
+            return false;
+        }
+        Sleep(1);
+    }
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (bytes != nullptr) {
+        text.assign(bytes, std::find(bytes, bytes + GlobalSize(data), '\0'));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes != nullptr;
+}
+
+// One choice as a click in FaceCombo's list makes it: the list selects the item, then the
+// picker hears of the change. Only the second part is the picker's work; SendMessage returns
+// once it has moved the entry and filled the clipboard.
+bool Choose(const PickerProcess& picker, int index, double& elapsedMs)
+{
+    if (SendMessageW(picker.faceCombo, CB_SETCURSEL, index, 0) != index) {
+        return false;
+    }
+    double start = NowMs();
+    SendMessageA(picker.window, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(picker.faceCombo));
+    elapsedMs = NowMs() - start;
+    return true;
+}
+
+// After a choice the clipboard has been written anew with exactly the chosen text, and FaceCombo
+// keeps its count and shows the chosen text as item 0, selected. A thorough check also compares
+// a spread of items, and the old place of the chosen one and its neighbour, with the model.
+bool CheckChoice(const PickerProcess& picker, const ChoiceModel& model, const std::string& chosen,
+                 int index, DWORD sequenceBefore, bool thorough, std::string& problem)
+{
+    if (GetClipboardSequenceNumber() == sequenceBefore) {
+        problem = "the clipboard was not written";
+        return false;
+    }
+    std::string clipboard;
+    if (!ReadClipboardText(clipboard)) {
+        problem = "no text on the clipboard";
+        return false;
+    }
+    if (clipboard != chosen) {
+        problem = "the clipboard holds \"" + Printable(clipboard) + "\", expected \"" +
+                  Printable(chosen) + "\"";
+        return false;
+    }
+    const std::vector<std::string>& shown = ShownFaces(model);
+    int count = ComboCount(picker.faceCombo);
+    if (count != static_cast<int>(shown.size()) || ComboSelection(picker.faceCombo) != 0 ||
+        ComboItem(picker.faceCombo, 0) != chosen) {
+        problem = "FaceCombo holds " + std::to_string(count) + " items with " +
+                  std::to_string(ComboSelection(picker.faceCombo)) + " selected and item 0 \"" +
+                  Printable(ComboItem(picker.faceCombo, 0)) + "\"";
+        return false;
+    }
+    if (!thorough) {
+        return true;
+    }
+    if (!ShowsExactly(picker, shown, model.entries->faces.size(), problem)) {
+        return false;
+    }
+    for (int place = index; place <= index + 1 && place < count; ++place) {
+        std::string item = ComboItem(picker.faceCombo, place);
+        if (item != shown[static_cast<std::size_t>(place)]) {
+            problem = "item " + std::to_string(place) + " is \"" + Printable(item) +
+                      "\", expected \"" + Printable(shown[static_cast<std::size_t>(place)]) + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ChooseAndCheck(const PickerProcess& picker, ChoiceModel& model, int index, bool thorough,
+                    double& elapsedMs, std::string& problem)
+{
+    const std::string chosen = ShownFaces(model)[static_cast<std::size_t>(index)];
+    DWORD sequence = GetClipboardSequenceNumber();
+    if (!Choose(picker, index, elapsedMs)) {
+        problem = "FaceCombo refused to select item " + std::to_string(index);
+        return false;
+    }
+    ModelChoice(model, static_cast<std::size_t>(index));
+    if (!CheckChoice(picker, model, chosen, index, sequence, thorough, problem)) {
+        problem = "choosing item " + std::to_string(index) + " \"" + Printable(chosen) +
+                  "\": " + problem;
+        return false;
+    }
+    return true;
+}
+
+// The same notification from a window that is none of the picker's lists, which it ignores:
+// the cost of the message itself, the floor under every measured choice.
+double IgnoredChoiceMs(const PickerProcess& picker)
+{
+    std::vector<double> times;
+    for (int i = 0; i < 100; ++i) {
+        double start = NowMs();
+        SendMessageA(picker.window, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(picker.window));
+        times.push_back(NowMs() - start);
+    }
+    return Median(times);
+}
+
+enum ListPlace { NearTop, Middle, NearEnd };
+
+const ListPlace ChoicePlaces[] = {NearTop, Middle, NearEnd};
+const char* const ChoicePlaceNames[] = {"top", "middle", "end"};
+
+int IndexAt(ListPlace place, int count)
+{
+    switch (place) {
+    case NearTop: return std::min(3, count - 1);
+    case Middle: return count / 2;
+    case NearEnd: return count - 1;
+    }
+    return 0;
+}
+
+// Choices near the top, in the middle and at the end of the list, with the filter text empty
+// and then under a filter; the places take turns so that a busy spell of the machine weighs on
+// all alike. Afterwards the whole list is compared with the model, which checks the moves the
+// filtered choices made in it.
+void MeasureChoices(const PickerProcess& picker, FaceEntries& entries, bool detail,
+                    SizeReport& report)
+{
+    const std::string filters[] = {std::string(), FilteredChoiceText};
+    const std::size_t placeCount = sizeof ChoicePlaces / sizeof ChoicePlaces[0];
+    bool editReports = EditReportsTextChange(picker, entries);
+    ChoiceModel model;
+    model.entries = &entries;
+    report.ignoredChoiceMs = IgnoredChoiceMs(picker);
+    std::string problem;
+    for (const std::string& filter : filters) {
+        if (!ApplyFilter(picker, model, filter, editReports, problem)) {
+            std::printf("  WRONG %s\n", problem.c_str());
+            report.correct = false;
+            return;
+        }
+        std::vector<std::vector<double>> times(placeCount);
+        for (int round = 0; round < ChoiceRounds; ++round) {
+            for (std::size_t p = 0; p < placeCount; ++p) {
+                int index = IndexAt(ChoicePlaces[p], static_cast<int>(ShownFaces(model).size()));
+                double elapsedMs = 0.0;
+                if (!ChooseAndCheck(picker, model, index, true, elapsedMs, problem)) {
+                    std::printf("  WRONG %s\n", problem.c_str());
+                    report.correct = false;
+                    return;
+                }
+                times[p].push_back(elapsedMs);
+                report.choiceMs.push_back(elapsedMs);
+            }
+        }
+        for (std::size_t p = 0; p < placeCount; ++p) {
+            report.choicePositionMedianMs.push_back(Median(times[p]));
+            if (detail) {
+                std::string name = std::string(filter.empty() ? "" : "filtered ") +
+                                   ChoicePlaceNames[p];
+                std::printf("  choice %-16s %7zu shown  median %8.2f ms  max %8.2f ms\n",
+                            name.c_str(), ShownFaces(model).size(), Median(times[p]),
+                            Max(times[p]));
+            }
+        }
+    }
+    if (!ApplyFilter(picker, model, std::string(), editReports, problem)) {
+        std::printf("  WRONG after the filtered choices, %s\n", problem.c_str());
+        report.correct = false;
+    }
+}
+
+// One row of the system's handle table (SystemExtendedHandleInformation).
+struct SystemHandleEntry {
+    void* object;
+    ULONG_PTR processId;
+    ULONG_PTR handle;
+    ULONG grantedAccess;
+    USHORT creatorBackTraceIndex;
+    USHORT objectTypeIndex;
+    ULONG handleAttributes;
+    ULONG reserved;
+};
+
+const ULONG SystemExtendedHandleInformation = 64;
+const LONG StatusInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+const std::size_t HandleTableLimit = 256u << 20;
+
+typedef LONG(WINAPI* QuerySystemInformation)(ULONG, void*, ULONG, ULONG*);
+
+// The handles of a process as the system's handle table lists them, or -1. Wine answers
+// GetProcessHandleCount with 0 for every process but keeps this table.
+long CountHandlesInSystemTable(DWORD processId)
+{
+    auto query = reinterpret_cast<QuerySystemInformation>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr) {
+        return -1;
+    }
+    std::vector<char> table(1u << 20);
+    for (;;) {
+        ULONG needed = 0;
+        LONG status = query(SystemExtendedHandleInformation, table.data(),
+                            static_cast<ULONG>(table.size()), &needed);
+        if (status == 0) {
+            break;
+        }
+        if (status != StatusInfoLengthMismatch || table.size() >= HandleTableLimit) {
+            return -1;
+        }
+        table.resize(std::max<std::size_t>(table.size() * 2, needed));
+    }
+    // The table is a count and a reserved word, then the rows; rows past the buffer are not read.
+    const std::size_t header = 2 * sizeof(ULONG_PTR);
+    ULONG_PTR rows = 0;
+    std::memcpy(&rows, table.data(), sizeof rows);
+    rows = std::min<ULONG_PTR>(rows, (table.size() - header) / sizeof(SystemHandleEntry));
+    long count = 0;
+    for (ULONG_PTR row = 0; row < rows; ++row) {
+        SystemHandleEntry entry;
+        std::memcpy(&entry, table.data() + header + row * sizeof entry, sizeof entry);
+        if (entry.processId == processId) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+// The picker's GDI and USER objects, kernel handles and private bytes now. A running process
+// always holds handles and private memory, so an answer of 0 means the system does not tell:
+// the handles are then counted in the system's table, and the private bytes taken from
+// PagefileUsage, which is the same commit charge (Wine leaves PrivateUsage 0).
+ResourceSample SampleResources(const PROCESS_INFORMATION& process, int choices)
+{
+    ResourceSample sample;
+    sample.choices = choices;
+    sample.gdiObjects = static_cast<long>(GetGuiResources(process.hProcess, GR_GDIOBJECTS));
+    sample.userObjects = static_cast<long>(GetGuiResources(process.hProcess, GR_USEROBJECTS));
+    DWORD handles = 0;
+    if (GetProcessHandleCount(process.hProcess, &handles) && handles > 0) {
+        sample.handles = static_cast<long>(handles);
+    } else {
+        sample.handles = CountHandlesInSystemTable(process.dwProcessId);
+        sample.handlesFromSystemTable = true;
+    }
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                             sizeof memory)) {
+        sample.privateFromPagefileUsage = memory.PrivateUsage == 0;
+        SIZE_T privateBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
+        if (privateBytes > 0) {
+            sample.privateBytes = static_cast<long long>(privateBytes);
+        }
+    }
+    return sample;
+}
+
+// Many choices at random places, most with the filter text empty and some under a filter,
+// each checked; at every sample the filter is cleared and the whole list compared with the
+// model, so that a picker that stopped doing its work cannot pass for one that stays flat.
+void MeasureResources(const PickerProcess& picker, FaceEntries& entries, bool detail,
+                      SizeReport& report)
+{
+    if (entries.faces.size() != ResourceListSize) {
+        return;
+    }
+    bool editReports = EditReportsTextChange(picker, entries);
+    ChoiceModel model;
+    model.entries = &entries;
+    unsigned state = 19990301u;
+    std::string problem;
+    report.resources.push_back(SampleResources(picker.process, 0));
+    for (int made = 0; made < ResourceChoices; ++made) {
+        bool filtered = made % ResourceSampleEvery >= ResourceSampleEvery - FilteredPerBlock;
+        if (filtered == model.filter.empty() &&
+            !ApplyFilter(picker, model, filtered ? FilteredChoiceText : "", editReports,
+                         problem)) {
+            break;
+        }
+        int index = static_cast<int>(NextRandom(state) % ShownFaces(model).size());
+        double elapsedMs = 0.0;
+        if (!ChooseAndCheck(picker, model, index, false, elapsedMs, problem)) {
+            break;
+        }
+        if ((made + 1) % ResourceSampleEvery == 0) {
+            if (!ApplyFilter(picker, model, std::string(), editReports, problem)) {
+                break;
+            }
+            report.resources.push_back(SampleResources(picker.process, made + 1));
+            if (detail) {
+                std::printf("  resources after %d choices sampled\n", made + 1);
+            }
+        }
+    }
+    if (!problem.empty()) {
+        std::printf("  WRONG during the handle count run, %s\n", problem.c_str());
+        report.correct = false;
+    }
+}
+
+const RunningCase RunningCases[] = {MeasureKeystrokes, MeasureChoices, MeasureResources};
 
 const char* Verdict(bool met)
 {
@@ -606,9 +1015,10 @@ bool MeasureRunningCases(const Options& options, const std::string& dir,
             ClosePicker(picker);
             return false;
         }
+        FaceEntries shownOrder = lists[s];
         for (RunningCase measure : RunningCases) {
             if (reports[s].correct) {
-                measure(picker, lists[s], options.detail, reports[s]);
+                measure(picker, shownOrder, options.detail, reports[s]);
             }
         }
         if (!ClosePicker(picker)) {
@@ -625,6 +1035,14 @@ double KeystrokeGoalMs(std::size_t entries)
     return entries <= 10000 ? 16.0 : 100.0;
 }
 
+// A choice reaches the clipboard within 5 ms with 10,000 entries and within 50 ms with 100,000,
+// not counting the paste delay, which these runs switch off. Other sizes have no goal (0) and
+// are shown for comparison.
+double ChoiceGoalMs(std::size_t entries)
+{
+    return entries == 10000 ? 5.0 : entries == 100000 ? 50.0 : 0.0;
+}
+
 // Start-up against the empty list, run by run: the two launches of a run are made moments
 // apart, so a slow spell of the machine cancels out of their ratio.
 double StartUpRatio(const SizeReport& report, const SizeReport& empty)
@@ -635,6 +1053,116 @@ double StartUpRatio(const SizeReport& report, const SizeReport& empty)
         ratios.push_back(report.startUpMs[run] / empty.startUpMs[run]);
     }
     return Median(ratios);
+}
+
+// Choices against their goal; the verdict goes by the slowest place's median, which a stray
+// pause of the machine cannot make, while the slowest single choice is shown beside it.
+bool PrintChoiceTable(const std::vector<SizeReport>& reports)
+{
+    bool allMet = true;
+    std::printf("\n| entries | choice median ms | choice max ms | slowest place median ms | "
+                "floor ms | choice goal |\n");
+    std::printf("|--------:|-----------------:|--------------:|------------------------:|"
+                "---------:|:------------|\n");
+    for (const SizeReport& report : reports) {
+        if (report.choiceMs.empty()) {
+            continue;
+        }
+        double slowestPlace = Max(report.choicePositionMedianMs);
+        char goal[64] = "-";
+        if (ChoiceGoalMs(report.entries) > 0.0) {
+            bool met = slowestPlace <= ChoiceGoalMs(report.entries);
+            allMet = allMet && met;
+            wsprintfA(goal, "<= %d ms: %s", static_cast<int>(ChoiceGoalMs(report.entries)),
+                      Verdict(met));
+        }
+        std::printf("| %7zu | %16.2f | %13.2f | %23.2f | %8.2f | %-11s |\n", report.entries,
+                    Median(report.choiceMs), Max(report.choiceMs), slowestPlace,
+                    report.ignoredChoiceMs, goal);
+    }
+    std::printf("\nchoice: CBN_SELCHANGE sent to the picker until it has moved the entry to the "
+                "top and put it on the clipboard, AutoPaste=0 (%d choices at each of the top, "
+                "middle and end, with no filter and under the filter \"%s\"; each checked); "
+                "floor: the same message from a window the picker ignores (median)\n",
+                ChoiceRounds, FilteredChoiceText);
+    return allMet;
+}
+
+// Whether a count stayed flat over the run: the last sample at most tolerance above the first.
+bool Flat(long long first, long long last, long long tolerance)
+{
+    return last <= first + tolerance;
+}
+
+void PrintTrend(const char* name, long long first, long long last, long long tolerance,
+                const char* unit, bool met)
+{
+    std::printf("%s: %s (first %lld%s, last %lld%s, tolerance +%lld%s)\n", name,
+                met ? "flat" : "GROWING", first, unit, last, unit, tolerance, unit);
+}
+
+std::string CountText(long long count)
+{
+    return count < 0 ? std::string("n/a") : std::to_string(count);
+}
+
+// The picker's resources over the run of choices. A picker that has windows owns USER objects,
+// so a GetGuiResources answer of 0 means the system does not count them (Wine), which proves
+// nothing either way and is reported as such rather than as flat.
+bool PrintResourceTable(const SizeReport& report)
+{
+    const ResourceSample& first = report.resources.front();
+    const ResourceSample& last = report.resources.back();
+    bool guiCounted = first.userObjects > 0 && first.gdiObjects > 0;
+    std::printf("\nresources of the picker over %d choices with %zu entries:\n\n",
+                last.choices, report.entries);
+    std::printf("| choices | GDI objects | USER objects | handles | private KB |\n");
+    std::printf("|--------:|------------:|-------------:|--------:|-----------:|\n");
+    for (const ResourceSample& sample : report.resources) {
+        std::printf("| %7d | %11s | %12s | %7s | %10s |\n", sample.choices,
+                    guiCounted ? CountText(sample.gdiObjects).c_str() : "n/a",
+                    guiCounted ? CountText(sample.userObjects).c_str() : "n/a",
+                    CountText(sample.handles).c_str(),
+                    CountText(sample.privateBytes < 0 ? -1 : sample.privateBytes / 1024).c_str());
+    }
+    std::printf("\n");
+    bool allMet = true;
+    if (guiCounted) {
+        bool gdiFlat = Flat(first.gdiObjects, last.gdiObjects, GuiObjectTolerance);
+        bool userFlat = Flat(first.userObjects, last.userObjects, GuiObjectTolerance);
+        PrintTrend("GDI objects", first.gdiObjects, last.gdiObjects, GuiObjectTolerance, "",
+                   gdiFlat);
+        PrintTrend("USER objects", first.userObjects, last.userObjects, GuiObjectTolerance, "",
+                   userFlat);
+        allMet = gdiFlat && userFlat;
+    } else {
+        std::printf("GDI and USER objects: not available under Wine (GetGuiResources answers %ld "
+                    "and %ld for a process with windows); not judged\n",
+                    first.gdiObjects, first.userObjects);
+    }
+    if (first.handles > 0 && last.handles > 0) {
+        bool met = Flat(first.handles, last.handles, HandleTolerance);
+        PrintTrend(first.handlesFromSystemTable
+                       ? "handles (system handle table; GetProcessHandleCount answers 0)"
+                       : "handles",
+                   first.handles, last.handles, HandleTolerance, "", met);
+        allMet = allMet && met;
+    } else {
+        std::printf("handles: not available; not judged\n");
+    }
+    if (first.privateBytes > 0 && last.privateBytes > 0) {
+        bool met = Flat(first.privateBytes, last.privateBytes,
+                        static_cast<long long>(PrivateBytesTolerance));
+        PrintTrend(first.privateFromPagefileUsage
+                       ? "private bytes (PagefileUsage; PrivateUsage answers 0)"
+                       : "private bytes",
+                   first.privateBytes / 1024, last.privateBytes / 1024,
+                   static_cast<long long>(PrivateBytesTolerance / 1024), " KB", met);
+        allMet = allMet && met;
+    } else {
+        std::printf("private bytes: not available; not judged\n");
+    }
+    return allMet;
 }
 
 int PrintReport(const std::vector<SizeReport>& reports)
@@ -679,6 +1207,12 @@ int PrintReport(const std::vector<SizeReport>& reports)
                 "FaceCombo (each keystroke's median of %d rounds; median and slowest over the "
                 "typing sequence)\n",
                 StartUpRuns, KeystrokeRounds);
+    allMet = PrintChoiceTable(reports) && allMet;
+    for (const SizeReport& report : reports) {
+        if (!report.resources.empty()) {
+            allMet = PrintResourceTable(report) && allMet;
+        }
+    }
     if (!allCorrect) {
         std::printf("RESULT: a result was wrong or the picker misbehaved\n");
         return 1;
