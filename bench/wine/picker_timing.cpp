@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "picker_probe.h"
+
 namespace {
 
 const DWORD StartTimeoutMs = 60000;
@@ -273,43 +275,6 @@ bool PrepareWorkDir(const std::string& dir, const std::string& listFile)
                                              "TopMove=1\r\nChar=0\r\nReturn=0\r\n");
 }
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisiblePicker(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && lstrcmpA(className, "Vemplor") == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// FaceCombo is the picker's first combo box child, FilterCombo its second.
-BOOL CALLBACK CollectCombo(HWND child, LPARAM context)
-{
-    auto* picker = reinterpret_cast<PickerProcess*>(context);
-    char className[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (GetParent(child) != picker->window || lstrcmpiA(className, "ComboBox") != 0) {
-        return TRUE;
-    }
-    if (picker->faceCombo == nullptr) {
-        picker->faceCombo = child;
-        return TRUE;
-    }
-    picker->filterCombo = child;
-    return FALSE;
-}
-
 bool PickerRunning(const PickerProcess& picker)
 {
     return picker.process.hProcess != nullptr &&
@@ -319,37 +284,6 @@ bool PickerRunning(const PickerProcess& picker)
 int ComboCount(HWND combo)
 {
     return static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-}
-
-int ComboSelection(HWND combo)
-{
-    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-}
-
-// Across processes Wine answers CB_GETLBTEXT in UTF-16 whatever the caller asked for, so the
-// item is read wide and turned back into the program's code page.
-std::string ComboItem(HWND combo, int index)
-{
-    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length < 0) {
-        return std::string();
-    }
-    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
-    wide.resize(lstrlenW(wide.c_str()));
-    int bytes = WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
-    std::string item(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), &item[0], bytes,
-                        nullptr, nullptr);
-    return item;
-}
-
-std::string WindowTitle(HWND window)
-{
-    char title[260] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
 }
 
 // What the user sees must be exactly right: the count, item 0 selected (none when empty), the
@@ -407,12 +341,12 @@ bool LaunchPicker(const std::string& exePath, const std::string& dir, std::size_
     DWORD begun = GetTickCount();
     while (GetTickCount() - begun < StartTimeoutMs && PickerRunning(picker)) {
         if (picker.window == nullptr) {
-            WindowSearch search = {picker.process.dwProcessId, nullptr};
-            EnumWindows(FindVisiblePicker, reinterpret_cast<LPARAM>(&search));
-            picker.window = search.found;
+            picker.window = FindVisiblePicker(picker.process.dwProcessId);
             if (picker.window != nullptr) {
-                EnumChildWindows(picker.window, CollectCombo, reinterpret_cast<LPARAM>(&picker));
-                picker.filterEdit = GetWindow(picker.filterCombo, GW_CHILD);
+                PickerWindows windows = FindPickerWindows(picker.window);
+                picker.faceCombo = windows.faceCombo;
+                picker.filterCombo = windows.filterCombo;
+                picker.filterEdit = windows.filterEdit;
             }
         }
         if (picker.faceCombo != nullptr &&

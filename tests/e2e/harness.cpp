@@ -7,70 +7,6 @@ namespace {
 
 const char* const SettingsName = "Vemplor.ini";
 
-struct ProcessWindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindPickerOfProcess(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<ProcessWindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && lstrcmpA(className, "Vemplor") == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct ControlSearch {
-    PickerWindows* windows;
-    int combos;
-};
-
-BOOL CALLBACK CollectControl(HWND child, LPARAM context)
-{
-    auto* search = reinterpret_cast<ControlSearch*>(context);
-    if (GetParent(child) != search->windows->picker) {
-        return TRUE;
-    }
-    char className[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "ComboBox") == 0) {
-        (search->combos++ == 0 ? search->windows->faceCombo : search->windows->filterCombo) = child;
-    } else if (lstrcmpiA(className, "SysListView32") == 0) {
-        search->windows->editListView = child;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindPopupCombo(HWND window, LPARAM context)
-{
-    auto* windows = reinterpret_cast<PickerWindows*>(context);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "ComboBox") == 0 && GetWindow(window, GW_OWNER) == windows->picker) {
-        windows->popupCombo = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-PickerWindows FindPickerWindows(HWND picker)
-{
-    PickerWindows windows;
-    windows.picker = picker;
-    ControlSearch search = {&windows, 0};
-    EnumChildWindows(picker, CollectControl, reinterpret_cast<LPARAM>(&search));
-    windows.filterEdit = GetWindow(windows.filterCombo, GW_CHILD);
-    EnumWindows(FindPopupCombo, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 INPUT KeyInput(WORD virtualKey, bool up, bool extended)
 {
     INPUT input = {};
@@ -220,9 +156,7 @@ RunningPicker::RunningPicker(const WorkDir& workDir)
     }
     HWND picker = nullptr;
     WaitUntil([&] {
-        ProcessWindowSearch search = {process_.dwProcessId, nullptr};
-        EnumWindows(FindPickerOfProcess, reinterpret_cast<LPARAM>(&search));
-        picker = search.found;
+        picker = FindVisiblePicker(process_.dwProcessId);
         return picker != nullptr || !Running();
     });
     if (picker != nullptr) {
@@ -264,38 +198,11 @@ void RunningPicker::RequestClose() const
     PostMessageA(windows_.picker, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-std::string WindowTitle(HWND window)
-{
-    char title[1024] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 RECT WindowRectOf(HWND window)
 {
     RECT rect = {};
     GetWindowRect(window, &rect);
     return rect;
-}
-
-// Across processes Wine answers CB_GETLBTEXT in UTF-16 whatever the caller asked for, so the
-// items are read wide and turned back into the program's code page.
-std::vector<std::string> ComboItems(HWND combo)
-{
-    std::vector<std::string> items;
-    LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
-        std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
-        items.push_back(ToCodePage(wide));
-    }
-    return items;
-}
-
-int ComboSelection(HWND combo)
-{
-    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
 }
 
 void KeyDown(WORD virtualKey, bool extended)

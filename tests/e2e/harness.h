@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "picker_probe.h"
+
 // Polls condition until it holds or timeoutMs passes; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
@@ -36,16 +38,6 @@ private:
     std::string path_;
 };
 
-// The picker's windows: the main window and its controls, told apart by class and order.
-struct PickerWindows {
-    HWND picker = nullptr;
-    HWND faceCombo = nullptr;
-    HWND filterCombo = nullptr;
-    HWND filterEdit = nullptr;
-    HWND popupCombo = nullptr;
-    HWND editListView = nullptr;
-};
-
 // The running program. The destructor ends it if the test did not.
 class RunningPicker {
 public:
@@ -69,11 +61,7 @@ private:
     PickerWindows windows_;
 };
 
-std::string WindowTitle(HWND window);
 RECT WindowRectOf(HWND window);
-// The items of another process's combo box, as the program's own bytes.
-std::vector<std::string> ComboItems(HWND combo);
-int ComboSelection(HWND combo);
 
 // Real input through the system's input queue. Mouse events carry their own position, and a
 // move waits until the pointer has stayed there (see SettleMouseAt).

@@ -1,0 +1,115 @@
+#include "picker_probe.h"
+
+namespace {
+
+struct ProcessWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindPickerOfProcess(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<ProcessWindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && lstrcmpA(className, "Vemplor") == 0 &&
+        IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ControlSearch {
+    PickerWindows* windows;
+    int combos;
+};
+
+// FaceCombo is the picker's first combo box child, FilterCombo its second.
+BOOL CALLBACK CollectControl(HWND child, LPARAM context)
+{
+    auto* search = reinterpret_cast<ControlSearch*>(context);
+    if (GetParent(child) != search->windows->picker) {
+        return TRUE;
+    }
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "ComboBox") == 0) {
+        (search->combos++ == 0 ? search->windows->faceCombo : search->windows->filterCombo) = child;
+    } else if (lstrcmpiA(className, "SysListView32") == 0) {
+        search->windows->editListView = child;
+    }
+    return TRUE;
+}
+
+// PopupCombo is a top-level list owned by the picker.
+BOOL CALLBACK FindPopupCombo(HWND window, LPARAM context)
+{
+    auto* windows = reinterpret_cast<PickerWindows*>(context);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, "ComboBox") == 0 && GetWindow(window, GW_OWNER) == windows->picker) {
+        windows->popupCombo = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindVisiblePicker(DWORD processId)
+{
+    ProcessWindowSearch search = {processId, nullptr};
+    EnumWindows(FindPickerOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+PickerWindows FindPickerWindows(HWND picker)
+{
+    PickerWindows windows;
+    windows.picker = picker;
+    ControlSearch search = {&windows, 0};
+    EnumChildWindows(picker, CollectControl, reinterpret_cast<LPARAM>(&search));
+    windows.filterEdit = GetWindow(windows.filterCombo, GW_CHILD);
+    EnumWindows(FindPopupCombo, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Across processes Wine answers CB_GETLBTEXT in UTF-16 whatever the caller asked for, so the
+// item is read wide and turned back into the program's code page.
+std::string ComboItem(HWND combo, int index)
+{
+    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
+    int characters = lstrlenW(wide.c_str());
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), characters, nullptr, 0, nullptr,
+                                    nullptr);
+    std::string item(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), characters, &item[0], bytes, nullptr, nullptr);
+    return item;
+}
+
+std::vector<std::string> ComboItems(HWND combo)
+{
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        items.push_back(ComboItem(combo, i));
+    }
+    return items;
+}
+
+int ComboSelection(HWND combo)
+{
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}
+
+std::string WindowTitle(HWND window)
+{
+    char title[1024] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}

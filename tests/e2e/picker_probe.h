@@ -1,0 +1,28 @@
+#pragma once
+// Finding a running picker's windows from another process and reading what they show. Shared by
+// the end-to-end tests and the timing driver.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The picker's windows: the main window and its controls, told apart by class and order (they
+// have no ids).
+struct PickerWindows {
+    HWND picker = nullptr;
+    HWND faceCombo = nullptr;
+    HWND filterCombo = nullptr;
+    HWND filterEdit = nullptr;
+    HWND popupCombo = nullptr;
+    HWND editListView = nullptr;
+};
+
+// The visible picker window of the process, or null.
+HWND FindVisiblePicker(DWORD processId);
+PickerWindows FindPickerWindows(HWND picker);
+
+// Item index of another process's combo box, as the program's own bytes.
+std::string ComboItem(HWND combo, int index);
+std::vector<std::string> ComboItems(HWND combo);
+int ComboSelection(HWND combo);
+std::string WindowTitle(HWND window);
