@@ -55,6 +55,15 @@ void Resize(HWND window, int width, int height)
     SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
+// Outer height of the picker's combo row plus its caption and frame.
+int PickerBarHeight()
+{
+    int allowance = CaptionAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER),
+                                     GetSystemMetrics(SM_CYFRAME),
+                                     GetSystemMetrics(SM_CYSMCAPTION));
+    return PickerOuterHeight(ComboHeight(), allowance);
+}
+
 void PlaceFaceComboAfterFilter(int clientWidth)
 {
     FaceComboPlacement face = PlaceFaceCombo(OuterWidth(FilterCombo), clientWidth);
@@ -107,14 +116,6 @@ void ResizeToClientWidth(int clientWidth)
 }
 
 } // namespace
-
-int PickerBarHeight()
-{
-    int allowance = CaptionAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER),
-                                     GetSystemMetrics(SM_CYFRAME),
-                                     GetSystemMetrics(SM_CYSMCAPTION));
-    return PickerOuterHeight(ComboHeight(), allowance);
-}
 
 void LayoutWindow(int mode, int newClientWidth)
 {

@@ -10,6 +10,3 @@ void LayoutWindow(int mode, int newClientWidth);
 
 // Stretches an opening drop-down list down to the bottom of the work area.
 void FitDropDownToWorkArea(HWND combo);
-
-// Outer height of the picker's combo row plus its caption and frame.
-int PickerBarHeight();
