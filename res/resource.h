@@ -14,6 +14,10 @@
 #define IDD_ABOUT 117
 #define IDD_CLIP_ADD 118
 
+// Controls of the add-from-clipboard dialog: the text to add and its length.
+#define IDC_CLIP_ADD_TEXT 1034
+#define IDC_CLIP_ADD_COUNTER 1035
+
 // The context menu: its first sub-menu is the pop-up shown on a right click.
 #define IDR_CONTEXT_MENU 6
 

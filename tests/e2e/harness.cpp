@@ -47,14 +47,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-WorkDir::WorkDir()
+WorkDir::WorkDir(const std::string& label)
 {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
     static unsigned sequence = 0;
     char name[MAX_PATH];
     wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
-    path_ = name;
+    path_ = label.empty() ? std::string(name) : std::string(name) + " " + label;
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -371,6 +371,32 @@ void DragMouse(POINT from, POINT to)
                     0);
     }
     MouseButtonAt(to, true, false);
+}
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
+bool ChooseFromContextMenu(const PickerWindows& windows, WORD accessKey)
+{
+    SetForegroundWindow(windows.picker);
+    RECT combo = WindowRectOf(windows.faceCombo);
+    POINT at = {(combo.left + combo.right) / 2, (combo.top + combo.bottom) / 2};
+    SettleMouseAt(at);
+    MouseButtonAt(at, false, true);
+    MouseButtonAt(at, false, false);
+    if (!WaitUntil([] { return VisibleMenuWindow() != nullptr; })) {
+        return false;
+    }
+    PressKey(accessKey);
+    return true;
 }
 
 HWND VisibleDropDownList(HWND picker)

@@ -13,10 +13,11 @@
 // Polls condition until it holds or timeoutMs passes; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
-// A temporary working directory, removed with everything in it at the end of the test.
+// A temporary working directory, removed with everything in it at the end of the test. The
+// label, if any, ends its name (it may hold spaces).
 class WorkDir {
 public:
-    WorkDir();
+    explicit WorkDir(const std::string& label = "");
     ~WorkDir();
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
@@ -76,6 +77,12 @@ void TypeText(const std::string& text);
 // The clipboard's CF_TEXT bytes; false when there is no text.
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
+
+// The menu window on show right now (other processes may keep hidden ones), or null.
+HWND VisibleMenuWindow();
+// Opens the picker's context menu with a right click on FaceCombo and chooses the item with the
+// access key. False when the menu did not open.
+bool ChooseFromContextMenu(const PickerWindows& windows, WORD accessKey);
 
 // The drop-down list of the picker's process that is showing right now, if any.
 HWND VisibleDropDownList(HWND picker);

@@ -1,0 +1,12 @@
+#include "app/face_reload.h"
+
+#include "app/app_state.h"
+#include "store/face_store.h"
+#include "view/picker_fill.h"
+
+void ReloadFaceList()
+{
+    LoadFaceFile();
+    RefreshPicker();
+    UpdateTitleCounter(PickerWindow);
+}
