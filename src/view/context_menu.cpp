@@ -4,6 +4,9 @@
 #include "app/clip_add_dialog.h"
 #include "app/external_edit.h"
 #include "resource.h"
+#include "view/edit_list_view.h"
+#include "view/edit_mode.h"
+#include "view/list_rework.h"
 #include "view/menu_enabling.h"
 #include "view/picker_controls.h"
 
@@ -15,6 +18,11 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
     case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;
     case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
+    case IDM_EDIT_MODE: ToggleEditMode(); break;
+    case IDM_SORT: SortFaceList(); break;
+    case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
+    case IDM_INSERT_ROW: InsertEditRow(); break;
+    case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
     case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
     }
 }
