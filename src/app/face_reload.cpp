@@ -6,7 +6,19 @@
 
 void ReloadFaceList()
 {
-    LoadFaceFile();
+    if (!ReadFaceFileAgain()) {
+        return;
+    }
     RefreshPicker();
+    if (EditMode) {
+        FillFaceView();
+    }
     UpdateTitleCounter(PickerWindow);
+}
+
+void ReloadFaceListIfChangedOutside()
+{
+    if (FaceFileChangedOutside()) {
+        ReloadFaceList();
+    }
 }
