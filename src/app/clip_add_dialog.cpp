@@ -9,6 +9,8 @@
 #include "resource.h"
 #include "store/face_adding.h"
 #include "store/face_lists.h"
+#include "view/complete_text.h"
+#include "view/edit_mode.h"
 #include "view/picker_fill.h"
 
 namespace {
@@ -40,12 +42,19 @@ std::string WindowText(HWND window)
     return text;
 }
 
+// In edit mode the rows are the working copy: they are taken into the lists first and shown
+// again with the new entry, so that neither the user's changes nor the new face are lost.
 void AddFace(const std::string& face)
 {
-    if (AddFaceAtTop(FaceList, TagList, face)) {
-        RefreshPicker();
-        UpdateTitleCounter(PickerWindow);
+    ReadBackEditList();
+    if (!AddFaceAtTop(FaceList, TagList, face)) {
+        return;
     }
+    RefreshPicker();
+    if (EditMode) {
+        FillEditListView();
+    }
+    UpdateTitleCounter(PickerWindow);
 }
 
 std::string TextToAdd(HWND dialog)
@@ -63,7 +72,7 @@ void OnInitDialog(HWND dialog)
     HWND edit = GetDlgItem(dialog, IDC_CLIP_ADD_TEXT);
     // Entries may be of any length, so the box takes as much as the user types or pastes.
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
-    SetWindowTextA(edit, ClipboardText(PickerWindow).c_str());
+    SetWindowTextA(edit, CompleteText(ClipboardText(PickerWindow)).c_str());
     ShowLength(dialog);
 }
 

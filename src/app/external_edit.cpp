@@ -8,6 +8,7 @@
 #include "app/face_reload.h"
 #include "store/editor_command.h"
 #include "store/face_store.h"
+#include "view/edit_mode.h"
 
 namespace {
 
@@ -55,10 +56,12 @@ bool RunEditorOn(const char* path)
 
 } // namespace
 
-// The picker stays out of the way while the editor runs and comes back however that ends, so
-// that a missing editor never leaves the program without a window.
+// The editor gets the list as the user sees it, edit mode's rows included. The picker stays out
+// of the way while the editor runs and comes back however that ends, so that a missing editor
+// never leaves the program without a window.
 void EditFaceFileExternally(HWND pickerWindow)
 {
+    ReadBackEditList();
     SaveFaceFile();
     ShowWindow(pickerWindow, SW_HIDE);
     bool edited = RunEditorOn(FaceFilePath);

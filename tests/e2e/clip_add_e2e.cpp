@@ -5,6 +5,8 @@
 
 #include "harness.h"
 
+#include <commctrl.h>
+
 namespace {
 
 const std::string FaceFile = "Vemplor.txt";
@@ -23,10 +25,11 @@ HWND ClipAddDialogOf(HWND picker)
     return nullptr;
 }
 
-HWND OpenClipAddDialog(const PickerWindows& windows)
+// Opens the dialog from the menu shown over the given control.
+HWND OpenClipAddDialog(const PickerWindows& windows, HWND over)
 {
     HWND dialog = nullptr;
-    if (ChooseFromContextMenu(windows, 'L')) {
+    if (ChooseFromContextMenu(over, 'L')) {
         WaitUntil([&] { return (dialog = ClipAddDialogOf(windows.picker)) != nullptr; });
     }
     return dialog;
@@ -53,7 +56,7 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceAndNothingWhenTheUserBacksOut)
 
     // A new face, double-byte characters counted as two, added with Return.
     SetClipboardText("(^o^)顔");
-    HWND dialog = OpenClipAddDialog(windows);
+    HWND dialog = OpenClipAddDialog(windows, windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(WindowTitle(dialog), "クリップボードから追加");
     EXPECT_EQ(ControlText(GetDlgItem(dialog, TextBox)), "(^o^)顔");
@@ -66,7 +69,7 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceAndNothingWhenTheUserBacksOut)
 
     // A face already in the list, under a tag, is not added again.
     SetClipboardText("(^_^)");
-    dialog = OpenClipAddDialog(windows);
+    dialog = OpenClipAddDialog(windows, windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     ClickButton(dialog, IDOK);
     ASSERT_TRUE(WaitForDialogToClose(dialog));
@@ -74,7 +77,7 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceAndNothingWhenTheUserBacksOut)
 
     // The text as edited in the box is added, not the clipboard's.
     SetClipboardText("abc");
-    dialog = OpenClipAddDialog(windows);
+    dialog = OpenClipAddDialog(windows, windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     HWND box = GetDlgItem(dialog, TextBox);
     ClickAt(WindowRectOf(box).right - 4, (WindowRectOf(box).top + WindowRectOf(box).bottom) / 2);
@@ -91,7 +94,7 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceAndNothingWhenTheUserBacksOut)
     SetClipboardText("(T_T)");
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
-        dialog = OpenClipAddDialog(windows);
+        dialog = OpenClipAddDialog(windows, windows.faceCombo);
         ASSERT_NE(dialog, nullptr);
         if (way == 0) {
             PressKey(VK_ESCAPE);
@@ -106,7 +109,7 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceAndNothingWhenTheUserBacksOut)
     // A text longer than any fixed buffer is offered and added whole.
     const std::string longFace = std::string(1500, '-') + "(^^)";
     SetClipboardText(longFace);
-    dialog = OpenClipAddDialog(windows);
+    dialog = OpenClipAddDialog(windows, windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ControlText(GetDlgItem(dialog, Counter)), "文字数 : 1504");
     PressKey(VK_RETURN);
@@ -116,6 +119,33 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceAndNothingWhenTheUserBacksOut)
     ASSERT_EQ(picker.WaitForExit(), 0);
     EXPECT_EQ(dir.Read(FaceFile),
               "\t" + longFace + "\r\n\tabc字\r\n\t(^o^)顔\r\nsmile\t(^_^)\r\n\t(;_;)");
+}
+
+TEST(ClipAdd, InEditModeTheNewFaceJoinsTheRowsAsTheUserChangedThem)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "smile\t(^_^)\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'E'));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.editListView) != FALSE; }));
+    ASSERT_TRUE(ChooseFromContextMenu(windows.editListView, 'N'));
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(windows.editListView, LVM_GETITEMCOUNT, 0, 0) == 2; }));
+
+    SetClipboardText("(new)");
+    HWND dialog = OpenClipAddDialog(windows, windows.editListView);
+    ASSERT_NE(dialog, nullptr);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitForDialogToClose(dialog));
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[3/3]"; }))
+        << WindowTitle(windows.picker);
+    EXPECT_EQ(SendMessageA(windows.editListView, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_TRUE(IsWindowVisible(windows.editListView)) << "edit mode stays on";
+
+    picker.RequestClose();
+    ASSERT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "\t(new)\r\nsmile\t(^_^)\r\n\t") << "the blank row is kept";
 }
 
 } // namespace

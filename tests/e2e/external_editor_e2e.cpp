@@ -4,6 +4,8 @@
 
 #include "harness.h"
 
+#include <commctrl.h>
+
 namespace {
 
 const std::string FaceFile = "Vemplor.txt";
@@ -113,7 +115,7 @@ TEST(ExternalEditor, TheEditedFilesShowInThePickerWithSpacesInEveryPath)
     SetFilterText(windows, "^");
     ASSERT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[2/3]");
 
-    ASSERT_TRUE(ChooseFromContextMenu(windows, 'I'));
+    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'I'));
     EXPECT_EQ(editor.WaitForStart(dir), dir.PathOf(FaceFile) + "\n")
         << "one argument, the list's full path";
     EXPECT_FALSE(IsWindowVisible(windows.picker)) << "the picker steps aside";
@@ -125,9 +127,10 @@ TEST(ExternalEditor, TheEditedFilesShowInThePickerWithSpacesInEveryPath)
         << WindowTitle(windows.picker);
     EXPECT_TRUE(IsWindowVisible(windows.picker));
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^o^)", "(^_^)", "mo^"}));
+    EXPECT_FALSE(dir.Exists("Vemplor.unsaved.txt")) << "the list was saved: nothing to keep aside";
 
     editor.Reopen();
-    ASSERT_TRUE(ChooseFromContextMenu(windows, 'F'));
+    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'F'));
     EXPECT_EQ(editor.WaitForStart(dir), dir.PathOf(FilterFile) + "\n");
     EXPECT_FALSE(IsWindowVisible(windows.picker));
     dir.Write(FilterFile, "cat\r\n^_");
@@ -159,8 +162,9 @@ TEST(ExternalEditor, ThePickerComesBackWhenNoEditorCanBeStarted)
     for (const EditorCase& editorCase : cases) {
         SCOPED_TRACE(editorCase.what);
         TextFileAssociation association(editorCase.openCommand);
-        dir.Write(FaceFile, "\t(^_^)\n");
-        ASSERT_TRUE(ChooseFromContextMenu(windows, 'I'));
+        // Without the file, the save before the editor is seen by the file coming back.
+        DeleteFileA(dir.PathOf(FaceFile).c_str());
+        ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'I'));
         ASSERT_TRUE(WaitUntil([&] { return dir.Read(FaceFile) == "\t(^_^)"; })) << "saved";
         // Answered once the command has run to its end.
         DWORD_PTR ignored = 0;
@@ -168,6 +172,51 @@ TEST(ExternalEditor, ThePickerComesBackWhenNoEditorCanBeStarted)
         EXPECT_TRUE(IsWindowVisible(windows.picker));
         EXPECT_EQ(ComboItems(windows.faceCombo), std::vector<std::string>{"(^_^)"});
     }
+}
+
+TEST(ExternalEditor, InEditModeTheEditorGetsTheRowsAndTheRowsShowTheEditedFile)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "smile\t(^_^)\n");
+    FakeEditor editor;
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'E'));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.editListView) != FALSE; }));
+    ASSERT_TRUE(ChooseFromContextMenu(windows.editListView, 'N'));
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(windows.editListView, LVM_GETITEMCOUNT, 0, 0) == 2; }));
+
+    ASSERT_TRUE(ChooseFromContextMenu(windows.editListView, 'I'));
+    EXPECT_FALSE(editor.WaitForStart(dir).empty());
+    EXPECT_EQ(dir.Read(FaceFile), "smile\t(^_^)\r\n\t") << "the new blank row is a lone TAB line";
+    dir.Write(FaceFile, "\ta\n\tb\n\tc\n");
+    editor.Close();
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[3/3]"; }))
+        << WindowTitle(windows.picker);
+    EXPECT_EQ(SendMessageA(windows.editListView, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_TRUE(IsWindowVisible(windows.editListView)) << "edit mode stays on";
+}
+
+TEST(ExternalEditor, AChangeMadeAfterTheEditorHasEndedIsNotWrittenOver)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "\t(^_^)\n");
+    FakeEditor editor;
+    // An editor that hands the file to an instance already running ends at once.
+    editor.Close();
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(ChooseFromContextMenu(picker.Windows().faceCombo, 'I'));
+    EXPECT_FALSE(editor.WaitForStart(dir).empty());
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(picker.Picker()) != FALSE; }));
+
+    // The user saves in that other instance a moment later.
+    dir.Write(FaceFile, "\t(^_^)\n\t(new)\n");
+    picker.RequestClose();
+    ASSERT_EQ(picker.WaitForExit(), 0);
+    // Read back (and perhaps saved again in the program's own form), never written over.
+    EXPECT_NE(dir.Read(FaceFile).find("\t(new)"), std::string::npos) << dir.Read(FaceFile);
 }
 
 } // namespace

@@ -384,11 +384,11 @@ HWND VisibleMenuWindow()
     return nullptr;
 }
 
-bool ChooseFromContextMenu(const PickerWindows& windows, WORD accessKey)
+bool ChooseFromContextMenu(HWND over, WORD accessKey)
 {
-    SetForegroundWindow(windows.picker);
-    RECT combo = WindowRectOf(windows.faceCombo);
-    POINT at = {(combo.left + combo.right) / 2, (combo.top + combo.bottom) / 2};
+    SetForegroundWindow(GetAncestor(over, GA_ROOT));
+    RECT rect = WindowRectOf(over);
+    POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     SettleMouseAt(at);
     MouseButtonAt(at, false, true);
     MouseButtonAt(at, false, false);

@@ -80,9 +80,9 @@ void SetClipboardText(const std::string& text);
 
 // The menu window on show right now (other processes may keep hidden ones), or null.
 HWND VisibleMenuWindow();
-// Opens the picker's context menu with a right click on FaceCombo and chooses the item with the
-// access key. False when the menu did not open.
-bool ChooseFromContextMenu(const PickerWindows& windows, WORD accessKey);
+// Opens the picker's context menu with a right click on the middle of one of its controls and
+// chooses the item with the access key. False when the menu did not open.
+bool ChooseFromContextMenu(HWND over, WORD accessKey);
 
 // The drop-down list of the picker's process that is showing right now, if any.
 HWND VisibleDropDownList(HWND picker);
