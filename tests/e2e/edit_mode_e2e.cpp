@@ -258,11 +258,8 @@ TEST(EditMode, RowsAreInsertedAtTheSelectionAndDeletedAsSelectedAndABlankRowIsSa
         << "the selection stays on the row that was selected";
 
     ClickRow(list, 0);
-    KeyDown(VK_CONTROL);
-    ClickRow(list, 3);
-    KeyUp(VK_CONTROL);
-    ASSERT_TRUE(WaitUntil([&] { return ListView_GetSelectedCount(list) == 2; }))
-        << ListView_GetSelectedCount(list) << " first " << ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    AddListViewRowToSelection(list, 3);
+    ASSERT_TRUE(WaitUntil([&] { return ListView_GetSelectedCount(list) == 2; }));
     ASSERT_TRUE(ChooseFromMenu(CentreOf(ListViewCellRect(list, 3, 1)), {VK_UP, VK_UP, VK_RETURN}));
     ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(list) == 3; }));
     EXPECT_EQ(RowsOf(list, 1), (std::vector<std::string>{"(B)", "", "(D)"}));

@@ -500,6 +500,16 @@ RECT ListViewCellRect(HWND listView, int row, int column)
     return rect;
 }
 
+void AddListViewRowToSelection(HWND listView, int row)
+{
+    RemoteBlock block(listView, sizeof(LVITEMA));
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    block.Write(0, &item, sizeof item);
+    SendMessageA(listView, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(block.Address()));
+}
+
 void DoubleClickAt(POINT at)
 {
     SettleMouseAt(at);

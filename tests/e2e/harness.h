@@ -91,6 +91,8 @@ int ListViewRowCount(HWND listView);
 std::string ListViewCell(HWND listView, int row, int column);
 // The screen rectangle of a row's cell (column 0: the whole row).
 RECT ListViewCellRect(HWND listView, int row, int column);
+// Adds a row to the list view's selection, as a Ctrl+click does.
+void AddListViewRowToSelection(HWND listView, int row);
 // Two clicks at one pixel within the double-click time.
 void DoubleClickAt(POINT at);
 // The window that has the keyboard focus in the thread of the given window.
