@@ -163,12 +163,12 @@ void ShowEditRows()
     ShowRowCount();
 }
 
-// A change of row state, such as another row being selected, closes the editors. It arrives
-// before the change, so the row they were opened over is still the first selected one.
+// Whatever closes the editors, what they hold goes into the row they were opened over, even when
+// the selection has already moved on.
 void CommitAndCloseRowEditors()
 {
     if (OpenedRow != NoRow) {
-        CommitRowEditors(FirstSelectedRow());
+        CommitRowEditors(OpenedRow);
         CloseRowEditors();
     }
 }
