@@ -5,8 +5,6 @@
 
 #include "harness.h"
 
-#include <commctrl.h>
-
 namespace {
 
 const std::string FaceFile = "Vemplor.txt";
@@ -85,12 +83,12 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'E'));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.editListView) != FALSE; }));
     ASSERT_TRUE(ChooseFromContextMenu(windows.editListView, 'N'));
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(windows.editListView, LVM_GETITEMCOUNT, 0, 0) == 4; }));
+    ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(windows.editListView) == 4; }));
     dialog = OpenClipAddDialog(windows.editListView);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 1504");
     ASSERT_TRUE(CloseWith(dialog, IDOK));
-    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(windows.editListView, LVM_GETITEMCOUNT, 0, 0) == 5; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListViewRowCount(windows.editListView) == 5; }));
 
     picker.RequestClose();
     ASSERT_EQ(picker.WaitForExit(), 0);

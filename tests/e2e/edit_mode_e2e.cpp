@@ -32,46 +32,6 @@ POINT CaptionPointOf(HWND window)
     return {rect.left + 40 + shift, (rect.top + clientOrigin.y) / 2};
 }
 
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
-
-// True once the menu's thread runs the menu and holds the keyboard, so keys reach the menu.
-bool MenuTakesKeys(HWND menuWindow)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    DWORD thread = GetWindowThreadProcessId(menuWindow, nullptr);
-    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0 &&
-           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
-}
-
-// Opens the context menu with a right click at the point and picks an item by keys.
-bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
-{
-    SettleMouseAt(at);
-    MouseButtonAt(at, false, true);
-    MouseButtonAt(at, false, false);
-    HWND menuWindow = nullptr;
-    if (!WaitUntil([&] {
-            menuWindow = VisibleMenuWindow();
-            return menuWindow != nullptr && MenuTakesKeys(menuWindow);
-        })) {
-        return false;
-    }
-    for (WORD key : keys) {
-        PressKey(key);
-    }
-    return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
-}
-
 struct RowEditors {
     HWND tag = nullptr;
     HWND face = nullptr;

@@ -386,19 +386,43 @@ HWND VisibleMenuWindow()
     return nullptr;
 }
 
+namespace {
+
+// True once the menu's thread runs the menu and holds the keyboard, so keys reach the menu.
+bool MenuTakesKeys(HWND menuWindow)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(menuWindow, nullptr);
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0 &&
+           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
+}
+
+} // namespace
+
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
+{
+    SettleMouseAt(at);
+    MouseButtonAt(at, false, true);
+    MouseButtonAt(at, false, false);
+    HWND menuWindow = nullptr;
+    if (!WaitUntil([&] {
+            menuWindow = VisibleMenuWindow();
+            return menuWindow != nullptr && MenuTakesKeys(menuWindow);
+        })) {
+        return false;
+    }
+    for (WORD key : keys) {
+        PressKey(key);
+    }
+    return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
+}
+
 bool ChooseFromContextMenu(HWND over, WORD accessKey)
 {
     SetForegroundWindow(GetAncestor(over, GA_ROOT));
     RECT rect = WindowRectOf(over);
-    POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    SettleMouseAt(at);
-    MouseButtonAt(at, false, true);
-    MouseButtonAt(at, false, false);
-    if (!WaitUntil([] { return VisibleMenuWindow() != nullptr; })) {
-        return false;
-    }
-    PressKey(accessKey);
-    return true;
+    return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
 }
 
 HWND VisibleDropDownList(HWND picker)

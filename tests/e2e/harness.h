@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -80,8 +81,11 @@ void SetClipboardText(const std::string& text);
 
 // The menu window on show right now (other processes may keep hidden ones), or null.
 HWND VisibleMenuWindow();
-// Opens the picker's context menu with a right click on the middle of one of its controls and
-// chooses the item with the access key. False when the menu did not open.
+// Opens the context menu with a right click at the point and picks an item by keys; true once
+// the menu has closed again.
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
+// The same over the middle of one of the picker's controls, the picker brought to the front
+// first, choosing the item with the access key.
 bool ChooseFromContextMenu(HWND over, WORD accessKey);
 
 // The drop-down list of the picker's process that is showing right now, if any.
