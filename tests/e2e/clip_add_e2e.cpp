@@ -11,18 +11,14 @@ const std::string FaceFile = "Vemplor.txt";
 const int TextBox = 1034;
 const int Counter = 1035;
 
-// Chooses the menu item over the given control and waits for the dialog, found by its owner.
+// Chooses the menu item over the given control and waits for the dialog, found by its caption.
 HWND OpenClipAddDialog(HWND over)
 {
-    HWND picker = GetAncestor(over, GA_ROOT);
     HWND dialog = nullptr;
     if (ChooseFromContextMenu(over, 'L')) {
         WaitUntil([&] {
-            dialog = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
-            while (dialog != nullptr && (GetWindow(dialog, GW_OWNER) != picker || !IsWindowVisible(dialog))) {
-                dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr);
-            }
-            return dialog != nullptr;
+            dialog = FindWindowA("#32770", "クリップボードから追加");
+            return dialog != nullptr && IsWindowVisible(dialog);
         });
     }
     return dialog;
@@ -54,7 +50,8 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     EXPECT_EQ(DialogText(dialog, TextBox), "(^o^)顔");
     EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 7");
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/2]"; }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[2/2]");
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^o^)顔", "(^_^)"}));
 
     SetClipboardText("(^_^)");
@@ -73,6 +70,7 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     SetClipboardText("(T_T)");
     ASSERT_TRUE(CloseWith(OpenClipAddDialog(windows.faceCombo), IDCANCEL));
     dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[3/3]");
