@@ -51,10 +51,12 @@ int HeightOf(HWND window)
     return rect.bottom - rect.top;
 }
 
+// Away from where rows are double-clicked, so that a click and a following double-click are not
+// taken together.
 void ClickRow(HWND listView, int row)
 {
-    POINT at = CentreOf(ListViewCellRect(listView, row, 1));
-    ClickAt(at.x, at.y);
+    RECT cell = ListViewCellRect(listView, row, 1);
+    ClickAt(cell.right - 10, (cell.top + cell.bottom) / 2);
 }
 
 // Double-clicks a row open, clicks into its emoticon box and types there, after the text when
@@ -179,11 +181,16 @@ TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
     EXPECT_EQ(ComboItems(windows.faceCombo),
               (std::vector<std::string>{longFace, "(^-^)", "(-_-)"}));
 
+    // A session's end saves what is being typed; so does quitting.
     ASSERT_TRUE(EnterEditMode(windows));
     TypeIntoFace(list, 2, "!", true);
+    SendMessageA(picker.Picker(), WM_ENDSESSION, TRUE, 0);
+    const std::string saved = oddTag + "\t" + longFace + "\r\nkeep\t(^-^)\r\nx\t(-_-)";
+    EXPECT_EQ(dir.Read(FaceFile), saved + "!");
+    TypeIntoFace(list, 2, "?", true);
     picker.RequestClose();
     EXPECT_EQ(picker.WaitForExit(), 0);
-    EXPECT_EQ(dir.Read(FaceFile), oddTag + "\t" + longFace + "\r\nkeep\t(^-^)\r\nx\t(-_-)!");
+    EXPECT_EQ(dir.Read(FaceFile), saved + "!?");
 }
 
 TEST(EditMode, RowsAreInsertedAtTheSelectionAndDeletedAsSelectedAndABlankRowIsSavedAsATab)
