@@ -375,56 +375,6 @@ void DragMouse(POINT from, POINT to)
     MouseButtonAt(to, true, false);
 }
 
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
-
-namespace {
-
-// True once the menu's thread runs the menu and holds the keyboard, so keys reach the menu.
-bool MenuTakesKeys(HWND menuWindow)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    DWORD thread = GetWindowThreadProcessId(menuWindow, nullptr);
-    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0 &&
-           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
-}
-
-} // namespace
-
-bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
-{
-    SettleMouseAt(at);
-    MouseButtonAt(at, false, true);
-    MouseButtonAt(at, false, false);
-    HWND menuWindow = nullptr;
-    if (!WaitUntil([&] {
-            menuWindow = VisibleMenuWindow();
-            return menuWindow != nullptr && MenuTakesKeys(menuWindow);
-        })) {
-        return false;
-    }
-    for (WORD key : keys) {
-        PressKey(key);
-    }
-    return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
-}
-
-bool ChooseFromContextMenu(HWND over, WORD accessKey)
-{
-    SetForegroundWindow(GetAncestor(over, GA_ROOT));
-    RECT rect = WindowRectOf(over);
-    return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
-}
-
 HWND VisibleDropDownList(HWND picker)
 {
     DWORD pickerProcess = 0;
@@ -567,4 +517,71 @@ void DoubleClickAt(POINT at)
         MouseButtonAt(at, true, true);
         MouseButtonAt(at, true, false);
     }
+}
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+// True once the menu's thread runs the menu and has the foreground, so keys reach the menu.
+bool MenuTakesKeys(HWND menuWindow)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(menuWindow, nullptr);
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0 &&
+           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
+}
+
+} // namespace
+
+POINT ShiftingCaptionPoint(HWND window)
+{
+    static int shift = 0;
+    shift = (shift + 7) % 63;
+    RECT rect = WindowRectOf(window);
+    POINT clientOrigin = {0, 0};
+    ClientToScreen(window, &clientOrigin);
+    return {rect.left + 40 + shift, (rect.top + clientOrigin.y) / 2};
+}
+
+HWND OpenMenuAt(POINT at)
+{
+    SettleMouseAt(at);
+    MouseButtonAt(at, false, true);
+    MouseButtonAt(at, false, false);
+    HWND menuWindow = nullptr;
+    bool open = WaitUntil([&] {
+        menuWindow = VisibleMenuWindow();
+        return menuWindow != nullptr && MenuTakesKeys(menuWindow);
+    });
+    return open ? menuWindow : nullptr;
+}
+
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
+{
+    HWND menuWindow = OpenMenuAt(at);
+    if (menuWindow == nullptr) {
+        return false;
+    }
+    for (WORD key : keys) {
+        PressKey(key);
+    }
+    return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
+}
+
+bool ChooseFromContextMenu(HWND over, WORD accessKey)
+{
+    SetForegroundWindow(GetAncestor(over, GA_ROOT));
+    RECT rect = WindowRectOf(over);
+    return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
 }

@@ -79,15 +79,6 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
-// The menu window on show right now (other processes may keep hidden ones), or null.
-HWND VisibleMenuWindow();
-// Opens the context menu with a right click at the point and picks an item by keys; true once
-// the menu has closed again.
-bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
-// The same over the middle of one of the picker's controls, the picker brought to the front
-// first, choosing the item with the access key.
-bool ChooseFromContextMenu(HWND over, WORD accessKey);
-
 // The drop-down list of the picker's process that is showing right now, if any.
 HWND VisibleDropDownList(HWND picker);
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
@@ -102,6 +93,19 @@ int ListViewRowCount(HWND listView);
 std::string ListViewCell(HWND listView, int row, int column);
 // The screen rectangle of a row's cell (column 0: the whole row).
 RECT ListViewCellRect(HWND listView, int row, int column);
+// A point in the window's caption, a little further right at each call: two right clicks at one
+// place in quick succession would make a double click, which opens no menu.
+POINT ShiftingCaptionPoint(HWND window);
+// Opens the context menu with a right click at the point; its window once it takes keys, or null.
+HWND OpenMenuAt(POINT at);
+// Opens the menu and picks an item by pressing keys. False when no menu opened or it stayed open.
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
+// The same over the middle of one of the picker's controls, the picker brought to the front
+// first, choosing the item with the access key.
+bool ChooseFromContextMenu(HWND over, WORD accessKey);
+// The menu window on show right now (other processes may keep hidden ones), or null.
+HWND VisibleMenuWindow();
+
 // Adds a row to the list view's selection, as a Ctrl+click does.
 void AddListViewRowToSelection(HWND listView, int row);
 // Two clicks at one pixel within the double-click time.
