@@ -44,9 +44,8 @@ void FillCombo(HWND combo, const TextList& texts)
     InvalidateRect(combo, nullptr, TRUE);
 }
 
-void SetListViewText(int row, int column, const std::string& entryText, UINT message)
+void SetListViewText(int row, int column, const std::string& text, UINT message)
 {
-    std::string text = CompleteText(entryText);
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = row;
