@@ -2,11 +2,8 @@
 
 #include "app/app_state.h"
 #include "store/face_lists.h"
-<<<<<<< HEAD
 #include "view/complete_text.h"
-=======
 #include "view/edit_mode.h"
->>>>>>> issue-10
 #include "view/face_filter.h"
 #include "view/picker_controls.h"
 
