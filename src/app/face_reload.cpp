@@ -2,10 +2,12 @@
 
 #include "app/app_state.h"
 #include "store/face_store.h"
+#include "view/edit_mode.h"
 #include "view/picker_fill.h"
 
 void ReloadFaceList()
 {
+    ReadBackEditList();
     if (!ReadFaceFileAgain()) {
         return;
     }

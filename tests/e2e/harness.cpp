@@ -200,6 +200,55 @@ void RunningPicker::RequestClose() const
     PostMessageA(windows_.picker, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+namespace {
+
+bool OthersCanOpen(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+} // namespace
+
+HeldFile::HeldFile(const std::string& path) : path_(path)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" VEMPLOR_FILE_HOLDER_PATH "\" \"" + path + "\"";
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        return;
+    }
+    held_ = WaitUntil([&] {
+        return !OthersCanOpen(path_) || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+    }) && !OthersCanOpen(path_);
+}
+
+HeldFile::~HeldFile()
+{
+    Release();
+}
+
+void HeldFile::Release()
+{
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+    WaitUntil([&] { return OthersCanOpen(path_); });
+    held_ = false;
+}
+
 RECT WindowRectOf(HWND window)
 {
     RECT rect = {};

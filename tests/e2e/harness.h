@@ -63,6 +63,24 @@ private:
     PickerWindows windows_;
 };
 
+// Another program holding a file open without sharing until Release or the end of the test.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    // True once nobody else can open the file.
+    bool Held() const { return held_; }
+    void Release();
+
+private:
+    std::string path_;
+    PROCESS_INFORMATION process_ = {};
+    bool held_ = false;
+};
+
 RECT WindowRectOf(HWND window);
 
 // Real input through the system's input queue. Mouse events carry their own position, and a
