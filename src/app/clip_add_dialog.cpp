@@ -35,10 +35,12 @@ std::string ClipboardText(HWND owner)
     return text;
 }
 
+// Measured first, so a text of any length is read whole.
 std::string WindowText(HWND window)
 {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    int read = GetWindowTextA(window, &text[0], static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
     return text;
 }
 

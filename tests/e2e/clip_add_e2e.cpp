@@ -90,7 +90,8 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
 
     picker.RequestClose();
     ASSERT_EQ(picker.WaitForExit(), 0);
-    EXPECT_EQ(dir.Read(FaceFile), "\t" + longFace + "\r\n\tabc字\r\n\t(^o^)顔\r\nsmile\t(^_^)\r\n\t");
+    EXPECT_EQ(dir.Read(FaceFile),
+              "\t" + longFace + "\r\n\tabc字\r\n\t(^o^)顔\r\nsmile\t(^_^)\r\n\t");
 }
 
 } // namespace

@@ -18,10 +18,11 @@ public:
     explicit TextFileAssociation(const std::string& openCommand)
     {
         LONG size = sizeof previous_;
-        hadPrevious_ = RegQueryValueA(HKEY_LOCAL_MACHINE, TextFileKey, previous_, &size) == ERROR_SUCCESS;
+        hadPrevious_ =
+            RegQueryValueA(HKEY_LOCAL_MACHINE, TextFileKey, previous_, &size) == ERROR_SUCCESS;
+        std::string commandKey = std::string(TestProgIdKey) + "\\shell\\open\\command";
         RegSetValueA(HKEY_LOCAL_MACHINE, TextFileKey, REG_SZ, "VemplorTestEditor", 0);
-        RegSetValueA(HKEY_LOCAL_MACHINE, (std::string(TestProgIdKey) + "\\shell\\open\\command").c_str(),
-                     REG_SZ, openCommand.c_str(), 0);
+        RegSetValueA(HKEY_LOCAL_MACHINE, commandKey.c_str(), REG_SZ, openCommand.c_str(), 0);
     }
     ~TextFileAssociation()
     {
