@@ -46,7 +46,7 @@ void SavePickerState(HWND pickerWindow)
 LRESULT ShutDown(HWND pickerWindow)
 {
     // The window is about to go: the rows are taken back without refilling the picker.
-    LeaveEditModeWithoutRefresh();
+    TakeBackEditRows();
     SavePickerState(pickerWindow);
     DestroyMenu(ContextMenu);
     DeletePickerFont();
