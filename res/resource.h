@@ -30,4 +30,11 @@
 #define IDM_DELETE_ROWS 40079
 #define IDM_EXIT 40080
 
+// The tray icon: its id and the message its mouse events arrive in (WM_USER + 1).
+#define TRAY_ICON_ID 1
+#define WM_TRAY_ICON 1025
+
+// The global hotkey that drops the emoticon list down at the cursor.
+#define POPUP_HOTKEY_ID 0
+
 #endif
