@@ -55,25 +55,16 @@ void ShowEveryFace()
     FillCombo(PopupCombo, FaceList);
 }
 
-void SetRect(HWND window, const ScreenRect& rect, long extraHeight, UINT flags)
-{
-    SetWindowPos(window, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top + extraHeight, flags);
-}
-
-// The combo box's height includes its list, which sets how far the list reaches; where the
-// list shows is put right after it has dropped, whichever way the system would open it.
+// The combo box's height includes its list: the list reaches down to the bottom of the work
+// area, or, where it does not fit below, the system opens it upward just as tall as placed.
 void DropDownAt(const PopupPlacement& placement)
 {
-    SetRect(PopupCombo, placement.field, placement.list.bottom - placement.list.top, 0);
+    const ScreenRect& field = placement.field;
+    SetWindowPos(PopupCombo, HWND_TOPMOST, field.left, field.top, field.right - field.left,
+                 field.bottom - field.top + placement.list.bottom - placement.list.top, 0);
     ShowWindow(PopupCombo, SW_SHOW);
     SendMessageA(PopupCombo, CB_SETCURSEL, 0, 0);
     SendMessageA(PopupCombo, CB_SHOWDROPDOWN, TRUE, 0);
-    COMBOBOXINFO info = {};
-    info.cbSize = sizeof info;
-    if (GetComboBoxInfo(PopupCombo, &info) && info.hwndList != nullptr) {
-        SetRect(info.hwndList, placement.list, 0, SWP_NOACTIVATE);
-    }
 }
 
 } // namespace

@@ -389,6 +389,17 @@ HWND VisibleDropDownList(HWND picker)
     return found;
 }
 
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
 bool ClickDropDownItem(HWND picker, HWND combo, int index)
 {
     // The list follows the pointer once it has taken the mouse; the pointer is nudged until the

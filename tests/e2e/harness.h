@@ -79,6 +79,8 @@ void SetClipboardText(const std::string& text);
 
 // The drop-down list of the picker's process that is showing right now, if any.
 HWND VisibleDropDownList(HWND picker);
+// The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
+HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
 // real. False when the list did not open or did not follow the pointer.
 bool ClickDropDownItem(HWND picker, HWND combo, int index);
