@@ -70,8 +70,10 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_TRUE(SetLayeredWindowAttributes(window, 0, 255, LWA_ALPHA));
     ClickTrayIcon(true);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != 0; }));
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // Shown, then given back its alpha, then put on top.
+    EXPECT_TRUE(WaitUntil([&] {
+        return IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    }));
     BYTE alpha = 0;
     GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
     EXPECT_EQ(alpha, 100);
@@ -184,7 +186,10 @@ TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
     };
     PressHotKeyAt({600, 100});
     PressHotKeyAt({screen.right - 5, screen.bottom - 5});
-    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(windows.popupCombo).right == screen.right; }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return WindowRectOf(windows.popupCombo).right == screen.right &&
+               VisibleDropDownList(windows.picker) != nullptr;
+    }));
     EXPECT_EQ(VisibleDropDownLists(windows.picker), 1);
     RECT corner = WindowRectOf(windows.popupCombo);
     RECT shown = WindowRectOf(VisibleDropDownList(windows.picker));
