@@ -64,7 +64,10 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     HWND window = picker.Picker();
     EXPECT_TRUE(TrayIconPresent(window));
 
-    // Closed into the tray; while hidden it loses its place on top and its transparency.
+    // A taskbar message while the icon is there leaves it there: closing still hides into the
+    // tray. While hidden, the picker loses its place on top and its transparency.
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
     picker.RequestClose();
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -84,7 +87,7 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     NOTIFYICONDATAA record = PickerIconRecord(window);
     Shell_NotifyIconA(NIM_DELETE, &record);
     ASSERT_FALSE(TrayIconPresent(window));
-    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
 
     // The icon's menu opens at the cursor, and its exit item quits and saves.
