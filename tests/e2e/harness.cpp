@@ -373,18 +373,23 @@ void DragMouse(POINT from, POINT to)
     MouseButtonAt(to, true, false);
 }
 
-HWND VisibleDropDownList(HWND picker)
+HWND VisibleDropDownList(HWND picker, int* shown)
 {
     DWORD pickerProcess = 0;
     GetWindowThreadProcessId(picker, &pickerProcess);
     HWND found = nullptr;
+    int count = 0;
     for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
          window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == pickerProcess && IsWindowVisible(window)) {
             found = window;
+            ++count;
         }
+    }
+    if (shown != nullptr) {
+        *shown = count;
     }
     return found;
 }

@@ -77,8 +77,9 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
-// The drop-down list of the picker's process that is showing right now, if any.
-HWND VisibleDropDownList(HWND picker);
+// The drop-down list of the picker's process that is showing right now, if any; shown, when
+// given, receives how many are showing.
+HWND VisibleDropDownList(HWND picker, int* shown = nullptr);
 // The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
 HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for

@@ -9,47 +9,32 @@
 
 namespace {
 
-NOTIFYICONDATAA PickerIconRecord(HWND picker)
+// The notification area lets a program modify only an icon it holds.
+bool TrayIconCall(HWND picker, DWORD action)
 {
     NOTIFYICONDATAA record = {};
     record.cbSize = sizeof record;
     record.hWnd = picker;
     record.uID = 1;
-    return record;
+    return Shell_NotifyIconA(action, &record) != 0;
 }
 
-// The notification area lets a program modify only an icon it holds.
-bool TrayIconPresent(HWND picker)
-{
-    NOTIFYICONDATAA record = PickerIconRecord(picker);
-    return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
-}
-
-// The only icon sits at the right end of the taskbar.
-POINT TrayIconPoint()
-{
-    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
-    return {taskbar.right - 11, (taskbar.top + taskbar.bottom) / 2};
-}
-
-// A second click on the same spot soon after the first is a double click, which does nothing:
-// successive clicks alternate between two spots on the icon.
+// The only icon sits at the right end of the taskbar. A second click on the same spot soon after
+// the first is a double click, which does nothing: successive clicks alternate between two spots.
 void ClickTrayIcon(bool left)
 {
     static int nudge = 3;
     nudge = -nudge;
-    POINT icon = TrayIconPoint();
-    icon.x += nudge;
+    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
+    POINT icon = {taskbar.right - 11 + nudge, (taskbar.top + taskbar.bottom) / 2};
     SettleMouseAt(icon);
     MouseButtonAt(icon, left, true);
     MouseButtonAt(icon, left, false);
 }
 
-HWND WaitForMenu()
+bool MenuShown()
 {
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = VisibleMenuWindow()) != nullptr; });
-    return menu;
+    return WaitUntil([] { return VisibleMenuWindow() != nullptr; });
 }
 
 TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
@@ -62,7 +47,7 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     RunningPicker picker(dir);
     ASSERT_TRUE(picker.Started());
     HWND window = picker.Picker();
-    EXPECT_TRUE(TrayIconPresent(window));
+    EXPECT_TRUE(TrayIconCall(window, NIM_MODIFY));
 
     // A taskbar message while the icon is there leaves it there: closing still hides into the
     // tray. While hidden, the picker loses its place on top and its transparency.
@@ -84,23 +69,23 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
 
     // A new taskbar holds no icons until their programs add them again.
-    NOTIFYICONDATAA record = PickerIconRecord(window);
-    Shell_NotifyIconA(NIM_DELETE, &record);
-    ASSERT_FALSE(TrayIconPresent(window));
+    TrayIconCall(window, NIM_DELETE);
+    ASSERT_FALSE(TrayIconCall(window, NIM_MODIFY));
     PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconCall(window, NIM_MODIFY); }));
 
     // The icon's menu opens at the cursor, and its exit item quits and saves.
     ClickTrayIcon(false);
-    HWND menu = WaitForMenu();
-    ASSERT_NE(menu, nullptr);
-    RECT menuRect = WindowRectOf(menu);
-    InflateRect(&menuRect, 1, 1);
-    EXPECT_TRUE(PtInRect(&menuRect, TrayIconPoint()));
+    ASSERT_TRUE(MenuShown());
+    RECT menu = WindowRectOf(VisibleMenuWindow());
+    InflateRect(&menu, 1, 1);
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    EXPECT_TRUE(PtInRect(&menu, cursor));
     PressKey('X');
     EXPECT_EQ(picker.WaitForExit(), 0);
     EXPECT_EQ(dir.Read("Vemplor.txt"), "a\t(^_^)\r\n\t(;_;)");
-    EXPECT_FALSE(TrayIconPresent(window));
+    EXPECT_FALSE(TrayIconCall(window, NIM_MODIFY));
 }
 
 TEST(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
@@ -115,13 +100,13 @@ TEST(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
     // The menu of the next click opens only after the left click has been handled.
     ClickTrayIcon(true);
     ClickTrayIcon(false);
-    ASSERT_NE(WaitForMenu(), nullptr);
+    ASSERT_TRUE(MenuShown());
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([] { return VisibleMenuWindow() == nullptr; }));
     EXPECT_TRUE(IsWindowVisible(window));
 
     SendMessageA(window, WM_ENDSESSION, TRUE, 0);
-    EXPECT_FALSE(TrayIconPresent(window));
+    EXPECT_FALSE(TrayIconCall(window, NIM_MODIFY));
 }
 
 void PressHotKeyAt(POINT at)
@@ -130,17 +115,6 @@ void PressHotKeyAt(POINT at)
     KeyDown(VK_CONTROL);
     PressKey('K');
     KeyUp(VK_CONTROL);
-}
-
-int VisibleDropDownLists(HWND picker)
-{
-    DWORD pickerThread = GetWindowThreadProcessId(picker, nullptr);
-    int lists = 0;
-    for (HWND list = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); list != nullptr;
-         list = FindWindowExA(nullptr, list, "ComboLBox", nullptr)) {
-        lists += IsWindowVisible(list) && GetWindowThreadProcessId(list, nullptr) == pickerThread;
-    }
-    return lists;
 }
 
 TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
@@ -182,24 +156,20 @@ TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
 
     // Pressed again twice in quick succession, the last time in the bottom-right corner: one
     // list, there, whole and on the screen.
-    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    auto onScreen = [&](RECT rect) {
-        RECT visible = {};
-        return IntersectRect(&visible, &rect, &screen) && EqualRect(&visible, &rect);
-    };
+    const POINT screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     PressHotKeyAt({600, 100});
-    PressHotKeyAt({screen.right - 5, screen.bottom - 5});
+    PressHotKeyAt({screen.x - 5, screen.y - 5});
+    int lists = 0;
     ASSERT_TRUE(WaitUntil([&] {
-        return WindowRectOf(windows.popupCombo).right == screen.right &&
-               VisibleDropDownList(windows.picker) != nullptr;
+        return WindowRectOf(windows.popupCombo).right == screen.x &&
+               VisibleDropDownList(windows.picker, &lists) != nullptr;
     }));
-    EXPECT_EQ(VisibleDropDownLists(windows.picker), 1);
+    EXPECT_EQ(lists, 1);
     RECT corner = WindowRectOf(windows.popupCombo);
     RECT shown = WindowRectOf(VisibleDropDownList(windows.picker));
-    EXPECT_TRUE(onScreen(corner));
-    EXPECT_TRUE(onScreen(shown));
-    EXPECT_LE(shown.bottom, corner.top);
-    // Opened upward, as tall as the thirty entries need.
+    // Opened upward, above its field, as tall as the thirty entries need.
+    EXPECT_TRUE(shown.top >= 0 && shown.bottom <= corner.top && corner.bottom <= screen.y);
+    EXPECT_EQ(shown.left, corner.left);
     LRESULT rowHeight = SendMessageA(windows.popupCombo, CB_GETITEMHEIGHT, 0, 0);
     EXPECT_EQ((shown.bottom - shown.top) / rowHeight, 30);
     EXPECT_EQ(ComboItems(windows.popupCombo), faces);
@@ -212,9 +182,10 @@ TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
     SendMessageA(windows.faceCombo, CB_SHOWDROPDOWN, TRUE, 0);
     PressHotKeyAt({300, 200});
-    EXPECT_TRUE(WaitUntil(
-        [&] { return WindowRectOf(VisibleDropDownList(windows.picker)).top == field.bottom; }));
-    EXPECT_EQ(VisibleDropDownLists(windows.picker), 1);
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowRectOf(VisibleDropDownList(windows.picker, &lists)).top == field.bottom;
+    }));
+    EXPECT_EQ(lists, 1);
 }
 
 } // namespace
