@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <shellapi.h>
+
 namespace {
 
 const char* const SettingsName = "Vemplor.ini";
@@ -432,4 +434,19 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index)
         SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     }
     return false;
+}
+
+bool TrayIconPresent(HWND picker)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = picker;
+    record.uID = 1;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
+}
+
+POINT TrayIconPoint()
+{
+    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
+    return {taskbar.right - 11, (taskbar.top + taskbar.bottom) / 2};
 }

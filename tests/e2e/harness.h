@@ -99,3 +99,8 @@ bool InMoveOrSize(HWND window);
 bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 // A button event that carries its own position, exactly that pixel.
 void MouseButtonAt(POINT at, bool left, bool down);
+
+// The notification area lets a program modify only an icon it holds.
+bool TrayIconPresent(HWND picker);
+// The only icon sits at the right end of the taskbar.
+POINT TrayIconPoint();

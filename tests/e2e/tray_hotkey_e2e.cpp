@@ -9,32 +9,33 @@
 
 namespace {
 
-// The notification area lets a program modify only an icon it holds.
-bool TrayIconCall(HWND picker, DWORD action)
+NOTIFYICONDATAA PickerIconRecord(HWND picker)
 {
     NOTIFYICONDATAA record = {};
     record.cbSize = sizeof record;
     record.hWnd = picker;
     record.uID = 1;
-    return Shell_NotifyIconA(action, &record) != 0;
+    return record;
 }
 
-// The only icon sits at the right end of the taskbar. A second click on the same spot soon after
-// the first is a double click, which does nothing: successive clicks alternate between two spots.
+// A second click on the same spot soon after the first is a double click, which does nothing:
+// successive clicks alternate between two spots on the icon.
 void ClickTrayIcon(bool left)
 {
     static int nudge = 3;
     nudge = -nudge;
-    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
-    POINT icon = {taskbar.right - 11 + nudge, (taskbar.top + taskbar.bottom) / 2};
+    POINT icon = TrayIconPoint();
+    icon.x += nudge;
     SettleMouseAt(icon);
     MouseButtonAt(icon, left, true);
     MouseButtonAt(icon, left, false);
 }
 
-bool MenuShown()
+HWND WaitForMenu()
 {
-    return WaitUntil([] { return VisibleMenuWindow() != nullptr; });
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = VisibleMenuWindow()) != nullptr; });
+    return menu;
 }
 
 TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
@@ -47,7 +48,7 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     RunningPicker picker(dir);
     ASSERT_TRUE(picker.Started());
     HWND window = picker.Picker();
-    EXPECT_TRUE(TrayIconCall(window, NIM_MODIFY));
+    EXPECT_TRUE(TrayIconPresent(window));
 
     // A taskbar message while the icon is there leaves it there: closing still hides into the
     // tray. While hidden, the picker loses its place on top and its transparency.
@@ -69,23 +70,25 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
 
     // A new taskbar holds no icons until their programs add them again.
-    TrayIconCall(window, NIM_DELETE);
-    ASSERT_FALSE(TrayIconCall(window, NIM_MODIFY));
+    NOTIFYICONDATAA record = PickerIconRecord(window);
+    Shell_NotifyIconA(NIM_DELETE, &record);
+    ASSERT_FALSE(TrayIconPresent(window));
     PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return TrayIconCall(window, NIM_MODIFY); }));
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
 
     // The icon's menu opens at the cursor, and its exit item quits and saves.
     ClickTrayIcon(false);
-    ASSERT_TRUE(MenuShown());
-    RECT menu = WindowRectOf(VisibleMenuWindow());
-    InflateRect(&menu, 1, 1);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr);
+    RECT menuRect = WindowRectOf(menu);
+    InflateRect(&menuRect, 1, 1);
     POINT cursor = {};
     GetCursorPos(&cursor);
-    EXPECT_TRUE(PtInRect(&menu, cursor));
+    EXPECT_TRUE(PtInRect(&menuRect, cursor));
     PressKey('X');
     EXPECT_EQ(picker.WaitForExit(), 0);
     EXPECT_EQ(dir.Read("Vemplor.txt"), "a\t(^_^)\r\n\t(;_;)");
-    EXPECT_FALSE(TrayIconCall(window, NIM_MODIFY));
+    EXPECT_FALSE(TrayIconPresent(window));
 }
 
 TEST(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
@@ -100,13 +103,13 @@ TEST(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
     // The menu of the next click opens only after the left click has been handled.
     ClickTrayIcon(true);
     ClickTrayIcon(false);
-    ASSERT_TRUE(MenuShown());
+    ASSERT_NE(WaitForMenu(), nullptr);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([] { return VisibleMenuWindow() == nullptr; }));
     EXPECT_TRUE(IsWindowVisible(window));
 
     SendMessageA(window, WM_ENDSESSION, TRUE, 0);
-    EXPECT_FALSE(TrayIconCall(window, NIM_MODIFY));
+    EXPECT_FALSE(TrayIconPresent(window));
 }
 
 void PressHotKeyAt(POINT at)
