@@ -38,16 +38,15 @@ PopupPlacement PlaceAt(POINT cursor)
     return PlacePopup(metrics);
 }
 
-// A list still open in the picker or at the last place would stay on the screen beside the
-// new one.
-void CloseOpenLists()
+// A list still open in the picker would stay on the screen beside the pop-up's. The pop-up's
+// own list closes as the pop-up is moved.
+void ClosePickerLists()
 {
-    for (HWND combo : {FaceCombo, FilterCombo, PopupCombo}) {
-        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    }
+    SendMessageA(FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageA(FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-void ShowEveryFace()
+void ClearFilterAndFillPopup()
 {
     SetWindowTextA(FilterCombo, "");
     RefreshPicker();
@@ -89,8 +88,6 @@ void UnregisterPopupHotKey()
     UnregisterHotKey(PickerWindow, POPUP_HOTKEY_ID);
 }
 
-// Pressed again while the pop-up is up, the list is moved to the cursor as it is: nothing can
-// change the emoticons or the filter without activating the picker, which hides the pop-up.
 void ShowPopupAtCursor()
 {
     if (EditMode) {
@@ -98,9 +95,7 @@ void ShowPopupAtCursor()
     }
     POINT cursor = {};
     GetCursorPos(&cursor);
-    CloseOpenLists();
-    if (!IsWindowVisible(PopupCombo)) {
-        ShowEveryFace();
-    }
+    ClosePickerLists();
+    ClearFilterAndFillPopup();
     DropDownAt(PlaceAt(cursor));
 }
