@@ -13,20 +13,14 @@
 
 namespace {
 
-RECT OuterRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 PopupPlacement PlaceAt(POINT cursor)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
     // The pop-up looks like the picker's own list: as wide, and its field as tall.
-    RECT face = OuterRect(FaceCombo);
+    RECT face = {};
+    GetWindowRect(FaceCombo, &face);
     PopupMetrics metrics = {};
     metrics.cursor = {cursor.x, cursor.y};
     metrics.workArea = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
