@@ -38,4 +38,11 @@
 // to the list file once the operation that activated it is over (WM_APP + 1).
 #define WM_CHECK_FACE_FILE 32769
 
+// The tray icon: its id and the message its mouse events arrive in (WM_USER + 1).
+#define TRAY_ICON_ID 1
+#define WM_TRAY_ICON 1025
+
+// The global hotkey that drops the emoticon list down at the cursor.
+#define POPUP_HOTKEY_ID 0
+
 #endif

@@ -18,6 +18,8 @@ HWND ItemListOf(HWND combo)
     return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
 }
 
+} // namespace
+
 // Fills a combo box with the texts, in order. Redrawing is held off and storage reserved up
 // front, so a long list fills in one pass without a repaint per item. The items go straight to
 // the combo box's list box: every message to the combo box itself passes the tooltip's

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -424,20 +425,36 @@ void DragMouse(POINT from, POINT to)
     MouseButtonAt(to, true, false);
 }
 
-HWND VisibleDropDownList(HWND picker)
+HWND VisibleDropDownList(HWND picker, int* shown)
 {
     DWORD pickerProcess = 0;
     GetWindowThreadProcessId(picker, &pickerProcess);
     HWND found = nullptr;
+    int count = 0;
     for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
          window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == pickerProcess && IsWindowVisible(window)) {
             found = window;
+            ++count;
         }
     }
+    if (shown != nullptr) {
+        *shown = count;
+    }
     return found;
+}
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
 }
 
 bool ClickDropDownItem(HWND picker, HWND combo, int index)
@@ -568,17 +585,6 @@ void DoubleClickAt(POINT at)
     }
 }
 
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
-
 namespace {
 
 // True once the menu's thread runs the menu and has the foreground, so keys reach the menu.
@@ -633,4 +639,19 @@ bool ChooseFromContextMenu(HWND over, WORD accessKey)
     SetForegroundWindow(GetAncestor(over, GA_ROOT));
     RECT rect = WindowRectOf(over);
     return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
+}
+
+bool TrayIconPresent(HWND picker)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = picker;
+    record.uID = 1;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
+}
+
+POINT TrayIconPoint()
+{
+    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
+    return {taskbar.right - 11, (taskbar.top + taskbar.bottom) / 2};
 }

@@ -97,8 +97,11 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
-// The drop-down list of the picker's process that is showing right now, if any.
-HWND VisibleDropDownList(HWND picker);
+// The drop-down list of the picker's process that is showing right now, if any; shown, when
+// given, receives how many are showing.
+HWND VisibleDropDownList(HWND picker, int* shown = nullptr);
+// The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
+HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
 // real. False when the list did not open or did not follow the pointer.
 bool ClickDropDownItem(HWND picker, HWND combo, int index);
@@ -121,8 +124,6 @@ bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
 // The same over the middle of one of the picker's controls, the picker brought to the front
 // first, choosing the item with the access key.
 bool ChooseFromContextMenu(HWND over, WORD accessKey);
-// The menu window on show right now (other processes may keep hidden ones), or null.
-HWND VisibleMenuWindow();
 
 // Adds a row to the list view's selection, as a Ctrl+click does.
 void AddListViewRowToSelection(HWND listView, int row);
@@ -139,3 +140,8 @@ bool InMoveOrSize(HWND window);
 bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 // A button event that carries its own position, exactly that pixel.
 void MouseButtonAt(POINT at, bool left, bool down);
+
+// The notification area lets a program modify only an icon it holds.
+bool TrayIconPresent(HWND picker);
+// The only icon sits at the right end of the taskbar.
+POINT TrayIconPoint();
