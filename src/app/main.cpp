@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/picker_window.h"
+#include "view/picker_fill.h"
 #include "resource.h"
 
 namespace {
@@ -42,8 +43,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 
+    // A long list is handed to its control while no input waits, one short slice at a time.
     MSG message = {};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                break;
+            }
+        } else if (ContinueComboFills()) {
+            continue;
+        } else if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            break;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -43,7 +43,9 @@ void ChooseFromPopup()
     if (AutoPasteArmed) {
         SendPasteKeystroke(PickerWindow);
     }
-    SendMessageA(FaceCombo, CB_SETCURSEL, SendMessageA(PopupCombo, CB_GETCURSEL, 0, 0), 0);
+    LRESULT index = SendMessageA(PopupCombo, CB_GETCURSEL, 0, 0);
+    FillComboThrough(FaceCombo, index);
+    SendMessageA(FaceCombo, CB_SETCURSEL, index, 0);
     ShowWindow(PopupCombo, SW_HIDE);
     MoveChoiceToTop(FaceCombo);
 }

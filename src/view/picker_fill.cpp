@@ -5,9 +5,20 @@
 #include "view/complete_text.h"
 #include "view/edit_mode.h"
 #include "view/face_filter.h"
+#include "view/fill_slices.h"
 #include "view/picker_controls.h"
 
 namespace {
+
+// How long one slice of a fill may keep input waiting.
+const double SliceBudgetMs = 5.0;
+// Items handed over between two looks at the clock.
+const std::size_t ItemsPerClockLook = 32;
+// What is handed over without looking at the clock.
+const double NoBudget = 1e300;
+
+// The fills still running, oldest first.
+PendingFills RunningFills;
 
 // The list box inside a combo box, which holds its items; the combo box itself when the system
 // does not tell.
@@ -18,13 +29,65 @@ HWND ItemListOf(HWND combo)
     return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
 }
 
+double NowMs()
+{
+    LARGE_INTEGER counter;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 /
+           static_cast<double>(frequency.QuadPart);
+}
+
+// Appends texts[from, to) to the combo box's items, or as many as fit in budgetMs; returns
+// where it stopped. The items go straight to the combo box's list box: every message to the
+// combo box itself passes the tooltip's subclass, which under Wine costs a hundred times the
+// adding of an item. Redrawing is held off meanwhile; the rows on show are never among them
+// but for the first slice, whose caller repaints.
+std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::size_t to,
+                     double budgetMs)
+{
+    HWND items = ItemListOf(combo);
+    const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
+    double start = NowMs();
+    SendMessageA(items, WM_SETREDRAW, FALSE, 0);
+    std::size_t next = from;
+    while (next < to) {
+        std::string complete = CompleteText(texts[next]);
+        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
+        ++next;
+        if ((next - from) % ItemsPerClockLook == 0 && NowMs() - start >= budgetMs) {
+            break;
+        }
+    }
+    SendMessageA(items, WM_SETREDRAW, TRUE, 0);
+    return next;
+}
+
+// Hands the combo box more of its list, up to end or for budgetMs, and keeps account of it.
+void HandOver(const PendingFill& fill, std::size_t end, double budgetMs)
+{
+    HWND combo = static_cast<HWND>(fill.control);
+    const TextList& source = *fill.source;
+    std::size_t reached = AddItems(combo, source, fill.handed, end, budgetMs);
+    NoteHanded(RunningFills, combo, source, reached);
+}
+
+// The rows the tallest list dropped down on this desktop shows: they go in at once, so that an
+// open list never lacks a row it has room for.
+std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
+{
+    long itemHeight = static_cast<long>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+    return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
+}
+
 } // namespace
 
-// Fills a combo box with the texts, in order. Redrawing is held off and storage reserved up
-// front, so a long list fills in one pass without a repaint per item. The items go straight to
-// the combo box's list box: every message to the combo box itself passes the tooltip's
-// subclass, which under Wine costs a hundred times the adding of an item. Emptying the list box
-// rather than the combo box also leaves the text of FilterCombo's edit field as it is.
+// Fills a combo box with the texts, in order: the rows a dropped list can show at once now, the
+// rest in slices between the user's input (ContinueComboFills), so that a long list neither
+// holds up the keystroke that asked for it nor the next one, which starts a fill of its own.
+// Storage is reserved up front for the whole list. Emptying the list box rather than the combo
+// box leaves the text of FilterCombo's edit field as it is.
 void FillCombo(HWND combo, const TextList& texts)
 {
     HWND items = ItemListOf(combo);
@@ -36,13 +99,32 @@ void FillCombo(HWND combo, const TextList& texts)
         bytes += text.size() + 1;
     }
     SendMessageA(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
-    const UINT addString = direct ? LB_ADDSTRING : CB_ADDSTRING;
-    for (const std::string& text : texts) {
-        std::string complete = CompleteText(text);
-        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
-    }
+    std::size_t first = RowsShownAtOnce(combo, texts.size());
+    NoteHanded(RunningFills, combo, texts, AddItems(combo, texts, 0, first, NoBudget));
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
+}
+
+bool ContinueComboFills()
+{
+    if (RunningFills.empty()) {
+        return false;
+    }
+    const PendingFill fill = RunningFills.front();
+    if (!IsWindow(static_cast<HWND>(fill.control))) {
+        RunningFills.erase(RunningFills.begin());
+        return true;
+    }
+    HandOver(fill, fill.source->size(), SliceBudgetMs);
+    return true;
+}
+
+void FillComboThrough(HWND combo, LRESULT index)
+{
+    const PendingFill* fill = FillOf(RunningFills, combo);
+    if (fill != nullptr && index >= 0) {
+        HandOver(*fill, EndThrough(*fill, static_cast<std::size_t>(index)), NoBudget);
+    }
 }
 
 void FillFaceView()

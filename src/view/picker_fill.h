@@ -7,8 +7,14 @@
 void RefreshPicker();
 // Refills FaceCombo from the whole list, or, in edit mode, the list view from the entries.
 void FillFaceView();
-// Fills a combo box with the texts, in order, replacing what it held.
+// Fills a combo box with the texts, in order, replacing what it held: at once as far as a
+// dropped list can show, the rest by ContinueComboFills. texts must outlive the fill.
 void FillCombo(HWND combo, const TextList& texts);
+// Hands one slice of a running fill to its combo box; false when no fill is running. Called
+// when no input is waiting.
+bool ContinueComboFills();
+// Completes the combo box's running fill as far as item index.
+void FillComboThrough(HWND combo, LRESULT index);
 // Refills FilterCombo's list from the prepared filters; its edit field keeps its text.
 void FillFilterCombo();
 // Sets the title to the shown and the total number of emoticons.

@@ -236,4 +236,77 @@ TEST(Picker, TooltipsStaySilentWhileSwitchedOff)
     EXPECT_FALSE(WaitUntil([&] { return VisibleToolTip(windows.picker) != nullptr; }, 2500));
 }
 
+// Entry i of a long generated list: tag and emoticon numbered alike.
+std::string LongListFace(int i)
+{
+    char face[16];
+    wsprintfA(face, "f%06d", i);
+    return face;
+}
+
+int ItemCount(HWND combo)
+{
+    return static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+}
+
+// A list so long that FaceCombo is still filling while the user works: a click in the open
+// list chooses what it shows, the rest of the list follows in order behind the moved entry, a
+// keystroke gives the running fill up for its own result, and quitting saves the whole list.
+TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
+{
+    const int count = 300000;
+    std::string file;
+    for (int i = 0; i < count; ++i) {
+        file += "t" + LongListFace(i).substr(1) + "\t" + LongListFace(i) + "\r\n";
+    }
+    WorkDir dir;
+    dir.Write("Vemplor.txt", file);
+    dir.WriteSetting("AutoPaste", "0");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    ASSERT_LT(ItemCount(windows.faceCombo), count) << "the list is still filling";
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[300000/300000]");
+
+    ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.faceCombo, 5));
+    std::string chosen;
+    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText(chosen) && chosen == "f000005"; }))
+        << chosen;
+    ASSERT_TRUE(WaitUntil([&] { return ItemCount(windows.faceCombo) == count; }, 30000));
+    EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
+    const int samples[] = {0, 1, 5, 6, 100, 299999};
+    const int expected[] = {5, 0, 4, 6, 100, 299999};
+    for (std::size_t k = 0; k < sizeof samples / sizeof samples[0]; ++k) {
+        EXPECT_EQ(ComboItem(windows.faceCombo, samples[k]), LongListFace(expected[k]));
+    }
+
+    // "f" shows every entry again; the keys after it each give up the fill still running.
+    ClickCentre(windows.filterEdit);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
+    TypeText("f12345");
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[10/300000]"; }))
+        << WindowTitle(windows.picker);
+    std::vector<std::string> narrowed;
+    for (int i = 123450; i <= 123459; ++i) {
+        narrowed.push_back(LongListFace(i));
+    }
+    EXPECT_EQ(ComboItems(windows.faceCombo), narrowed);
+
+    // Erasing the filter starts the whole list again; the window closes before it is in.
+    for (int i = 0; i < 6; ++i) {
+        PressKey(VK_BACK);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[300000/300000]"; }));
+    picker.RequestClose();
+    ASSERT_EQ(picker.WaitForExit(30000), 0);
+    std::string saved = "t000005\tf000005\r\n";
+    for (int i = 0; i < count; ++i) {
+        if (i != 5) {
+            saved += "t" + LongListFace(i).substr(1) + "\t" + LongListFace(i) + "\r\n";
+        }
+    }
+    saved.resize(saved.size() - 2);
+    EXPECT_TRUE(dir.Read("Vemplor.txt") == saved) << "the whole list, in its new order";
+}
+
 } // namespace
