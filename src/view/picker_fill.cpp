@@ -10,12 +10,10 @@
 
 namespace {
 
-// How long one slice of a fill may keep input waiting.
+// How long one slice of a fill may last when nothing else is waiting.
 const double SliceBudgetMs = 5.0;
-// Items handed over between two looks at the clock.
-const std::size_t ItemsPerClockLook = 32;
-// What is handed over without looking at the clock.
-const double NoBudget = 1e300;
+// Items handed over between two looks at the clock and the message queue.
+const std::size_t ItemsPerLook = 64;
 
 // The fills still running, oldest first.
 PendingFills RunningFills;
@@ -29,6 +27,12 @@ HWND ItemListOf(HWND combo)
     return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
 }
 
+// Whether input, or a message from another window or program, waits for the picker.
+bool SomethingWaits()
+{
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE | QS_HOTKEY)) != 0;
+}
+
 double NowMs()
 {
     LARGE_INTEGER counter;
@@ -39,13 +43,13 @@ double NowMs()
            static_cast<double>(frequency.QuadPart);
 }
 
-// Appends texts[from, to) to the combo box's items, or as many as fit in budgetMs; returns
-// where it stopped. The items go straight to the combo box's list box: every message to the
+// Appends texts[from, to) to the combo box's items; a slice stops early when its time is up or
+// something waits for the picker. Returns where it stopped. The items go straight to the combo box's list box: every message to the
 // combo box itself passes the tooltip's subclass, which under Wine costs a hundred times the
 // adding of an item. Redrawing is held off meanwhile; the rows on show are never among them
 // but for the first slice, whose caller repaints.
 std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::size_t to,
-                     double budgetMs)
+                     bool slice)
 {
     HWND items = ItemListOf(combo);
     const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
@@ -56,7 +60,8 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
         std::string complete = CompleteText(texts[next]);
         SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
         ++next;
-        if ((next - from) % ItemsPerClockLook == 0 && NowMs() - start >= budgetMs) {
+        if (slice && (next - from) % ItemsPerLook == 0 &&
+            (NowMs() - start >= SliceBudgetMs || SomethingWaits())) {
             break;
         }
     }
@@ -64,12 +69,12 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
     return next;
 }
 
-// Hands the combo box more of its list, up to end or for budgetMs, and keeps account of it.
-void HandOver(const PendingFill& fill, std::size_t end, double budgetMs)
+// Hands the combo box more of its list, up to end or one slice, and keeps account of it.
+void HandOver(const PendingFill& fill, std::size_t end, bool slice)
 {
     HWND combo = static_cast<HWND>(fill.control);
     const TextList& source = *fill.source;
-    std::size_t reached = AddItems(combo, source, fill.handed, end, budgetMs);
+    std::size_t reached = AddItems(combo, source, fill.handed, end, slice);
     NoteHanded(RunningFills, combo, source, reached);
 }
 
@@ -100,7 +105,7 @@ void FillCombo(HWND combo, const TextList& texts)
     }
     SendMessageA(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
     std::size_t first = RowsShownAtOnce(combo, texts.size());
-    NoteHanded(RunningFills, combo, texts, AddItems(combo, texts, 0, first, NoBudget));
+    NoteHanded(RunningFills, combo, texts, AddItems(combo, texts, 0, first, false));
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
 }
@@ -115,7 +120,7 @@ bool ContinueComboFills()
         RunningFills.erase(RunningFills.begin());
         return true;
     }
-    HandOver(fill, fill.source->size(), SliceBudgetMs);
+    HandOver(fill, fill.source->size(), true);
     return true;
 }
 
@@ -123,7 +128,7 @@ void FillComboThrough(HWND combo, LRESULT index)
 {
     const PendingFill* fill = FillOf(RunningFills, combo);
     if (fill != nullptr && index >= 0) {
-        HandOver(*fill, EndThrough(*fill, static_cast<std::size_t>(index)), NoBudget);
+        HandOver(*fill, EndThrough(*fill, static_cast<std::size_t>(index)), false);
     }
 }
 
