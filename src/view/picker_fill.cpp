@@ -1,5 +1,7 @@
 #include "view/picker_fill.h"
 
+#include <mmsystem.h>
+
 #include "app/app_state.h"
 #include "store/face_lists.h"
 #include "view/complete_text.h"
@@ -11,7 +13,7 @@
 namespace {
 
 // How long one slice of a fill may last when nothing else is waiting.
-const double SliceBudgetMs = 5.0;
+const DWORD SliceBudgetMs = 5;
 // Items handed over between two looks at the clock and the message queue.
 const std::size_t ItemsPerLook = 64;
 
@@ -33,16 +35,6 @@ bool SomethingWaits()
     return HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE | QS_HOTKEY)) != 0;
 }
 
-double NowMs()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 /
-           static_cast<double>(frequency.QuadPart);
-}
-
 // Appends texts[from, to) to the combo box's items; a slice stops early when its time is up or
 // something waits for the picker. Returns where it stopped. The items go straight to the combo box's list box: every message to the
 // combo box itself passes the tooltip's subclass, which under Wine costs a hundred times the
@@ -53,7 +45,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
 {
     HWND items = ItemListOf(combo);
     const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
-    double start = NowMs();
+    DWORD start = timeGetTime();
     SendMessageA(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
@@ -61,7 +53,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
         SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
-            (NowMs() - start >= SliceBudgetMs || SomethingWaits())) {
+            (timeGetTime() - start >= SliceBudgetMs || SomethingWaits())) {
             break;
         }
     }

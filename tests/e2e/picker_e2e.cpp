@@ -244,6 +244,11 @@ std::string LongListFace(int i)
     return face;
 }
 
+std::string LongListLine(int i)
+{
+    return "t" + LongListFace(i).substr(1) + "\t" + LongListFace(i) + "\r\n";
+}
+
 int ItemCount(HWND combo)
 {
     return static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
@@ -257,7 +262,7 @@ TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
     const int count = 300000;
     std::string file;
     for (int i = 0; i < count; ++i) {
-        file += "t" + LongListFace(i).substr(1) + "\t" + LongListFace(i) + "\r\n";
+        file += LongListLine(i);
     }
     WorkDir dir;
     dir.Write("Vemplor.txt", file);
@@ -299,10 +304,10 @@ TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
     ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[300000/300000]"; }));
     picker.RequestClose();
     ASSERT_EQ(picker.WaitForExit(30000), 0);
-    std::string saved = "t000005\tf000005\r\n";
+    std::string saved = LongListLine(5);
     for (int i = 0; i < count; ++i) {
         if (i != 5) {
-            saved += "t" + LongListFace(i).substr(1) + "\t" + LongListFace(i) + "\r\n";
+            saved += LongListLine(i);
         }
     }
     saved.resize(saved.size() - 2);
