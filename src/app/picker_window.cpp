@@ -60,6 +60,15 @@ LRESULT OnEndSession(HWND window, WPARAM wParam)
     return 0;
 }
 
+// Under a dialog the pop-up list would run a choice the dialog knows nothing of.
+LRESULT OnHotKey()
+{
+    if (InteractionAllowed) {
+        ShowPopupAtCursor();
+    }
+    return 0;
+}
+
 LRESULT OnTaskbarCreated(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (Settings.TrayIcon) {
@@ -85,7 +94,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_NCRBUTTONDOWN: ShowContextMenu(window); return 0;
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
-    case WM_HOTKEY: ShowPopupAtCursor(); return 0;
+    case WM_HOTKEY: return OnHotKey();
     case TrayCallbackMessage: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);

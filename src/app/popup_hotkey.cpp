@@ -4,12 +4,17 @@
 
 #include "app/app_state.h"
 #include "app/hotkey_code.h"
+#include "settings/settings_record.h"
 #include "store/face_lists.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
 void RegisterPopupHotKey(int storedValue)
 {
+    UnregisterHotKey(PickerWindow, 0);
+    if (Settings.HotKey != 1) {
+        return;
+    }
     PopupHotKey hotKey = DecodePopupHotKey(storedValue);
     RegisterHotKey(PickerWindow, 0, hotKey.modifiers, hotKey.key);
 }

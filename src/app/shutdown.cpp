@@ -6,7 +6,7 @@
 #include "app/hover_timer.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
-#include "settings/picker_font.h"
+#include "app/picker_font.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "store/face_store.h"

@@ -1,6 +1,8 @@
 #include "view/context_menu.h"
 
+#include "about/about_box.h"
 #include "app/app_state.h"
+#include "app/options_dialog.h"
 #include "resource.h"
 #include "view/menu_enabling.h"
 #include "view/picker_controls.h"
@@ -10,6 +12,8 @@ namespace {
 void RunMenuCommand(HWND pickerWindow, UINT command)
 {
     switch (command) {
+    case IDM_ABOUT: ShowAboutBox(); break;
+    case IDM_OPTIONS: ShowOptionsDialog(); break;
     case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
     }
 }
