@@ -44,8 +44,10 @@ void Repaint(HWND window)
 
 void ApplySettings(int layoutMode)
 {
-    ApplyStacking();
+    // The first tray icon brings up the taskbar, which can push the picker out of the topmost
+    // band: the stacking comes after it.
     SetTrayIcon(Settings.TrayIcon ? NIM_ADD : NIM_DELETE);
+    ApplyStacking();
     ReplacePickerFont(PickerWindow);
     AutoPasteArmed = Settings.AutoPaste;
     AutoHideArmed = Settings.AutoHide;

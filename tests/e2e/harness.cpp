@@ -417,3 +417,68 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index)
     }
     return false;
 }
+
+OptionKeys ReadOptionKeys(const WorkDir& dir)
+{
+    std::vector<char> section(1 << 16);
+    DWORD length = GetPrivateProfileSectionA("Option", section.data(),
+                                             static_cast<DWORD>(section.size()),
+                                             dir.PathOf("Vemplor.ini").c_str());
+    OptionKeys keys;
+    for (DWORD at = 0; at < length && section[at] != '\0';) {
+        std::string line = section.data() + at;
+        at += static_cast<DWORD>(line.size()) + 1;
+        std::size_t equals = line.find('=');
+        keys[line.substr(0, equals)] = equals == std::string::npos ? "" : line.substr(equals + 1);
+    }
+    return keys;
+}
+
+bool IsTopMost(HWND window)
+{
+    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+int LayeredAlpha(HWND window)
+{
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) {
+        return -1;
+    }
+    return alpha;
+}
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
+HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption)
+{
+    SettleMouseAt(at);
+    MouseButtonAt(at, false, true);
+    MouseButtonAt(at, false, false);
+    if (!WaitUntil([] { return VisibleMenuWindow() != nullptr; })) {
+        return nullptr;
+    }
+    PressKey(accessKey);
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = FindWindowA("#32770", caption);
+        return dialog != nullptr && IsWindowVisible(dialog);
+    });
+    return dialog;
+}
+
+void ClickControl(HWND control)
+{
+    RECT rect = WindowRectOf(control);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -96,3 +97,19 @@ bool InMoveOrSize(HWND window);
 bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 // A button event that carries its own position, exactly that pixel.
 void MouseButtonAt(POINT at, bool left, bool down);
+
+using OptionKeys = std::map<std::string, std::string>;
+// Section "Option" of the settings file as the system's INI reader sees it.
+OptionKeys ReadOptionKeys(const WorkDir& dir);
+
+bool IsTopMost(HWND window);
+// The opacity the window is drawn with, or -1 when it has none of its own.
+int LayeredAlpha(HWND window);
+
+// Other processes may keep hidden menu windows of their own: only a shown one counts.
+HWND VisibleMenuWindow();
+// Opens the context menu with a right click at the point and picks the item of the access key;
+// then waits for the dialog of that caption and returns it (null when either never showed).
+HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption);
+// A real click in the middle of a control.
+void ClickControl(HWND control);
