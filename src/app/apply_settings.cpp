@@ -49,8 +49,6 @@ void ApplySettings(int layoutMode)
     SetTrayIcon(Settings.TrayIcon ? NIM_ADD : NIM_DELETE);
     ApplyStacking();
     ReplacePickerFont(PickerWindow);
-    AutoPasteArmed = Settings.AutoPaste;
-    AutoHideArmed = Settings.AutoHide;
     ApplyTransparency();
     RegisterPopupHotKey(Settings.HotKeys);
     ApplyFilterBox();

@@ -11,6 +11,7 @@
 #include "resource.h"
 #include "settings/load_settings.h"
 #include "settings/settings_file.h"
+#include "settings/settings_record.h"
 #include "store/face_store.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
@@ -35,6 +36,8 @@ void StartUp(HWND pickerWindow)
     LoadFilterFile();
     ContextMenu = LoadMenuA(AppInstance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
     LoadSettings();
+    AutoPasteArmed = Settings.AutoPaste;
+    AutoHideArmed = Settings.AutoHide;
     // The stored place is taken whether or not the position is saved at exit.
     SetWindowPos(pickerWindow, nullptr, ReadSettingInt("Left", nullptr),
                  ReadSettingInt("Top", nullptr), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
