@@ -11,6 +11,7 @@
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "view/edit_mode.h"
 #include "view/picker_controls.h"
 
 namespace {
@@ -124,5 +125,7 @@ void ApplyOptions(HWND dialog)
     Settings.Return = StoreFlag(dialog, IDC_RETURN, "Return");
     Settings.Char = StoreConversion(dialog);
     Settings.Filter = StoreFlag(dialog, IDC_FILTER, "Filter");
+    // The new settings are laid out for the picker, not for the table.
+    LeaveEditMode();
     ApplySettings(LayoutModeSwitch);
 }

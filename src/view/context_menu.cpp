@@ -4,6 +4,9 @@
 #include "app/app_state.h"
 #include "app/options_dialog.h"
 #include "resource.h"
+#include "view/edit_list_view.h"
+#include "view/edit_mode.h"
+#include "view/list_rework.h"
 #include "view/menu_enabling.h"
 #include "view/picker_controls.h"
 
@@ -14,6 +17,11 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     switch (command) {
     case IDM_ABOUT: ShowAboutBox(); break;
     case IDM_OPTIONS: ShowOptionsDialog(); break;
+    case IDM_EDIT_MODE: ToggleEditMode(); break;
+    case IDM_SORT: SortFaceList(); break;
+    case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
+    case IDM_INSERT_ROW: InsertEditRow(); break;
+    case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
     case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
     }
 }

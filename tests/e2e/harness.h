@@ -86,6 +86,16 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index);
 // The text of another process's control, asked by message (GetWindowText across processes
 // reads only a stored caption), as the program's own bytes.
 std::string ControlText(HWND control);
+// Rows of another process's list view and one cell's text as the program's own bytes, asked
+// through memory lent in that process (the system passes list-view pointers across unchanged).
+int ListViewRowCount(HWND listView);
+std::string ListViewCell(HWND listView, int row, int column);
+// The screen rectangle of a row's cell (column 0: the whole row).
+RECT ListViewCellRect(HWND listView, int row, int column);
+// Adds a row to the list view's selection, as a Ctrl+click does.
+void AddListViewRowToSelection(HWND listView, int row);
+// Two clicks at one pixel within the double-click time.
+void DoubleClickAt(POINT at);
 // The window that has the keyboard focus in the thread of the given window.
 HWND FocusedWindow(HWND window);
 // True while the window's thread runs a move or size loop (a drag still in progress).
@@ -109,7 +119,10 @@ int LayeredAlpha(HWND window);
 // Other processes may keep hidden menu windows of their own: only a shown one counts.
 HWND VisibleMenuWindow();
 // Opens the context menu with a right click at the point and picks the item of the access key;
-// then waits for the dialog of that caption and returns it (null when either never showed).
+// false when no menu opened.
+bool ChooseMenuItem(POINT at, WORD accessKey);
+// Likewise, then waits for the dialog of that caption and returns it (null when either never
+// showed).
 HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption);
 // A real click in the middle of a control.
 void ClickControl(HWND control);

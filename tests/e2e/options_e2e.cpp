@@ -206,8 +206,10 @@ TEST(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
     ASSERT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
     ASSERT_TRUE(HotKeyTaken(MOD_CONTROL, 'K'));
     const LRESULT itemHeight = SendMessageA(controls.faceCombo, CB_GETITEMHEIGHT, 0, 0);
+    ASSERT_TRUE(ChooseMenuItem(CentreOf(controls.faceCombo), 'E'));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(controls.editListView) != 0; }));
 
-    HWND dialog = OpenOptions(picker);
+    HWND dialog = OpenDialogFromMenu(CentreOf(controls.editListView), 'O', OptionsCaption);
     ASSERT_NE(dialog, nullptr);
     for (int box : {IDC_TOP_MOST, IDC_TRAY_ICON, IDC_FILTER, IDC_TRANSPARENT}) {
         ClickControl(GetDlgItem(dialog, box));
@@ -218,6 +220,8 @@ TEST(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
     ASSERT_EQ(SelectedText(dialog, IDC_FONT_SIZE), "20");
     ASSERT_TRUE(CloseWith(dialog, IDOK));
 
+    EXPECT_FALSE(IsWindowVisible(controls.editListView)) << "OK leaves edit mode";
+    EXPECT_TRUE(IsWindowVisible(controls.faceCombo));
     EXPECT_FALSE(IsTopMost(window));
     EXPECT_FALSE(TrayIconPresent(window));
     EXPECT_FALSE(IsWindowVisible(controls.filterCombo));
