@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "app/tray_icon.h"
 #include "app/window_layout.h"
+#include "resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "view/command_routing.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const UINT TrayCallbackMessage = WM_USER + 1;
 const int MinimumPickerWidth = 300;
 
 // Closing quits, or only hides the window when the user keeps the program resident in the tray.
@@ -95,7 +95,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     case WM_HOTKEY: return OnHotKey();
-    case TrayCallbackMessage: OnTrayMessage(lParam); return 0;
+    case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);
     }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -391,6 +392,17 @@ HWND VisibleDropDownList(HWND picker)
     return found;
 }
 
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
 bool ClickDropDownItem(HWND picker, HWND combo, int index)
 {
     // The list follows the pointer once it has taken the mouse; the pointer is nudged until the
@@ -449,17 +461,6 @@ int LayeredAlpha(HWND window)
         return -1;
     }
     return alpha;
-}
-
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
 }
 
 bool ChooseMenuItem(POINT at, WORD accessKey)
@@ -590,4 +591,19 @@ void DoubleClickAt(POINT at)
         MouseButtonAt(at, true, true);
         MouseButtonAt(at, true, false);
     }
+}
+
+bool TrayIconPresent(HWND picker)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = picker;
+    record.uID = 1;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
+}
+
+POINT TrayIconPoint()
+{
+    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
+    return {taskbar.right - 11, (taskbar.top + taskbar.bottom) / 2};
 }

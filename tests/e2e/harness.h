@@ -80,6 +80,8 @@ void SetClipboardText(const std::string& text);
 
 // The drop-down list of the picker's process that is showing right now, if any.
 HWND VisibleDropDownList(HWND picker);
+// The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
+HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
 // real. False when the list did not open or did not follow the pointer.
 bool ClickDropDownItem(HWND picker, HWND combo, int index);
@@ -116,8 +118,6 @@ bool IsTopMost(HWND window);
 // The opacity the window is drawn with, or -1 when it has none of its own.
 int LayeredAlpha(HWND window);
 
-// Other processes may keep hidden menu windows of their own: only a shown one counts.
-HWND VisibleMenuWindow();
 // Opens the context menu with a right click at the point and picks the item of the access key;
 // false when no menu opened.
 bool ChooseMenuItem(POINT at, WORD accessKey);
@@ -126,3 +126,8 @@ bool ChooseMenuItem(POINT at, WORD accessKey);
 HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption);
 // A real click in the middle of a control.
 void ClickControl(HWND control);
+
+// The notification area lets a program modify only an icon it holds.
+bool TrayIconPresent(HWND picker);
+// The only icon sits at the right end of the taskbar.
+POINT TrayIconPoint();

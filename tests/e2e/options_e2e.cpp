@@ -9,7 +9,6 @@
 #include "resource.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 namespace {
 
@@ -54,16 +53,6 @@ bool CloseWith(HWND dialog, int buttonId)
 {
     ClickControl(GetDlgItem(dialog, buttonId));
     return WaitUntil([&] { return !IsWindow(dialog); });
-}
-
-// The icon of another process's window answers a modification that changes nothing.
-bool TrayIconPresent(HWND picker)
-{
-    NOTIFYICONDATAA icon = {};
-    icon.cbSize = sizeof icon;
-    icon.hWnd = picker;
-    icon.uID = 1;
-    return Shell_NotifyIconA(NIM_MODIFY, &icon) != 0;
 }
 
 bool HotKeyTaken(UINT modifiers, UINT key)
@@ -257,7 +246,7 @@ TEST(Options, OpenedFromTheTrayWhileHiddenKeepsTheTrayAndHoldsOffTheMenuAndHotKe
     picker.RequestClose();
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
 
-    const POINT trayIcon = {1013, 758};
+    const POINT trayIcon = TrayIconPoint();
     HWND dialog = OpenDialogFromMenu(trayIcon, 'O', OptionsCaption);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(Ticked(dialog, IDC_TRAY_ICON));
