@@ -44,10 +44,8 @@ void Repaint(HWND window)
 
 void ApplySettings(int layoutMode)
 {
-    // The first tray icon brings up the taskbar, which can push the picker out of the topmost
-    // band: the stacking comes after it.
-    SetTrayIcon(Settings.TrayIcon ? NIM_ADD : NIM_DELETE);
     ApplyStacking();
+    SetTrayIcon(Settings.TrayIcon ? NIM_ADD : NIM_DELETE);
     ReplacePickerFont(PickerWindow);
     ApplyTransparency();
     RegisterPopupHotKey(Settings.HotKeys);

@@ -41,13 +41,13 @@ void StartUp(HWND pickerWindow)
     // The stored place is taken whether or not the position is saved at exit.
     SetWindowPos(pickerWindow, nullptr, ReadSettingInt("Left", nullptr),
                  ReadSettingInt("Top", nullptr), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ApplySettings(LayoutInitial);
     CreatePickerToolTips(pickerWindow);
     CreateIconWindow(pickerWindow);
     InteractionAllowed = 1;
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     RefreshPicker();
     UpdateTitleCounter(pickerWindow);
-    ApplySettings(LayoutInitial);
     ShowWindow(pickerWindow, SW_SHOW);
     SetHoverTimer(pickerWindow, true);
 }

@@ -50,7 +50,6 @@ TEST(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
         int button;
         const char* address;
     } buttons[] = {
-        {IDOK, ""},
         {IDC_HOME_PAGE, "https://vemplor.invalid/\n"},
         {IDC_MAIL_FORM, "https://vemplor.invalid/mail.php\n"},
         {IDC_UPDATE_CHECK, "https://vemplor.invalid/update/update.php?Software=Vemplor&Version=411\n"},
