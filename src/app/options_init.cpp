@@ -25,22 +25,14 @@ void Tick(HWND dialog, int id, bool ticked)
     CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// Ticks the box as the stored flag says and returns the flag, on only for the value 1.
-int ShowFlagOnIfOne(HWND dialog, int id, const char* key, const char* defaultText)
+// Ticks the box as the stored flag reads by its rule (on for 1 only, or for any non-zero value)
+// and returns the flag.
+int ShowFlag(HWND dialog, int id, const char* key, const char* defaultText,
+             int (*readsOn)(const char*))
 {
     char value[32];
     ReadSetting(key, defaultText, value);
-    int on = SettingOnIfOne(value);
-    Tick(dialog, id, on != 0);
-    return on;
-}
-
-// Likewise, on for any non-zero value.
-int ShowFlagOnIfNonZero(HWND dialog, int id, const char* key, const char* defaultText)
-{
-    char value[32];
-    ReadSetting(key, defaultText, value);
-    int on = SettingOnIfNonZero(value);
+    int on = readsOn(value);
     Tick(dialog, id, on != 0);
     return on;
 }
@@ -129,7 +121,7 @@ void ShowAlpha(HWND dialog)
 
 void ShowHotKey(HWND dialog)
 {
-    ShowFlagOnIfOne(dialog, IDC_HOT_KEY, "HotKey", "1");
+    ShowFlag(dialog, IDC_HOT_KEY, "HotKey", "1", SettingOnIfOne);
     int stored = ReadSettingInt("HotKeys", "587");
     SendDlgItemMessageA(dialog, IDC_HOT_KEYS, HKM_SETHOTKEY, stored & 0xFFFF, 0);
 }
@@ -161,27 +153,30 @@ void InitOptionsDialog(HWND dialog)
     // way back to the program.
     EnableWindow(GetDlgItem(dialog, IDC_TRAY_ICON), IsWindowVisible(PickerWindow));
 
-    Settings.TopMost = ShowFlagOnIfOne(dialog, IDC_TOP_MOST, "TopMost", "1");
-    Settings.SavePosition = ShowFlagOnIfOne(dialog, IDC_SAVE_POSITION, "SavePosition", "1");
-    Settings.TrayIcon = ShowFlagOnIfNonZero(dialog, IDC_TRAY_ICON, "TrayIcon", "1");
-    ShowFlagOnIfOne(dialog, IDC_CLOSE_EXITS, "Close", "1");
-    Settings.Filter = ShowFlagOnIfOne(dialog, IDC_FILTER, "Filter", "1");
-    Settings.ToolTip = ShowFlagOnIfOne(dialog, IDC_TOOL_TIP, "ToolTip", "1");
+    Settings.TopMost = ShowFlag(dialog, IDC_TOP_MOST, "TopMost", "1", SettingOnIfOne);
+    Settings.SavePosition =
+        ShowFlag(dialog, IDC_SAVE_POSITION, "SavePosition", "1", SettingOnIfOne);
+    Settings.TrayIcon = ShowFlag(dialog, IDC_TRAY_ICON, "TrayIcon", "1", SettingOnIfNonZero);
+    ShowFlag(dialog, IDC_CLOSE_EXITS, "Close", "1", SettingOnIfOne);
+    Settings.Filter = ShowFlag(dialog, IDC_FILTER, "Filter", "1", SettingOnIfOne);
+    Settings.ToolTip = ShowFlag(dialog, IDC_TOOL_TIP, "ToolTip", "1", SettingOnIfOne);
     ShowFont(dialog);
-    Settings.TopMove = ShowFlagOnIfNonZero(dialog, IDC_TOP_MOVE, "TopMove", "1");
+    Settings.TopMove = ShowFlag(dialog, IDC_TOP_MOVE, "TopMove", "1", SettingOnIfNonZero);
     // Automatic pasting and hiding stay held off while the dialog is open.
-    Settings.AutoPaste = ShowFlagOnIfNonZero(dialog, IDC_AUTO_PASTE, "AutoPaste", "1");
+    Settings.AutoPaste = ShowFlag(dialog, IDC_AUTO_PASTE, "AutoPaste", "1", SettingOnIfNonZero);
     Settings.PasteTime =
         ShowDelay(dialog, IDC_PASTE_TIME, IDC_PASTE_TIME_ARROWS, "PasteTime", "100");
     ShowPasteKey(dialog);
-    Settings.AutoHide = ShowFlagOnIfNonZero(dialog, IDC_AUTO_HIDE, "AutoHide", "0");
-    Settings.Transparent = ShowFlagOnIfNonZero(dialog, IDC_TRANSPARENT, "Transparent", "0");
+    Settings.AutoHide = ShowFlag(dialog, IDC_AUTO_HIDE, "AutoHide", "0", SettingOnIfNonZero);
+    Settings.Transparent =
+        ShowFlag(dialog, IDC_TRANSPARENT, "Transparent", "0", SettingOnIfNonZero);
     ShowAlpha(dialog);
     Settings.HideTime = ShowDelay(dialog, IDC_HIDE_TIME, IDC_HIDE_TIME_ARROWS, "HideTime", "1000");
-    Settings.Icon = ShowFlagOnIfOne(dialog, IDC_ICONIFY, "Icon", "0");
+    Settings.Icon = ShowFlag(dialog, IDC_ICONIFY, "Icon", "0", SettingOnIfOne);
     ShowHotKey(dialog);
-    Settings.AutoPulldown = ShowFlagOnIfOne(dialog, IDC_AUTO_PULLDOWN, "AutoPulldown", "0");
-    Settings.Return = ShowFlagOnIfOne(dialog, IDC_RETURN, "Return", "0");
+    Settings.AutoPulldown =
+        ShowFlag(dialog, IDC_AUTO_PULLDOWN, "AutoPulldown", "0", SettingOnIfOne);
+    Settings.Return = ShowFlag(dialog, IDC_RETURN, "Return", "0", SettingOnIfOne);
     ShowConversion(dialog);
     ApplyEnablingRules(dialog, 0);
 }

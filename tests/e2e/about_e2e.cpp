@@ -39,7 +39,8 @@ TEST(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
     BrowserSetting setting;
     RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", 0, nullptr, 0,
                     KEY_ALL_ACCESS, nullptr, &setting.key, nullptr);
-    RegSetValueExA(setting.key, "Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(browser.c_str()),
+    RegSetValueExA(setting.key, "Browsers", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(browser.c_str()),
                    static_cast<DWORD>(browser.size() + 1));
     RunningPicker picker(dir);
     ASSERT_TRUE(picker.Started());
@@ -52,7 +53,8 @@ TEST(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
     } buttons[] = {
         {IDC_HOME_PAGE, "https://vemplor.invalid/\n"},
         {IDC_MAIL_FORM, "https://vemplor.invalid/mail.php\n"},
-        {IDC_UPDATE_CHECK, "https://vemplor.invalid/update/update.php?Software=Vemplor&Version=411\n"},
+        {IDC_UPDATE_CHECK,
+         "https://vemplor.invalid/update/update.php?Software=Vemplor&Version=411\n"},
     };
     std::string expectedLog;
     for (const auto& button : buttons) {

@@ -78,7 +78,8 @@ TEST(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     std::vector<std::string> faces = ComboItems(GetDlgItem(dialog, IDC_FONT_NAME));
     const std::set<std::string> distinct(faces.begin(), faces.end());
     EXPECT_EQ(distinct.size(), faces.size());
-    EXPECT_TRUE(std::none_of(faces.begin(), faces.end(), [](const std::string& f) { return f[0] == '@'; }));
+    EXPECT_TRUE(std::none_of(faces.begin(), faces.end(),
+                             [](const std::string& face) { return face[0] == '@'; }));
 
     const std::vector<std::vector<int>> rules = {
         {IDC_AUTO_PASTE, IDC_PASTE_TIME, IDC_PASTE_TIME_ARROWS, IDC_PASTE_KEY},
@@ -99,7 +100,8 @@ TEST(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     }
     RECT arrows = WindowRectOf(GetDlgItem(dialog, IDC_PASTE_TIME_ARROWS));
     ClickAt((arrows.left + arrows.right) / 2, arrows.top + 2);
-    EXPECT_TRUE(WaitUntil([&] { return ControlText(GetDlgItem(dialog, IDC_PASTE_TIME)) == "300"; }));
+    HWND pasteTime = GetDlgItem(dialog, IDC_PASTE_TIME);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(pasteTime) == "300"; })) << "250 one step up";
     ASSERT_TRUE(ClickAndWaitClosed(dialog, IDCANCEL));
     for (auto leave : {+[](HWND) { PressKey(VK_ESCAPE); },
                        +[](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); }}) {
