@@ -13,20 +13,14 @@
 
 namespace {
 
-RECT OuterRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 PopupPlacement PlaceAt(POINT cursor)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
     // The pop-up looks like the picker's own list: as wide, and its field as tall.
-    RECT face = OuterRect(FaceCombo);
+    RECT face = {};
+    GetWindowRect(FaceCombo, &face);
     PopupMetrics metrics = {};
     metrics.cursor = {cursor.x, cursor.y};
     metrics.workArea = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
@@ -38,16 +32,15 @@ PopupPlacement PlaceAt(POINT cursor)
     return PlacePopup(metrics);
 }
 
-// A list still open in the picker or at the last place would stay on the screen beside the
-// new one.
-void CloseOpenLists()
+// A list still open in the picker would stay on the screen beside the pop-up's. The pop-up's
+// own list closes as the pop-up is moved.
+void ClosePickerLists()
 {
-    for (HWND combo : {FaceCombo, FilterCombo, PopupCombo}) {
-        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    }
+    SendMessageA(FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageA(FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-void ShowEveryFace()
+void ClearFilterAndFillPopup()
 {
     SetWindowTextA(FilterCombo, "");
     RefreshPicker();
@@ -89,8 +82,6 @@ void UnregisterPopupHotKey()
     UnregisterHotKey(PickerWindow, POPUP_HOTKEY_ID);
 }
 
-// Pressed again while the pop-up is up, the list is moved to the cursor as it is: nothing can
-// change the emoticons or the filter without activating the picker, which hides the pop-up.
 void ShowPopupAtCursor()
 {
     if (EditMode) {
@@ -98,9 +89,7 @@ void ShowPopupAtCursor()
     }
     POINT cursor = {};
     GetCursorPos(&cursor);
-    CloseOpenLists();
-    if (!IsWindowVisible(PopupCombo)) {
-        ShowEveryFace();
-    }
+    ClosePickerLists();
+    ClearFilterAndFillPopup();
     DropDownAt(PlaceAt(cursor));
 }

@@ -46,7 +46,8 @@ void SavePickerState(HWND pickerWindow)
 
 LRESULT ShutDown(HWND pickerWindow)
 {
-    LeaveEditMode();
+    // The window is about to go: the rows are taken back without refilling the picker.
+    TakeBackEditRows();
     SavePickerState(pickerWindow);
     DestroyMenu(ContextMenu);
     DeletePickerFont();

@@ -2,6 +2,8 @@
 
 #include "about/about_box.h"
 #include "app/app_state.h"
+#include "app/clip_add_dialog.h"
+#include "app/external_edit.h"
 #include "app/options_dialog.h"
 #include "resource.h"
 #include "view/edit_list_view.h"
@@ -17,6 +19,9 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     switch (command) {
     case IDM_ABOUT: ShowAboutBox(); break;
     case IDM_OPTIONS: ShowOptionsDialog(); break;
+    case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
+    case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;
+    case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
     case IDM_EDIT_MODE: ToggleEditMode(); break;
     case IDM_SORT: SortFaceList(); break;
     case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;

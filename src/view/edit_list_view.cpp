@@ -151,7 +151,8 @@ LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnEditorCommand(window, wParam, lParam);
     case WM_VSCROLL:
     case WM_HSCROLL:
-    case WM_MOUSEWHEEL: CommitAndCloseRowEditors(); break;
+    case WM_MOUSEWHEEL:
+    case WM_SIZE: CommitAndCloseRowEditors(); break;
     }
     return CallWindowProcA(OriginalListViewProc, window, message, wParam, lParam);
 }
@@ -209,6 +210,55 @@ void AnswerEditRowText(NMLVDISPINFOA& request)
     std::size_t length = WholeCharacterLength(cell, static_cast<std::size_t>(item.cchTextMax) - 1);
     cell.copy(item.pszText, length);
     item.pszText[length] = '\0';
+}
+
+namespace {
+
+// The next row from start whose tag begins with typed (whole when not partial), ignoring case;
+// -1 when there is none.
+int FindRowByTag(const std::string& typed, UINT flags, int start)
+{
+    std::size_t count = EditRowTags.size();
+    if ((flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || count == 0) {
+        return -1;
+    }
+    std::size_t first = IsRow(start) ? static_cast<std::size_t>(start) : 0;
+    std::size_t steps = (flags & LVFI_WRAP) != 0 ? count : count - first;
+    for (std::size_t step = 0; step < steps; ++step) {
+        std::size_t row = (first + step) % count;
+        const std::string& tag = EditRowTags[row];
+        bool fits = (flags & LVFI_PARTIAL) != 0 ? tag.size() >= typed.size()
+                                                 : tag.size() == typed.size();
+        if (fits && CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, tag.data(),
+                                   static_cast<int>(typed.size()), typed.data(),
+                                   static_cast<int>(typed.size())) == CSTR_EQUAL) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+// Typing in the list jumps to a row by its tag, as in a list holding its own texts. The request
+// may come in either character set, whatever the parent asked for.
+int FindEditRow(const NMLVFINDITEMA& request)
+{
+    const char* typed = request.lvfi.psz;
+    return typed != nullptr ? FindRowByTag(typed, request.lvfi.flags, request.iStart) : -1;
+}
+
+int FindEditRow(const NMLVFINDITEMW& request)
+{
+    const wchar_t* typed = request.lvfi.psz;
+    if (typed == nullptr) {
+        return -1;
+    }
+    int bytes = WideCharToMultiByte(CP_ACP, 0, typed, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, typed, -1, &text[0], bytes, nullptr, nullptr);
+    text.resize(text.size() - 1);
+    return FindRowByTag(text, request.lvfi.flags, request.iStart);
 }
 
 // The rows after the new one move down, and the selection with them.

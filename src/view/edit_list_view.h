@@ -14,7 +14,7 @@ extern WNDPROC OriginalListViewProc;
 extern TextList EditRowFaces;
 extern TextList EditRowTags;
 
-// Commits the editors on losing the focus; a scroll first closes them over their row.
+// Commits the editors on losing the focus; a scroll or resize first closes them over their row.
 LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Makes the list view show the working copy afresh: row count, no selection, editors closed
@@ -26,6 +26,8 @@ void CommitAndCloseRowEditors();
 // The list view's notifications, routed from the picker's WM_NOTIFY.
 void OpenRowEditors(const NMITEMACTIVATE& activation);
 void AnswerEditRowText(NMLVDISPINFOA& request);
+int FindEditRow(const NMLVFINDITEMA& request);
+int FindEditRow(const NMLVFINDITEMW& request);
 
 // Menu commands on the rows: a blank row at the first selected one (at the end when none is
 // selected), and deleting every selected row.

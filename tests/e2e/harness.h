@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,10 +15,11 @@
 // Polls condition until it holds or timeoutMs passes; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
-// A temporary working directory, removed with everything in it at the end of the test.
+// A temporary working directory, removed with everything in it at the end of the test. The
+// label, if any, ends its name (it may hold spaces).
 class WorkDir {
 public:
-    WorkDir();
+    explicit WorkDir(const std::string& label = "");
     ~WorkDir();
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
@@ -62,6 +64,24 @@ private:
     PickerWindows windows_;
 };
 
+// Another program holding a file open without sharing until Release or the end of the test.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    // True once nobody else can open the file.
+    bool Held() const { return held_; }
+    void Release();
+
+private:
+    std::string path_;
+    PROCESS_INFORMATION process_ = {};
+    bool held_ = false;
+};
+
 RECT WindowRectOf(HWND window);
 
 // Real input through the system's input queue. Mouse events carry their own position, and a
@@ -78,8 +98,9 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
-// The drop-down list of the picker's process that is showing right now, if any.
-HWND VisibleDropDownList(HWND picker);
+// The drop-down list of the picker's process that is showing right now, if any; shown, when
+// given, receives how many are showing.
+HWND VisibleDropDownList(HWND picker, int* shown = nullptr);
 // The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
 HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
@@ -94,6 +115,17 @@ int ListViewRowCount(HWND listView);
 std::string ListViewCell(HWND listView, int row, int column);
 // The screen rectangle of a row's cell (column 0: the whole row).
 RECT ListViewCellRect(HWND listView, int row, int column);
+// A point in the window's caption, a little further right at each call: two right clicks at one
+// place in quick succession would make a double click, which opens no menu.
+POINT ShiftingCaptionPoint(HWND window);
+// Opens the context menu with a right click at the point; its window once it takes keys, or null.
+HWND OpenMenuAt(POINT at);
+// Opens the menu and picks an item by pressing keys. False when no menu opened or it stayed open.
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
+// The same over the middle of one of the picker's controls, the picker brought to the front
+// first, choosing the item with the access key.
+bool ChooseFromContextMenu(HWND over, WORD accessKey);
+
 // Adds a row to the list view's selection, as a Ctrl+click does.
 void AddListViewRowToSelection(HWND listView, int row);
 // Two clicks at one pixel within the double-click time.
@@ -118,11 +150,8 @@ bool IsTopMost(HWND window);
 // The opacity the window is drawn with, or -1 when it has none of its own.
 int LayeredAlpha(HWND window);
 
-// Opens the context menu with a right click at the point and picks the item of the access key;
-// false when no menu opened.
-bool ChooseMenuItem(POINT at, WORD accessKey);
-// Likewise, then waits for the dialog of that caption and returns it (null when either never
-// showed).
+// Picks the item of the access key from the menu a right click at the point opens, then waits
+// for the dialog of that caption and returns it (null when either never showed).
 HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption);
 // A real click in the middle of a control.
 void ClickControl(HWND control);

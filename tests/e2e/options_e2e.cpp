@@ -140,7 +140,7 @@ TEST(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
     ASSERT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
     ASSERT_TRUE(HotKeyTaken(MOD_CONTROL, 'K'));
     const LRESULT itemHeight = SendMessageA(controls.faceCombo, CB_GETITEMHEIGHT, 0, 0);
-    ASSERT_TRUE(ChooseMenuItem(CentreOf(controls.faceCombo), 'E'));
+    ASSERT_TRUE(ChooseFromContextMenu(controls.faceCombo, 'E'));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(controls.editListView) != 0; }));
 
     HWND dialog = OpenDialogFromMenu(CentreOf(controls.editListView), 'O', OptionsCaption);

@@ -50,7 +50,10 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     HWND window = picker.Picker();
     EXPECT_TRUE(TrayIconPresent(window));
 
-    // Closed into the tray; while hidden it loses its place on top and its transparency.
+    // A taskbar message while the icon is there leaves it there: closing still hides into the
+    // tray. While hidden, the picker loses its place on top and its transparency.
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
     picker.RequestClose();
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -70,7 +73,7 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     NOTIFYICONDATAA record = PickerIconRecord(window);
     Shell_NotifyIconA(NIM_DELETE, &record);
     ASSERT_FALSE(TrayIconPresent(window));
-    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
 
     // The icon's menu opens at the cursor, and its exit item quits and saves.
@@ -79,7 +82,9 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     ASSERT_NE(menu, nullptr);
     RECT menuRect = WindowRectOf(menu);
     InflateRect(&menuRect, 1, 1);
-    EXPECT_TRUE(PtInRect(&menuRect, TrayIconPoint()));
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    EXPECT_TRUE(PtInRect(&menuRect, cursor));
     PressKey('X');
     EXPECT_EQ(picker.WaitForExit(), 0);
     EXPECT_EQ(dir.Read("Vemplor.txt"), "a\t(^_^)\r\n\t(;_;)");
@@ -113,17 +118,6 @@ void PressHotKeyAt(POINT at)
     KeyDown(VK_CONTROL);
     PressKey('K');
     KeyUp(VK_CONTROL);
-}
-
-int VisibleDropDownLists(HWND picker)
-{
-    DWORD pickerThread = GetWindowThreadProcessId(picker, nullptr);
-    int lists = 0;
-    for (HWND list = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); list != nullptr;
-         list = FindWindowExA(nullptr, list, "ComboLBox", nullptr)) {
-        lists += IsWindowVisible(list) && GetWindowThreadProcessId(list, nullptr) == pickerThread;
-    }
-    return lists;
 }
 
 TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
@@ -165,24 +159,20 @@ TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
 
     // Pressed again twice in quick succession, the last time in the bottom-right corner: one
     // list, there, whole and on the screen.
-    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    auto onScreen = [&](RECT rect) {
-        RECT visible = {};
-        return IntersectRect(&visible, &rect, &screen) && EqualRect(&visible, &rect);
-    };
+    const POINT screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     PressHotKeyAt({600, 100});
-    PressHotKeyAt({screen.right - 5, screen.bottom - 5});
+    PressHotKeyAt({screen.x - 5, screen.y - 5});
+    int lists = 0;
     ASSERT_TRUE(WaitUntil([&] {
-        return WindowRectOf(windows.popupCombo).right == screen.right &&
-               VisibleDropDownList(windows.picker) != nullptr;
+        return WindowRectOf(windows.popupCombo).right == screen.x &&
+               VisibleDropDownList(windows.picker, &lists) != nullptr;
     }));
-    EXPECT_EQ(VisibleDropDownLists(windows.picker), 1);
+    EXPECT_EQ(lists, 1);
     RECT corner = WindowRectOf(windows.popupCombo);
     RECT shown = WindowRectOf(VisibleDropDownList(windows.picker));
-    EXPECT_TRUE(onScreen(corner));
-    EXPECT_TRUE(onScreen(shown));
-    EXPECT_LE(shown.bottom, corner.top);
-    // Opened upward, as tall as the thirty entries need.
+    // Opened upward, above its field, as tall as the thirty entries need.
+    EXPECT_TRUE(shown.top >= 0 && shown.bottom <= corner.top && corner.bottom <= screen.y);
+    EXPECT_EQ(shown.left, corner.left);
     LRESULT rowHeight = SendMessageA(windows.popupCombo, CB_GETITEMHEIGHT, 0, 0);
     EXPECT_EQ((shown.bottom - shown.top) / rowHeight, 30);
     EXPECT_EQ(ComboItems(windows.popupCombo), faces);
@@ -195,9 +185,10 @@ TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
     SendMessageA(windows.faceCombo, CB_SHOWDROPDOWN, TRUE, 0);
     PressHotKeyAt({300, 200});
-    EXPECT_TRUE(WaitUntil(
-        [&] { return WindowRectOf(VisibleDropDownList(windows.picker)).top == field.bottom; }));
-    EXPECT_EQ(VisibleDropDownLists(windows.picker), 1);
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowRectOf(VisibleDropDownList(windows.picker, &lists)).top == field.bottom;
+    }));
+    EXPECT_EQ(lists, 1);
 }
 
 } // namespace
