@@ -110,8 +110,10 @@ bool PickerShows(const PickerWindows& windows, const Entries& expected)
         return false;
     }
     for (int sample = 0; sample < SampledItems; ++sample) {
-        int index = static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
-        if (ComboItem(windows.faceCombo, index) != expected.faces[static_cast<std::size_t>(index)]) {
+        int index =
+            static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
+        if (ComboItem(windows.faceCombo, index) !=
+            expected.faces[static_cast<std::size_t>(index)]) {
             return false;
         }
     }
@@ -129,8 +131,7 @@ bool ListShows(const PickerWindows& windows, const Entries& expected)
 
 // Opens the menu on the caption, then times from the key until the condition holds; a negative
 // time when it never did.
-double TimeMenuCommand(const PickerWindows& windows, WORD key,
-                       const std::function<bool()>& done)
+double TimeMenuCommand(const PickerWindows& windows, WORD key, const std::function<bool()>& done)
 {
     HWND menu = OpenMenuAt(ShiftingCaptionPoint(windows.picker));
     if (menu == nullptr) {
@@ -183,8 +184,10 @@ int MeasureToggle(const PickerWindows& windows, const Entries& entries)
     std::vector<double> entering;
     std::vector<double> leaving;
     for (int round = 0; round < ToggleRounds; ++round) {
-        entering.push_back(TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, entries); }));
-        leaving.push_back(TimeMenuCommand(windows, 'E', [&] { return PickerShows(windows, entries); }));
+        entering.push_back(
+            TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, entries); }));
+        leaving.push_back(
+            TimeMenuCommand(windows, 'E', [&] { return PickerShows(windows, entries); }));
     }
     int verdict = Report("enter edit mode, 10,000 entries", entering, ToggleGoalMs);
     return std::max(verdict, Report("leave edit mode, 10,000 entries", leaving, ToggleGoalMs));
@@ -204,7 +207,8 @@ int MeasureRework(const PickerWindows& windows, const Entries& entries)
     std::vector<double> thinning = {
         TimeMenuCommand(windows, 'D', [&] { return PickerShows(windows, unique); })};
     int verdict = Report("enter edit mode, 100,000 entries", enteringBig, ToggleGoalMs);
-    verdict = std::max(verdict, Report("sort from edit mode, 100,000 entries", sorting, ReworkGoalMs));
+    verdict =
+        std::max(verdict, Report("sort from edit mode, 100,000 entries", sorting, ReworkGoalMs));
     return std::max(verdict, Report("duplicate check from edit mode, 100,000 (50,001 kept)",
                                     thinning, ReworkGoalMs));
 }
@@ -215,9 +219,8 @@ int main()
 {
     std::printf("Edit mode, from the menu key until the picker shows the checked result:\n");
     Entries small = Generate(ToggleEntries);
-    int verdict = MeasureOn(small, [&](const PickerWindows& windows) {
-        return MeasureToggle(windows, small);
-    });
+    int verdict = MeasureOn(
+        small, [&](const PickerWindows& windows) { return MeasureToggle(windows, small); });
     Entries big = Generate(ReworkEntries);
     return std::max(verdict, MeasureOn(big, [&](const PickerWindows& windows) {
                         return MeasureRework(windows, big);
