@@ -2,12 +2,14 @@
 
 #include "app/app_state.h"
 #include "app/close_rule.h"
+#include "app/face_reload.h"
 #include "app/hit_test_rule.h"
 #include "app/popup_hotkey.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "app/tray_icon.h"
 #include "app/window_layout.h"
+#include "resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "view/command_routing.h"
@@ -17,7 +19,6 @@
 
 namespace {
 
-const UINT TrayCallbackMessage = WM_USER + 1;
 const int MinimumPickerWidth = 300;
 
 // Closing quits, or only hides the window when the user keeps the program resident in the tray.
@@ -28,6 +29,18 @@ LRESULT OnClose(HWND window)
         PostMessageA(window, WM_COMMAND, 2, 0);
     } else {
         ShowWindow(window, SW_HIDE);
+    }
+    return 0;
+}
+
+// Coming back to the picker is when the user may have changed the list file elsewhere. The
+// look is posted: the picker is also activated in the middle of its own work (a paste takes the
+// foreground back before a pop-up choice moves its entry), which a reload must not cut into.
+LRESULT OnActivate(HWND window, WPARAM wParam)
+{
+    ShowWindow(PopupCombo, SW_HIDE);
+    if (LOWORD(wParam) != WA_INACTIVE) {
+        PostMessageA(window, WM_CHECK_FACE_FILE, 0, 0);
     }
     return 0;
 }
@@ -76,7 +89,8 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE: StartUp(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: LayoutWindow(LayoutResize, LOWORD(lParam)); return 0;
-    case WM_ACTIVATE: ShowWindow(PopupCombo, SW_HIDE); return 0;
+    case WM_ACTIVATE: return OnActivate(window, wParam);
+    case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(); return 0;
     case WM_CLOSE: return OnClose(window);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_NOTIFY: return OnNotify(window, message, wParam, lParam);
@@ -86,7 +100,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     case WM_HOTKEY: ShowPopupAtCursor(); return 0;
-    case TrayCallbackMessage: OnTrayMessage(lParam); return 0;
+    case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);
     }

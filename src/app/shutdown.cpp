@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/hover_timer.h"
+#include "app/popup_hotkey.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
 #include "settings/picker_font.h"
@@ -53,13 +54,16 @@ LRESULT ShutDown(HWND pickerWindow)
     SetTrayIcon(NIM_DELETE);
     SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OriginalListViewProc));
     SetHoverTimer(pickerWindow, false);
-    UnregisterHotKey(pickerWindow, 0);
+    UnregisterPopupHotKey();
     ReleaseUser32Module();
     DestroyWindow(pickerWindow);
     return 0;
 }
 
+// The session ends without a shut-down of the program: the icon goes now, or it would stay in
+// the notification area after the window is gone.
 void SaveForSessionEnd(HWND pickerWindow)
 {
     SavePickerState(pickerWindow);
+    SetTrayIcon(NIM_DELETE);
 }

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "store/face_lists.h"
+#include "view/complete_text.h"
 #include "view/edit_mode.h"
 #include "view/face_filter.h"
 #include "view/picker_controls.h"
@@ -16,6 +17,8 @@ HWND ItemListOf(HWND combo)
     info.cbSize = sizeof info;
     return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
 }
+
+} // namespace
 
 // Fills a combo box with the texts, in order. Redrawing is held off and storage reserved up
 // front, so a long list fills in one pass without a repaint per item. The items go straight to
@@ -35,7 +38,8 @@ void FillCombo(HWND combo, const TextList& texts)
     SendMessageA(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
     const UINT addString = direct ? LB_ADDSTRING : CB_ADDSTRING;
     for (const std::string& text : texts) {
-        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        std::string complete = CompleteText(text);
+        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
     }
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);

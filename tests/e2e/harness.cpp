@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -49,14 +50,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-WorkDir::WorkDir()
+WorkDir::WorkDir(const std::string& label)
 {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
     static unsigned sequence = 0;
     char name[MAX_PATH];
     wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
-    path_ = name;
+    path_ = label.empty() ? std::string(name) : std::string(name) + " " + label;
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -198,6 +199,55 @@ int RunningPicker::WaitForExit(DWORD timeoutMs)
 void RunningPicker::RequestClose() const
 {
     PostMessageA(windows_.picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+namespace {
+
+bool OthersCanOpen(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+} // namespace
+
+HeldFile::HeldFile(const std::string& path) : path_(path)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" VEMPLOR_FILE_HOLDER_PATH "\" \"" + path + "\"";
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        return;
+    }
+    held_ = WaitUntil([&] {
+        return !OthersCanOpen(path_) || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+    }) && !OthersCanOpen(path_);
+}
+
+HeldFile::~HeldFile()
+{
+    Release();
+}
+
+void HeldFile::Release()
+{
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+    WaitUntil([&] { return OthersCanOpen(path_); });
+    held_ = false;
 }
 
 RECT WindowRectOf(HWND window)
@@ -375,20 +425,36 @@ void DragMouse(POINT from, POINT to)
     MouseButtonAt(to, true, false);
 }
 
-HWND VisibleDropDownList(HWND picker)
+HWND VisibleDropDownList(HWND picker, int* shown)
 {
     DWORD pickerProcess = 0;
     GetWindowThreadProcessId(picker, &pickerProcess);
     HWND found = nullptr;
+    int count = 0;
     for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
          window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == pickerProcess && IsWindowVisible(window)) {
             found = window;
+            ++count;
         }
     }
+    if (shown != nullptr) {
+        *shown = count;
+    }
     return found;
+}
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
 }
 
 bool ClickDropDownItem(HWND picker, HWND combo, int index)
@@ -498,17 +564,6 @@ void DoubleClickAt(POINT at)
 
 namespace {
 
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
-
 // True once the menu's thread runs the menu and has the foreground, so keys reach the menu.
 bool MenuTakesKeys(HWND menuWindow)
 {
@@ -554,4 +609,26 @@ bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
         PressKey(key);
     }
     return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
+}
+
+bool ChooseFromContextMenu(HWND over, WORD accessKey)
+{
+    SetForegroundWindow(GetAncestor(over, GA_ROOT));
+    RECT rect = WindowRectOf(over);
+    return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
+}
+
+bool TrayIconPresent(HWND picker)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = picker;
+    record.uID = 1;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
+}
+
+POINT TrayIconPoint()
+{
+    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
+    return {taskbar.right - 11, (taskbar.top + taskbar.bottom) / 2};
 }

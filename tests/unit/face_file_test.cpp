@@ -133,7 +133,7 @@ protected:
     std::string Contents()
     {
         std::string bytes;
-        EXPECT_TRUE(ReadWholeFile(path.c_str(), bytes));
+        EXPECT_EQ(ReadWholeFile(path.c_str(), bytes), FileRead::Whole);
         return bytes;
     }
     void Write(const std::string& bytes)
