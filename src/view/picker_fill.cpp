@@ -45,8 +45,6 @@ void FillCombo(HWND combo, const TextList& texts)
     InvalidateRect(combo, nullptr, TRUE);
 }
 
-} // namespace
-
 void FillFaceView()
 {
     if (EditMode) {
