@@ -96,3 +96,5 @@ bool InMoveOrSize(HWND window);
 bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 // A button event that carries its own position, exactly that pixel.
 void MouseButtonAt(POINT at, bool left, bool down);
+// Turns the wheel with the pointer at that pixel: positive notches away from the user (up).
+void TurnWheelAt(POINT at, int notches);
