@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the native, x86_64 and i686 configurations, and runs every
-# test: the unit tests natively and under Wine, and the end-to-end tests under Wine on a
+# test: the unit tests natively, natively again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang), and under Wine, and the end-to-end tests under Wine on a
 # virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,12 +9,13 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
-for preset in native win64 win32; do
+for preset in native sanitize win64 win32; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
 done
 
 ctest --preset native
+ctest --preset sanitize
 
 . scripts/wine-session.sh
 trap wine_session_stop EXIT

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/close_rule.h"
+#include "app/face_reload.h"
 #include "app/hit_test_rule.h"
 #include "app/popup_hotkey.h"
 #include "app/shutdown.h"
@@ -28,6 +29,17 @@ LRESULT OnClose(HWND window)
         PostMessageA(window, WM_COMMAND, 2, 0);
     } else {
         ShowWindow(window, SW_HIDE);
+    }
+    return 0;
+}
+
+// Coming back to the picker is when the user may have changed the list file elsewhere: the
+// picker shows that file from now on, and the exit save will not write over it.
+LRESULT OnActivate(WPARAM wParam)
+{
+    ShowWindow(PopupCombo, SW_HIDE);
+    if (LOWORD(wParam) != WA_INACTIVE) {
+        ReloadFaceListIfChangedOutside();
     }
     return 0;
 }
@@ -76,7 +88,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE: StartUp(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: LayoutWindow(LayoutResize, LOWORD(lParam)); return 0;
-    case WM_ACTIVATE: ShowWindow(PopupCombo, SW_HIDE); return 0;
+    case WM_ACTIVATE: return OnActivate(wParam);
     case WM_CLOSE: return OnClose(window);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_NOTIFY: return OnNotify(window, message, wParam, lParam);

@@ -11,6 +11,7 @@
 #include "settings/settings_record.h"
 #include "store/face_store.h"
 #include "view/edit_list_view.h"
+#include "view/edit_mode.h"
 #include "view/picker_controls.h"
 
 namespace {
@@ -23,8 +24,10 @@ void WriteSettingInt(const char* key, int value)
 }
 
 // The list and the window's place: what must survive the program, however it ends.
+// In edit mode the rows, and an editor's text not yet committed, are the latest copy of the list.
 void SavePickerState(HWND pickerWindow)
 {
+    ReadBackEditList();
     SaveFaceFile();
     if (Settings.SavePosition) {
         WINDOWPLACEMENT placement = {};
@@ -42,6 +45,7 @@ void SavePickerState(HWND pickerWindow)
 
 LRESULT ShutDown(HWND pickerWindow)
 {
+    LeaveEditMode();
     SavePickerState(pickerWindow);
     DestroyMenu(ContextMenu);
     DeletePickerFont();

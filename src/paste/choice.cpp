@@ -8,6 +8,7 @@
 #include "paste/paste_keystroke.h"
 #include "settings/settings_record.h"
 #include "store/face_lists.h"
+#include "view/complete_text.h"
 #include "view/combo_items.h"
 #include "view/filter_text.h"
 #include "view/picker_controls.h"
@@ -17,8 +18,9 @@ namespace {
 
 // Moves item index of FaceCombo to the top as the lists have just done: one item out, one in,
 // instead of refilling a list that may hold a hundred thousand emoticons.
-void MoveComboItemToTop(int index, const std::string& text)
+void MoveComboItemToTop(int index, const std::string& entry)
 {
+    std::string text = CompleteText(entry);
     SendMessageA(FaceCombo, CB_DELETESTRING, index, 0);
     SendMessageA(FaceCombo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -31,7 +33,7 @@ void ApplyChosenFilter()
     if (index < 0) {
         return;
     }
-    SetWindowTextA(FilterCombo, ComboItemText(FilterCombo, index).c_str());
+    SetWindowTextA(FilterCombo, CompleteText(ComboItemText(FilterCombo, index)).c_str());
     RefreshPicker();
     UpdateTitleCounter(PickerWindow);
 }

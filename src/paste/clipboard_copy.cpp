@@ -37,16 +37,19 @@ std::string ConvertWidth(const std::string& text, int conversion)
 }
 
 // The clipboard takes only movable memory; a fixed block of more than a few hundred bytes is
-// silently dropped on some systems.
+// silently dropped on some systems. The text keeps the entry's own bytes; a second NUL after it
+// ends the text also for a reader that takes a last lone lead byte and the first NUL for one
+// double-byte character (as the system's own conversion to Unicode text does).
 bool PlaceOnClipboard(const std::string& text)
 {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    const std::size_t terminators = 2;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + terminators);
     void* bytes = block != nullptr ? GlobalLock(block) : nullptr;
     if (bytes == nullptr) {
         GlobalFree(block);
         return false;
     }
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    std::memcpy(bytes, text.data(), text.size());
     GlobalUnlock(block);
     EmptyClipboard();
     if (SetClipboardData(CF_TEXT, block) == nullptr) {

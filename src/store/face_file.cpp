@@ -1,5 +1,6 @@
 #include "store/face_file.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "store/file_replace.h"
@@ -73,37 +74,47 @@ std::string FormatFaceText(const TextList& faces, const TextList& tags)
     return text;
 }
 
-bool ReadWholeFile(const char* path, std::string& contents)
+bool ReadWholeStream(std::FILE* file, std::string& contents)
 {
     contents.clear();
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return false;
-    }
     char chunk[65536];
     std::size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
         contents.append(chunk, got);
     }
-    std::fclose(file);
-    return true;
+    return std::ferror(file) == 0;
 }
 
-void ReadFaceFile(const char* path, TextList& faces, TextList& tags)
+FileRead ReadWholeFile(const char* path, std::string& contents)
+{
+    contents.clear();
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        return errno == ENOENT ? FileRead::Missing : FileRead::Failed;
+    }
+    bool whole = ReadWholeStream(file, contents);
+    std::fclose(file);
+    if (!whole) {
+        contents.clear();
+        return FileRead::Failed;
+    }
+    return FileRead::Whole;
+}
+
+bool ReadFaceFile(const char* path, TextList& faces, TextList& tags)
 {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        faces.clear();
-        tags.clear();
-        return;
+    if (ReadWholeFile(path, text) == FileRead::Failed) {
+        return false;
     }
     ParseFaceText(text, faces, tags);
+    return true;
 }
 
 void ReadFilterFile(const char* path, TextList& filters)
 {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
+    if (ReadWholeFile(path, text) != FileRead::Whole) {
         filters.clear();
         return;
     }

@@ -3,6 +3,7 @@
 // line). Lines end at LF; a CR right before the LF is not part of the line, so files with
 // CR LF and with LF line ends read the same. The handling is our own, not the C library's
 // text mode, so it is the same on every platform.
+#include <cstdio>
 #include <string>
 
 #include "store/face_lists.h"
@@ -20,13 +21,21 @@ void ParseFilterText(const std::string& text, TextList& filters);
 // an empty list gives no bytes at all.
 std::string FormatFaceText(const TextList& faces, const TextList& tags);
 
-// Reads a whole file; false when it cannot be opened (the caller then has an empty list).
-bool ReadWholeFile(const char* path, std::string& contents);
+enum class FileRead { Whole, Missing, Failed };
 
-// Reads the emoticon file into the lists; a file that cannot be read gives empty lists.
-void ReadFaceFile(const char* path, TextList& faces, TextList& tags);
+// Reads an open stream to its end; false when a read failed on the way (contents then partial).
+bool ReadWholeStream(std::FILE* file, std::string& contents);
 
-// Reads the filter file; a missing file gives an empty list.
+// Reads a whole file. A file that is not there is Missing; one that exists but cannot be opened
+// or read to its end (held open by another program, a read error half-way) has Failed, and
+// contents is then empty: a partial list must never pass for the whole one.
+FileRead ReadWholeFile(const char* path, std::string& contents);
+
+// Reads the emoticon file into the lists; a missing file gives empty lists. False when the file
+// could not be read whole: the lists are then left as they were.
+bool ReadFaceFile(const char* path, TextList& faces, TextList& tags);
+
+// Reads the filter file; a missing or unreadable file gives an empty list.
 void ReadFilterFile(const char* path, TextList& filters);
 
 // Writes the lists to the emoticon file. The old file is replaced only once the new contents

@@ -4,12 +4,19 @@
 
 #include "app/app_state.h"
 #include "store/face_file.h"
+#include "store/face_file_sync.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
+namespace {
+
+FaceFileSync FaceFileState;
+
+} // namespace
+
 void LoadFaceFile()
 {
-    ReadFaceFile(FaceFilePath, FaceList, TagList);
+    ReloadFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
     FillFaceView();
     SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
 }
@@ -20,7 +27,21 @@ void LoadFilterFile()
     FillFilterCombo();
 }
 
+bool FaceFileChangedOutside()
+{
+    return !MayWriteFaceFile(FaceFilePath, FaceFileState);
+}
+
+bool ReadFaceFileAgain()
+{
+    return ReloadFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
+}
+
 void SaveFaceFile()
 {
-    WriteFaceFile(FaceFilePath, FaceList, TagList);
+    if (MayWriteFaceFile(FaceFilePath, FaceFileState)) {
+        StoreFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
+    } else if (!ReadFaceFileAgain()) {
+        KeepUnsavedWorkAside(FaceFilePath, FaceList, TagList, FaceFileState);
+    }
 }

@@ -2,6 +2,9 @@
 
 #include "app/app_state.h"
 #include "resource.h"
+#include "view/edit_list_view.h"
+#include "view/edit_mode.h"
+#include "view/list_rework.h"
 #include "view/menu_enabling.h"
 #include "view/picker_controls.h"
 
@@ -10,6 +13,11 @@ namespace {
 void RunMenuCommand(HWND pickerWindow, UINT command)
 {
     switch (command) {
+    case IDM_EDIT_MODE: ToggleEditMode(); break;
+    case IDM_SORT: SortFaceList(); break;
+    case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
+    case IDM_INSERT_ROW: InsertEditRow(); break;
+    case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
     case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
     }
 }

@@ -1,8 +1,238 @@
 #include "view/edit_list_view.h"
 
+#include "settings/settings_record.h"
+#include "view/edit_rows.h"
+#include "view/picker_controls.h"
+
 WNDPROC OriginalListViewProc;
+TextList EditRowFaces;
+TextList EditRowTags;
+
+namespace {
+
+const int NoRow = -1;
+
+// The row the editors were opened over, NoRow while they are closed, and the editors' texts as
+// they read right after the row's cells went in: a cell whose editor still reads the same is left
+// with its own bytes, which the system's text conversion might not give back exactly.
+int OpenedRow = NoRow;
+std::string OpenedTagText;
+std::string OpenedFaceText;
+
+std::string WindowText(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(window, &text[0], length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+// The longest start of text, within limit bytes, that ends on a whole character and holds no
+// NUL: what a control can be handed safely.
+std::size_t WholeCharacterLength(const std::string& text, std::size_t limit)
+{
+    std::size_t end = 0;
+    while (end < text.size() && text[end] != '\0') {
+        std::size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
+        if (end + width > limit || end + width > text.size() ||
+            (width == 2 && text[end + 1] == '\0')) {
+            break;
+        }
+        end += width;
+    }
+    return end;
+}
+
+std::string ShowableText(const std::string& text)
+{
+    return text.substr(0, WholeCharacterLength(text, text.size()));
+}
+
+int FirstSelectedRow()
+{
+    return static_cast<int>(
+        SendMessageA(EditListView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+bool IsRow(int row)
+{
+    return row >= 0 && static_cast<std::size_t>(row) < EditRowFaces.size();
+}
+
+void CloseRowEditors()
+{
+    OpenedRow = NoRow;
+    ShowWindow(TagEdit, SW_HIDE);
+    ShowWindow(FaceEdit, SW_HIDE);
+}
+
+void CommitCell(HWND editor, const std::string& openedText, std::string& cell, int row)
+{
+    std::string text = WindowText(editor);
+    if (row != OpenedRow || text != openedText) {
+        cell = std::move(text);
+    }
+}
+
+// Both cells go into the row at every commit. Without the filter column the tag cannot be seen
+// or typed, so it keeps its text.
+void CommitRowEditors(int row)
+{
+    if (OpenedRow == NoRow || !IsRow(row)) {
+        return;
+    }
+    std::size_t index = static_cast<std::size_t>(row);
+    if (Settings.Filter) {
+        CommitCell(TagEdit, OpenedTagText, EditRowTags[index], row);
+    }
+    CommitCell(FaceEdit, OpenedFaceText, EditRowFaces[index], row);
+    SendMessageA(EditListView, LVM_REDRAWITEMS, index, index);
+}
+
+RECT SubItemRect(int row, int column, int part)
+{
+    RECT rect = {};
+    rect.top = column;
+    rect.left = part;
+    SendMessageA(EditListView, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+void FillEditor(HWND editor, const std::string& cell, std::string& shownText)
+{
+    SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextA(editor, ShowableText(cell).c_str());
+    shownText = WindowText(editor);
+}
+
+std::vector<std::size_t> SelectedRows()
+{
+    std::vector<std::size_t> rows;
+    for (int row = FirstSelectedRow(); IsRow(row);
+         row = static_cast<int>(SendMessageA(EditListView, LVM_GETNEXTITEM, row, LVNI_SELECTED))) {
+        rows.push_back(static_cast<std::size_t>(row));
+    }
+    return rows;
+}
+
+void SetRowState(int row, UINT state, UINT mask)
+{
+    LVITEMA item = {};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageA(EditListView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void ShowRowCount()
+{
+    SendMessageA(EditListView, LVM_SETITEMCOUNT, EditRowFaces.size(), LVSICF_NOSCROLL);
+    InvalidateRect(EditListView, nullptr, TRUE);
+}
+
+LRESULT OnEditorCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    HWND sender = reinterpret_cast<HWND>(lParam);
+    if (HIWORD(wParam) != EN_KILLFOCUS) {
+        return CallWindowProcA(OriginalListViewProc, window, WM_COMMAND, wParam, lParam);
+    }
+    if (sender == TagEdit || sender == FaceEdit) {
+        CommitRowEditors(FirstSelectedRow());
+    }
+    return 0;
+}
+
+} // namespace
 
 LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    switch (message) {
+    case WM_COMMAND: return OnEditorCommand(window, wParam, lParam);
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL: CommitAndCloseRowEditors(); break;
+    }
     return CallWindowProcA(OriginalListViewProc, window, message, wParam, lParam);
+}
+
+void ShowEditRows()
+{
+    CloseRowEditors();
+    SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowRowCount();
+}
+
+// Whatever closes the editors, what they hold goes into the row they were opened over, even when
+// the selection has already moved on.
+void CommitAndCloseRowEditors()
+{
+    if (OpenedRow != NoRow) {
+        CommitRowEditors(OpenedRow);
+        CloseRowEditors();
+    }
+}
+
+void OpenRowEditors(const NMITEMACTIVATE& activation)
+{
+    int row = activation.iItem;
+    if (activation.hdr.hwndFrom != EditListView || !IsRow(row)) {
+        return;
+    }
+    RECT wholeRow = SubItemRect(row, 0, LVIR_BOUNDS);
+    RECT faceCell = SubItemRect(row, 1, LVIR_BOUNDS);
+    std::size_t index = static_cast<std::size_t>(row);
+    OpenedRow = NoRow;
+    FillEditor(TagEdit, EditRowTags[index], OpenedTagText);
+    FillEditor(FaceEdit, EditRowFaces[index], OpenedFaceText);
+    OpenedRow = row;
+    int height = wholeRow.bottom - wholeRow.top;
+    int faceWidth = faceCell.right - faceCell.left;
+    SetWindowPos(TagEdit, nullptr, 0, wholeRow.top, (wholeRow.right - wholeRow.left) - faceWidth,
+                 height, SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(FaceEdit, nullptr, faceCell.left, wholeRow.top, faceWidth, height,
+                 SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void AnswerEditRowText(NMLVDISPINFOA& request)
+{
+    LVITEMA& item = request.item;
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) {
+        return;
+    }
+    if (!IsRow(item.iItem)) {
+        item.pszText[0] = '\0';
+        return;
+    }
+    std::size_t row = static_cast<std::size_t>(item.iItem);
+    const std::string& cell = item.iSubItem == 0 ? EditRowTags[row] : EditRowFaces[row];
+    std::size_t length = WholeCharacterLength(cell, static_cast<std::size_t>(item.cchTextMax) - 1);
+    cell.copy(item.pszText, length);
+    item.pszText[length] = '\0';
+}
+
+// The rows after the new one move down, and the selection with them.
+void InsertEditRow()
+{
+    CommitAndCloseRowEditors();
+    std::vector<std::size_t> selected = SelectedRows();
+    std::size_t at = selected.empty() ? EditRowFaces.size() : selected.front();
+    InsertBlankEntry(EditRowFaces, EditRowTags, at);
+    SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowRowCount();
+    for (std::size_t row : selected) {
+        SetRowState(static_cast<int>(row + 1), LVIS_SELECTED, LVIS_SELECTED);
+    }
+}
+
+void DeleteSelectedEditRows()
+{
+    CommitAndCloseRowEditors();
+    std::vector<std::size_t> selected = SelectedRows();
+    if (selected.empty()) {
+        return;
+    }
+    DeleteEntries(EditRowFaces, EditRowTags, selected);
+    SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowRowCount();
 }

@@ -23,9 +23,10 @@ const DWORD FilterComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
 // hotkey can drop it down at the cursor while the picker itself stays hidden.
 const DWORD PopupComboStyle = WS_POPUP | WS_CHILD | WS_VSCROLL | WS_TABSTOP |
                               CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_DROPDOWNLIST;
-const DWORD EditListViewStyle =
-    WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | LVS_REPORT;
-const DWORD InPlaceEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+// Owner data: the rows are the program's own strings, shown as they are asked for.
+const DWORD EditListViewStyle = WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER |
+                                LVS_SHOWSELALWAYS | LVS_REPORT | LVS_OWNERDATA;
+const DWORD InPlaceEditStyle = WS_CHILD | ES_AUTOHSCROLL;
 
 HWND CreateControl(DWORD extendedStyle, const char* className, DWORD style, HWND parent)
 {

@@ -1,9 +1,9 @@
 #include "view/picker_fill.h"
 
-#include <commctrl.h>
-
 #include "app/app_state.h"
 #include "store/face_lists.h"
+#include "view/complete_text.h"
+#include "view/edit_mode.h"
 #include "view/face_filter.h"
 #include "view/filter_text.h"
 #include "view/picker_controls.h"
@@ -37,32 +37,11 @@ void FillCombo(HWND combo, const TextList& texts)
     SendMessageA(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
     const UINT addString = direct ? LB_ADDSTRING : CB_ADDSTRING;
     for (const std::string& text : texts) {
-        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        std::string complete = CompleteText(text);
+        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
     }
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
-}
-
-void SetListViewText(int row, int column, const std::string& text, UINT message)
-{
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(EditListView, message, 0, reinterpret_cast<LPARAM>(&item));
-}
-
-void FillEditListView()
-{
-    SendMessageA(EditListView, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(EditListView, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageA(EditListView, LVM_SETITEMCOUNT, FaceList.size(), 0);
-    for (std::size_t i = 0; i < FaceList.size(); ++i) {
-        SetListViewText(static_cast<int>(i), 0, TagList[i], LVM_INSERTITEMA);
-        SetListViewText(static_cast<int>(i), 1, FaceList[i], LVM_SETITEMA);
-    }
-    SendMessageA(EditListView, WM_SETREDRAW, TRUE, 0);
 }
 
 } // namespace

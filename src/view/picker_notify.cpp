@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "view/edit_list_view.h"
 #include "view/picker_tooltips.h"
 
 LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam)
@@ -11,6 +12,13 @@ LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam)
     case TTN_GETDISPINFOA:
         AnswerToolTipText(*reinterpret_cast<NMTTDISPINFOA*>(lParam));
         return 0;
+    case LVN_GETDISPINFOA: AnswerEditRowText(*reinterpret_cast<NMLVDISPINFOA*>(lParam)); return 0;
+    case LVN_ITEMACTIVATE: OpenRowEditors(*reinterpret_cast<NMITEMACTIVATE*>(lParam)); return 0;
+    // Any change of a row's state, such as another row being selected, closes the editors.
+    // Owner-data lists may report it only once made, or as a range.
+    case LVN_ITEMCHANGING:
+    case LVN_ITEMCHANGED:
+    case LVN_ODSTATECHANGED: CommitAndCloseRowEditors(); return 0;
     }
     return DefWindowProcA(pickerWindow, message, wParam, lParam);
 }

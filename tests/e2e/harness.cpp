@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <commctrl.h>
+
 namespace {
 
 const char* const SettingsName = "Vemplor.ini";
@@ -196,6 +198,55 @@ int RunningPicker::WaitForExit(DWORD timeoutMs)
 void RunningPicker::RequestClose() const
 {
     PostMessageA(windows_.picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+namespace {
+
+bool OthersCanOpen(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+} // namespace
+
+HeldFile::HeldFile(const std::string& path) : path_(path)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" VEMPLOR_FILE_HOLDER_PATH "\" \"" + path + "\"";
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        return;
+    }
+    held_ = WaitUntil([&] {
+        return !OthersCanOpen(path_) || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+    }) && !OthersCanOpen(path_);
+}
+
+HeldFile::~HeldFile()
+{
+    Release();
+}
+
+void HeldFile::Release()
+{
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+    WaitUntil([&] { return OthersCanOpen(path_); });
+    held_ = false;
 }
 
 RECT WindowRectOf(HWND window)
@@ -425,4 +476,103 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index)
         SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     }
     return false;
+}
+
+namespace {
+
+// A block of memory in the process that owns window, freed with the object.
+class RemoteBlock {
+public:
+    RemoteBlock(HWND window, std::size_t size)
+    {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        if (process_ != nullptr) {
+            address_ = static_cast<char*>(
+                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        }
+    }
+    ~RemoteBlock()
+    {
+        if (address_ != nullptr) {
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        }
+        if (process_ != nullptr) {
+            CloseHandle(process_);
+        }
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    char* Address() const { return address_; }
+    void Write(std::size_t offset, const void* bytes, std::size_t size) const
+    {
+        WriteProcessMemory(process_, address_ + offset, bytes, size, nullptr);
+    }
+    void Read(std::size_t offset, void* bytes, std::size_t size) const
+    {
+        ReadProcessMemory(process_, address_ + offset, bytes, size, nullptr);
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    char* address_ = nullptr;
+};
+
+} // namespace
+
+int ListViewRowCount(HWND listView)
+{
+    return static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string ListViewCell(HWND listView, int row, int column)
+{
+    const std::size_t textSize = 65536;
+    RemoteBlock block(listView, sizeof(LVITEMA) + textSize);
+    if (block.Address() == nullptr) {
+        return "<unreadable>";
+    }
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = block.Address() + sizeof item;
+    item.cchTextMax = static_cast<int>(textSize);
+    block.Write(0, &item, sizeof item);
+    LRESULT length = SendMessageA(listView, LVM_GETITEMTEXTA, row,
+                                  reinterpret_cast<LPARAM>(block.Address()));
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    block.Read(sizeof item, &text[0], text.size());
+    return text;
+}
+
+RECT ListViewCellRect(HWND listView, int row, int column)
+{
+    RemoteBlock block(listView, sizeof(RECT));
+    RECT rect = {LVIR_BOUNDS, column, 0, 0};
+    block.Write(0, &rect, sizeof rect);
+    SendMessageA(listView, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(block.Address()));
+    block.Read(0, &rect, sizeof rect);
+    MapWindowPoints(listView, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void AddListViewRowToSelection(HWND listView, int row)
+{
+    RemoteBlock block(listView, sizeof(LVITEMA));
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    block.Write(0, &item, sizeof item);
+    SendMessageA(listView, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(block.Address()));
+}
+
+void DoubleClickAt(POINT at)
+{
+    SettleMouseAt(at);
+    for (int click = 0; click < 2; ++click) {
+        MouseButtonAt(at, true, true);
+        MouseButtonAt(at, true, false);
+    }
 }

@@ -61,6 +61,24 @@ private:
     PickerWindows windows_;
 };
 
+// Another program holding a file open without sharing until Release or the end of the test.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    // True once nobody else can open the file.
+    bool Held() const { return held_; }
+    void Release();
+
+private:
+    std::string path_;
+    PROCESS_INFORMATION process_ = {};
+    bool held_ = false;
+};
+
 RECT WindowRectOf(HWND window);
 
 // Real input through the system's input queue. Mouse events carry their own position, and a
@@ -85,6 +103,16 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index);
 // The text of another process's control, asked by message (GetWindowText across processes
 // reads only a stored caption), as the program's own bytes.
 std::string ControlText(HWND control);
+// Rows of another process's list view and one cell's text as the program's own bytes, asked
+// through memory lent in that process (the system passes list-view pointers across unchanged).
+int ListViewRowCount(HWND listView);
+std::string ListViewCell(HWND listView, int row, int column);
+// The screen rectangle of a row's cell (column 0: the whole row).
+RECT ListViewCellRect(HWND listView, int row, int column);
+// Adds a row to the list view's selection, as a Ctrl+click does.
+void AddListViewRowToSelection(HWND listView, int row);
+// Two clicks at one pixel within the double-click time.
+void DoubleClickAt(POINT at);
 // The window that has the keyboard focus in the thread of the given window.
 HWND FocusedWindow(HWND window);
 // True while the window's thread runs a move or size loop (a drag still in progress).

@@ -133,7 +133,7 @@ protected:
     std::string Contents()
     {
         std::string bytes;
-        EXPECT_TRUE(ReadWholeFile(path.c_str(), bytes));
+        EXPECT_EQ(ReadWholeFile(path.c_str(), bytes), FileRead::Whole);
         return bytes;
     }
     void Write(const std::string& bytes)
@@ -186,7 +186,7 @@ TEST_F(FaceFileOnDisk, WhatIsInTheWayOfTheTemporaryFileNeitherBlocksASaveNorIsTo
     EXPECT_EQ(Contents(), "new");
     EXPECT_TRUE(std::filesystem::is_directory(path + ".saving"));
     std::string staleBytes;
-    EXPECT_TRUE(ReadWholeFile((path + ".saving1").c_str(), staleBytes));
+    EXPECT_EQ(ReadWholeFile((path + ".saving1").c_str(), staleBytes), FileRead::Whole);
     EXPECT_EQ(staleBytes, "stale");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 3);
 }

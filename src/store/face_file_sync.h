@@ -1,0 +1,41 @@
+#pragma once
+// Keeps the lists and the emoticon file in step without ever writing over what someone else put
+// into the file, and without dropping what the user changed when the file cannot take it.
+#include <string>
+
+#include "store/face_lists.h"
+#include "store/file_stamp.h"
+
+// What the program knows of the emoticon file since it last read or wrote it.
+struct FaceFileSync {
+    // The lists came from the whole file (or from no file at all), so writing them loses nothing.
+    bool complete = false;
+    // The file as it was then.
+    FileStamp stamp;
+    // The lists in their saved form as they were then, or as they were last kept aside: where
+    // the lists differ from it they hold the user's unsaved work.
+    std::string savedText;
+};
+
+// True when the lists may be written over the file: they came from the whole file, it has not
+// changed since (or is gone, so a write takes nothing from anyone) and nobody holds it shut.
+bool MayWriteFaceFile(const char* path, const FaceFileSync& sync);
+
+// Reads the file again. When it can be read whole, the unsaved work in the lists is kept aside,
+// the lists take the file's entries and true is returned. Otherwise the lists stay as they are,
+// are no longer taken for the whole file, and false is returned.
+bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFileSync& sync);
+
+// Writes the lists over the file; when that fails, the unsaved work is kept aside instead.
+// True when the file now holds the lists.
+bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tags,
+                    FaceFileSync& sync);
+
+// Writes the lists to a new file beside the emoticon file (see KeptAsidePath) when they hold
+// unsaved work and are not empty. The path written, or empty when nothing was written.
+std::string KeepUnsavedWorkAside(const char* path, const TextList& faces, const TextList& tags,
+                                 FaceFileSync& sync);
+
+// The name unsaved work is kept under: "Vemplor.txt" gives "Vemplor.unsaved.txt" for number 1,
+// "Vemplor.unsaved-2.txt" for number 2, and so on.
+std::string KeptAsidePath(const std::string& path, int number);

@@ -1,0 +1,84 @@
+#include "view/edit_mode.h"
+
+#include "app/app_state.h"
+#include "app/window_layout.h"
+#include "resource.h"
+#include "settings/settings_record.h"
+#include "store/face_lists.h"
+#include "view/edit_list_view.h"
+#include "view/picker_controls.h"
+#include "view/picker_fill.h"
+
+namespace {
+
+void MarkEditMode(int on)
+{
+    EditMode = on;
+    CheckMenuItem(ContextMenu, IDM_EDIT_MODE, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The list must not vanish under the user while it is being edited.
+void EnterEditMode()
+{
+    AutoHideArmed = 0;
+    MarkEditMode(1);
+    FillFaceView();
+    LayoutWindow(LayoutModeSwitch, 0);
+    SetForegroundWindow(EditListView);
+    SetFocus(EditListView);
+}
+
+} // namespace
+
+void ToggleEditMode()
+{
+    if (GetMenuState(ContextMenu, IDM_EDIT_MODE, MF_BYCOMMAND) & MF_CHECKED) {
+        LeaveEditMode();
+    } else {
+        EnterEditMode();
+    }
+}
+
+void LeaveEditModeWithoutRefresh()
+{
+    if (!EditMode) {
+        return;
+    }
+    if (Settings.AutoHide) {
+        AutoHideArmed = 1;
+    }
+    ReadBackEditList();
+    MarkEditMode(0);
+    TextList().swap(EditRowFaces);
+    TextList().swap(EditRowTags);
+    ShowEditRows();
+    LayoutWindow(LayoutModeSwitch, 0);
+    SetForegroundWindow(PickerWindow);
+}
+
+void LeaveEditMode()
+{
+    if (!EditMode) {
+        return;
+    }
+    LeaveEditModeWithoutRefresh();
+    RefreshPicker();
+    UpdateTitleCounter(PickerWindow);
+}
+
+void ReadBackEditList()
+{
+    if (!EditMode) {
+        return;
+    }
+    CommitAndCloseRowEditors();
+    FaceList = EditRowFaces;
+    TagList = EditRowTags;
+}
+
+void FillEditListView()
+{
+    EditRowFaces = FaceList;
+    EditRowTags = TagList;
+    ShowEditRows();
+}

@@ -1,0 +1,36 @@
+#include "view/list_rework.h"
+
+#include "app/app_state.h"
+#include "settings/settings_record.h"
+#include "store/face_lists.h"
+#include "store/face_order.h"
+#include "view/edit_mode.h"
+#include "view/picker_fill.h"
+
+namespace {
+
+void ReworkFaceList(HWND pickerWindow, void (*rework)(TextList& faces, TextList& tags))
+{
+    InteractionAllowed = 0;
+    AutoHideArmed = 0;
+    LeaveEditModeWithoutRefresh();
+    rework(FaceList, TagList);
+    if (Settings.AutoHide) {
+        AutoHideArmed = 1;
+    }
+    RefreshPicker();
+    UpdateTitleCounter(pickerWindow);
+    InteractionAllowed = 1;
+}
+
+} // namespace
+
+void SortFaceList()
+{
+    ReworkFaceList(PickerWindow, SortEntries);
+}
+
+void RemoveDuplicateFaces(HWND pickerWindow)
+{
+    ReworkFaceList(pickerWindow, RemoveDuplicateEntries);
+}

@@ -1,0 +1,138 @@
+#include "fuzz_properties.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "settings/setting_values.h"
+#include "store/face_file.h"
+#include "view/complete_text.h"
+#include "view/face_filter.h"
+
+namespace {
+
+bool EndsInWholeCharacters(const char* text)
+{
+    std::size_t length = std::strlen(text);
+    std::size_t i = 0;
+    while (i < length) {
+        i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    return i == length;
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    std::string::size_type at = 0;
+    while ((at = text.find(from, at)) != std::string::npos) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return text;
+}
+
+int ReferenceInt(const char* text)
+{
+    long long value = std::strtoll(text, nullptr, 10);
+    return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+bool Contains(const std::string& haystack, const std::string& needle)
+{
+    return std::strstr(haystack.c_str(), needle.c_str()) != nullptr;
+}
+
+} // namespace
+
+bool CheckFaceFileText(const std::string& input)
+{
+    TextList faces;
+    TextList tags;
+    ParseFaceText(input, faces, tags);
+    std::string saved = FormatFaceText(faces, tags);
+    TextList loadedFaces;
+    TextList loadedTags;
+    ParseFaceText(saved, loadedFaces, loadedTags);
+    if (loadedFaces != faces || loadedTags != tags || faces.size() != tags.size() ||
+        FormatFaceText(loadedFaces, loadedTags) != saved) {
+        return false;
+    }
+    std::size_t lineEnds = static_cast<std::size_t>(std::count(saved.begin(), saved.end(), '\n'));
+    if (lineEnds + (faces.empty() ? 0 : 1) != faces.size()) {
+        return false;
+    }
+    for (const std::string& face : faces) {
+        std::string shown = CompleteText(face);
+        if (!EndsInWholeCharacters(shown.c_str()) || shown.size() != std::strlen(face.c_str())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckFilterFileText(const std::string& input)
+{
+    TextList filters;
+    ParseFilterText(input, filters);
+    std::string joined;
+    for (std::size_t i = 0; i < filters.size(); ++i) {
+        joined += (i == 0 ? "" : "\n") + filters[i];
+    }
+    return joined == Replaced(input, "\r\n", "\n");
+}
+
+bool CheckSettingValues(const std::string& input)
+{
+    const char* text = input.c_str();
+    int value = ParseSettingInt(text);
+    if (value != ReferenceInt(text) || SettingOnIfNonZero(text) != (value != 0) ||
+        SettingOnIfOne(text) != (value == 1)) {
+        return false;
+    }
+    int numbers[3] = {};
+    std::memcpy(numbers, input.data(), std::min(input.size(), sizeof numbers));
+    MultiplyDivideRounded(numbers[0], numbers[1], numbers[2]);
+    PickerFontRecord font = MakePickerFontRecord(numbers[0], numbers[1], numbers[2], text);
+    std::size_t nameLength = std::strlen(font.faceName);
+    return nameLength < sizeof font.faceName && EndsInWholeCharacters(font.faceName) &&
+           std::strncmp(font.faceName, text, nameLength) == 0;
+}
+
+bool CheckFaceFilter(const std::string& input)
+{
+    std::string::size_type lineEnd = input.find('\n');
+    std::string filter = input.substr(0, lineEnd);
+    TextList faces;
+    TextList tags;
+    ParseFaceText(lineEnd == std::string::npos ? "" : input.substr(lineEnd + 1), faces, tags);
+    TextList shownFaces;
+    TextList shownTags;
+    FilterFaces(faces, tags, filter.c_str(), shownFaces, shownTags);
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        if (!Contains(faces[i], filter) && !Contains(tags[i], filter)) {
+            continue;
+        }
+        if (shown >= shownFaces.size() || shownFaces[shown] != faces[i] ||
+            shownTags[shown] != tags[i]) {
+            return false;
+        }
+        ++shown;
+    }
+    return shown == shownFaces.size() && shown == shownTags.size();
+}
+
+const FuzzTarget FuzzTargets[4] = {
+    {"face_file", CheckFaceFileText},
+    {"filter_file", CheckFilterFileText},
+    {"setting_values", CheckSettingValues},
+    {"face_filter", CheckFaceFilter},
+};
+
+void RequireProperty(bool holds)
+{
+    if (!holds) {
+        std::abort();
+    }
+}

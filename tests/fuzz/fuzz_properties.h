@@ -1,0 +1,29 @@
+#pragma once
+// What must hold for any input at all to the code that reads outside input. The fuzz targets
+// search for inputs that break one of these; the unit tests replay the seeds and every input
+// that ever broke one.
+#include <string>
+
+using PropertyCheck = bool (*)(const std::string& input);
+
+struct FuzzTarget {
+    const char* name;
+    PropertyCheck check;
+};
+
+// The list file: load(save(load(x))) = load(x), the save is the same each time, one line per
+// entry; and every entry is handed to controls as a complete text.
+bool CheckFaceFileText(const std::string& input);
+// The filter file: one filter per line, and the lines put back together are the file.
+bool CheckFilterFileText(const std::string& input);
+// Stored setting values read as the C library reads integers, clamped to int; the font name
+// is cut to whole characters.
+bool CheckSettingValues(const std::string& input);
+// The first line is the filter, the rest a list file: exactly the entries containing the
+// filter are shown, in list order.
+bool CheckFaceFilter(const std::string& input);
+
+extern const FuzzTarget FuzzTargets[4];
+
+// Stops the fuzzer with a crash report when a property does not hold.
+void RequireProperty(bool holds);

@@ -1,0 +1,152 @@
+// The emoticon file is never written over when someone else changed it or it was not read
+// whole, and what the user changed meanwhile is kept aside rather than lost.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "store/face_file.h"
+#include "store/face_file_sync.h"
+
+namespace {
+
+class FaceFileSyncTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::random_device seed;
+        directory = std::filesystem::temp_directory_path() /
+                    ("vemplor-sync-" + std::to_string(seed()));
+        std::filesystem::create_directory(directory);
+        path = (directory / "Vemplor.txt").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(directory, ignored); }
+
+    void Write(const std::string& name, const std::string& bytes)
+    {
+        std::FILE* file = std::fopen((directory / name).string().c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    std::string Read(const std::string& name)
+    {
+        std::string bytes;
+        ReadWholeFile((directory / name).string().c_str(), bytes);
+        return bytes;
+    }
+    // Another program's save: different bytes of the same size, a moment later.
+    void ChangeOutside(const std::string& bytes)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        Write("Vemplor.txt", bytes);
+    }
+
+    std::filesystem::path directory;
+    std::string path;
+    std::error_code ignored;
+    TextList faces;
+    TextList tags;
+    FaceFileSync sync;
+};
+
+TEST_F(FaceFileSyncTest, AMissingFileLoadsEmptyAndIsCreatedByTheSave)
+{
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_TRUE(faces.empty());
+    ASSERT_TRUE(MayWriteFaceFile(path.c_str(), sync));
+    ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_TRUE(MayWriteFaceFile(path.c_str(), sync));
+}
+
+TEST_F(FaceFileSyncTest, AnOutsideChangeIsReadAgainAndTheSessionsWorkIsKeptAside)
+{
+    Write("Vemplor.txt", "a\t(^_^)\r\nb\t(;_;)");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_TRUE(MayWriteFaceFile(path.c_str(), sync));
+
+    // The user's choice reorders the list; an editor then saves the file.
+    std::swap(faces[0], faces[1]);
+    std::swap(tags[0], tags[1]);
+    ChangeOutside("c\t(^o^)\r\nd\t(-_-)");
+    EXPECT_FALSE(MayWriteFaceFile(path.c_str(), sync));
+
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(faces, (TextList{"(^o^)", "(-_-)"}));
+    EXPECT_EQ(Read("Vemplor.txt"), "c\t(^o^)\r\nd\t(-_-)");
+    EXPECT_EQ(Read("Vemplor.unsaved.txt"), "b\t(;_;)\r\na\t(^_^)");
+    EXPECT_TRUE(MayWriteFaceFile(path.c_str(), sync));
+
+    // Reading the unchanged file again keeps nothing aside a second time.
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.unsaved-2.txt"));
+}
+
+TEST_F(FaceFileSyncTest, AFileThatCouldNotBeReadIsNeverWrittenAndLaterWorkGoesToAFreeName)
+{
+    // A directory in the list's place cannot be read, like a file held open without sharing.
+    std::filesystem::create_directory(path);
+    faces = {"typed while the list was away"};
+    tags = {""};
+    EXPECT_FALSE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(faces, (TextList{"typed while the list was away"}));
+    EXPECT_FALSE(MayWriteFaceFile(path.c_str(), sync));
+
+    Write("Vemplor.unsaved.txt", "an earlier session's work");
+    EXPECT_EQ(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync),
+              (directory / "Vemplor.unsaved-2.txt").string());
+    EXPECT_EQ(Read("Vemplor.unsaved-2.txt"), "\ttyped while the list was away");
+    EXPECT_EQ(Read("Vemplor.unsaved.txt"), "an earlier session's work");
+    EXPECT_EQ(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync), "");
+
+    // Once the list can be read, it is what the lists hold again.
+    std::filesystem::remove(path);
+    Write("Vemplor.txt", "\t(^_^)");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(faces, (TextList{"(^_^)"}));
+    EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.unsaved-3.txt"));
+}
+
+TEST(KeptAsidePath, TheNumberGoesBeforeTheExtensionOfTheFileName)
+{
+    EXPECT_EQ(KeptAsidePath("./Vemplor.txt", 1), "./Vemplor.unsaved.txt");
+    EXPECT_EQ(KeptAsidePath("C:\\a.b\\Vemplor.txt", 12), "C:\\a.b\\Vemplor.unsaved-12.txt");
+    EXPECT_EQ(KeptAsidePath("dir.d/list", 1), "dir.d/list.unsaved");
+}
+
+#ifdef __GLIBC__
+// A stream that hands out its bytes in small pieces and then fails, as a disk or a network
+// share does half-way through a file.
+ssize_t ReadThenFail(void* cookie, char* buffer, size_t size)
+{
+    std::size_t& left = *static_cast<std::size_t*>(cookie);
+    if (left == 0) {
+        errno = EIO;
+        return -1;
+    }
+    std::size_t count = std::min(std::min(size, left), std::size_t{4096});
+    std::memset(buffer, 'x', count);
+    left -= count;
+    return static_cast<ssize_t>(count);
+}
+
+TEST(ReadWholeStream, AReadErrorHalfWayIsAFailureNotAShorterList)
+{
+    std::size_t left = 100000;
+    cookie_io_functions_t functions = {ReadThenFail, nullptr, nullptr, nullptr};
+    std::FILE* stream = fopencookie(&left, "r", functions);
+    ASSERT_NE(stream, nullptr);
+    std::string contents;
+    EXPECT_FALSE(ReadWholeStream(stream, contents));
+    EXPECT_EQ(contents.size(), 100000u);
+    std::fclose(stream);
+}
+#endif
+
+} // namespace
