@@ -49,10 +49,13 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-WorkDir::WorkDir()
+WorkDir::WorkDir(const std::string& parent)
 {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
+    if (!parent.empty()) {
+        wsprintfA(base, "%s\\", parent.c_str());
+    }
     static unsigned sequence = 0;
     char name[MAX_PATH];
     wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);

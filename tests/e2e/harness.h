@@ -16,7 +16,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // A temporary working directory, removed with everything in it at the end of the test.
 class WorkDir {
 public:
-    WorkDir();
+    // In the system's temporary folder, or in parent.
+    explicit WorkDir(const std::string& parent = "");
     ~WorkDir();
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
