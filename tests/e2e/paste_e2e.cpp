@@ -85,39 +85,19 @@ void WaitForPickerToCatchUp(HWND picker)
     SendMessageTimeoutA(picker, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
 }
 
-TEST(Paste, WalkingTheOpenListPastesNothingUntilEnterChoosesOnce)
+// Opens the emoticon list with a click and walks down it with the arrow keys.
+void OpenAndWalk(const PickerWindows& windows, int steps)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", TenFaces);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
-    RunningPasteTarget target;
-    ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
-    SetClipboardText("untouched");
-
     POINT face = ComboCentre(windows.faceCombo);
     ClickAt(face.x, face.y);
     ASSERT_TRUE(WaitUntil([&] { return ListOpen(windows.picker); }));
-    for (int step = 0; step < 3; ++step) {
+    for (int step = 0; step < steps; ++step) {
         PressKey(VK_DOWN);
     }
-    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == 3; }));
-    WaitForPickerToCatchUp(windows.picker);
-    EXPECT_EQ(target.KeyLog(), "");
-    EXPECT_EQ(Clipboard(), "untouched");
-    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
-    WaitForPickerToCatchUp(windows.picker);
-    EXPECT_EQ(target.KeyLog(), "D11 D56 U56 U11 ");
-    EXPECT_EQ(Clipboard(), "f4");
-    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({4, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
+    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == steps; }));
 }
 
-TEST(Paste, AListClosedWithoutAChoiceChoosesNothing)
+TEST(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
 {
     WorkDir dir;
     dir.Write("Vemplor.txt", TenFaces);
@@ -130,11 +110,7 @@ TEST(Paste, AListClosedWithoutAChoiceChoosesNothing)
     POINT face = ComboCentre(windows.faceCombo);
 
     // Escape after walking the list gives the selection back.
-    ClickAt(face.x, face.y);
-    ASSERT_TRUE(WaitUntil([&] { return ListOpen(windows.picker); }));
-    PressKey(VK_DOWN);
-    PressKey(VK_DOWN);
-    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == 2; }));
+    OpenAndWalk(windows, 2);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !ListOpen(windows.picker); }));
     EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
@@ -164,10 +140,20 @@ TEST(Paste, AListClosedWithoutAChoiceChoosesNothing)
     SendMessageA(windows.popupCombo, CB_SHOWDROPDOWN, FALSE, 0);
     EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
 
+    OpenAndWalk(windows, 3);
     WaitForPickerToCatchUp(windows.picker);
     EXPECT_EQ(target.KeyLog(), "");
     EXPECT_EQ(Clipboard(), "untouched");
     EXPECT_EQ(ComboItems(windows.faceCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+
+    // Enter on the highlighted emoticon chooses it, once.
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
+    WaitForPickerToCatchUp(windows.picker);
+    EXPECT_EQ(target.KeyLog(), "D11 D56 U56 U11 ");
+    EXPECT_EQ(Clipboard(), "f4");
+    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({4, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
 }
 
 TEST(Paste, EveryPasteKeyReachesTheTargetAsItsKeySequence)
