@@ -30,4 +30,8 @@
 #define IDM_DELETE_ROWS 40079
 #define IDM_EXIT 40080
 
+// Posted to the picker when it becomes active, so that it looks for changes another program made
+// to the list file once the operation that activated it is over (WM_APP + 1).
+#define WM_CHECK_FACE_FILE 32769
+
 #endif

@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "app/tray_icon.h"
 #include "app/window_layout.h"
+#include "resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "view/command_routing.h"
@@ -33,13 +34,14 @@ LRESULT OnClose(HWND window)
     return 0;
 }
 
-// Coming back to the picker is when the user may have changed the list file elsewhere: the
-// picker shows that file from now on, and the exit save will not write over it.
-LRESULT OnActivate(WPARAM wParam)
+// Coming back to the picker is when the user may have changed the list file elsewhere. The
+// look is posted: the picker is also activated in the middle of its own work (a paste takes the
+// foreground back before a pop-up choice moves its entry), which a reload must not cut into.
+LRESULT OnActivate(HWND window, WPARAM wParam)
 {
     ShowWindow(PopupCombo, SW_HIDE);
     if (LOWORD(wParam) != WA_INACTIVE) {
-        ReloadFaceListIfChangedOutside();
+        PostMessageA(window, WM_CHECK_FACE_FILE, 0, 0);
     }
     return 0;
 }
@@ -88,7 +90,8 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE: StartUp(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: LayoutWindow(LayoutResize, LOWORD(lParam)); return 0;
-    case WM_ACTIVATE: return OnActivate(wParam);
+    case WM_ACTIVATE: return OnActivate(window, wParam);
+    case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(); return 0;
     case WM_CLOSE: return OnClose(window);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_NOTIFY: return OnNotify(window, message, wParam, lParam);

@@ -38,8 +38,7 @@ std::string ConvertWidth(const std::string& text, int conversion)
 
 // The clipboard takes only movable memory; a fixed block of more than a few hundred bytes is
 // silently dropped on some systems. The text keeps the entry's own bytes; a second NUL after it
-// ends the text also for a reader that takes a last lone lead byte and the first NUL for one
-// double-byte character (as the system's own conversion to Unicode text does).
+// ends the text also for a reader that pairs a last lone lead byte with the first NUL.
 bool PlaceOnClipboard(const std::string& text)
 {
     const std::size_t terminators = 2;

@@ -151,7 +151,8 @@ LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnEditorCommand(window, wParam, lParam);
     case WM_VSCROLL:
     case WM_HSCROLL:
-    case WM_MOUSEWHEEL: CommitAndCloseRowEditors(); break;
+    case WM_MOUSEWHEEL:
+    case WM_SIZE: CommitAndCloseRowEditors(); break;
     }
     return CallWindowProcA(OriginalListViewProc, window, message, wParam, lParam);
 }

@@ -14,7 +14,7 @@ extern WNDPROC OriginalListViewProc;
 extern TextList EditRowFaces;
 extern TextList EditRowTags;
 
-// Commits the editors on losing the focus; a scroll first closes them over their row.
+// Commits the editors on losing the focus; a scroll or resize first closes them over their row.
 LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Makes the list view show the working copy afresh: row count, no selection, editors closed

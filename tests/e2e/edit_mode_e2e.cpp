@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,58 +17,6 @@ const std::string FaceFile = "Vemplor.txt";
 POINT CentreOf(RECT rect)
 {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-// A point in the caption, a little further right at each call: two right clicks at one place in
-// quick succession would make a double click, which opens no menu.
-POINT CaptionPointOf(HWND window)
-{
-    static int shift = 0;
-    shift = (shift + 7) % 63;
-    RECT rect = WindowRectOf(window);
-    POINT clientOrigin = {0, 0};
-    ClientToScreen(window, &clientOrigin);
-    return {rect.left + 40 + shift, (rect.top + clientOrigin.y) / 2};
-}
-
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
-
-// True once the menu's thread runs the menu and holds the keyboard, so keys reach the menu.
-bool MenuTakesKeys(HWND menuWindow)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    DWORD thread = GetWindowThreadProcessId(menuWindow, nullptr);
-    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0 &&
-           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
-}
-
-// Opens the context menu with a right click at the point and picks an item by keys.
-bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
-{
-    SettleMouseAt(at);
-    MouseButtonAt(at, false, true);
-    MouseButtonAt(at, false, false);
-    HWND menuWindow = nullptr;
-    if (!WaitUntil([&] {
-            menuWindow = VisibleMenuWindow();
-            return menuWindow != nullptr && MenuTakesKeys(menuWindow);
-        })) {
-        return false;
-    }
-    for (WORD key : keys) {
-        PressKey(key);
-    }
-    return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
 }
 
 struct RowEditors {
@@ -104,10 +51,12 @@ int HeightOf(HWND window)
     return rect.bottom - rect.top;
 }
 
+// Away from where rows are double-clicked, so that a click and a following double-click are not
+// taken together.
 void ClickRow(HWND listView, int row)
 {
-    POINT at = CentreOf(ListViewCellRect(listView, row, 1));
-    ClickAt(at.x, at.y);
+    RECT cell = ListViewCellRect(listView, row, 1);
+    ClickAt(cell.right - 10, (cell.top + cell.bottom) / 2);
 }
 
 // Double-clicks a row open, clicks into its emoticon box and types there, after the text when
@@ -138,7 +87,7 @@ RowEditors TypeIntoFace(HWND listView, int row, const std::string& text, bool ap
 
 bool EnterEditMode(const PickerWindows& windows)
 {
-    return ChooseFromMenu(CaptionPointOf(windows.picker), {'E'}) &&
+    return ChooseFromMenu(ShiftingCaptionPoint(windows.picker), {'E'}) &&
            WaitUntil([&] { return IsWindowVisible(windows.editListView) != 0; });
 }
 
@@ -228,15 +177,20 @@ TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
 
     // Left through the caption's menu while the focus is still in the box.
     TypeIntoFace(list, 1, "(^-^)", false);
-    ASSERT_TRUE(LeaveByMenu(windows, CaptionPointOf(picker.Picker()), {'E'}));
+    ASSERT_TRUE(LeaveByMenu(windows, ShiftingCaptionPoint(picker.Picker()), {'E'}));
     EXPECT_EQ(ComboItems(windows.faceCombo),
               (std::vector<std::string>{longFace, "(^-^)", "(-_-)"}));
 
+    // A session's end saves what is being typed; so does quitting.
     ASSERT_TRUE(EnterEditMode(windows));
     TypeIntoFace(list, 2, "!", true);
+    SendMessageA(picker.Picker(), WM_ENDSESSION, TRUE, 0);
+    const std::string saved = oddTag + "\t" + longFace + "\r\nkeep\t(^-^)\r\nx\t(-_-)";
+    EXPECT_EQ(dir.Read(FaceFile), saved + "!");
+    TypeIntoFace(list, 2, "?", true);
     picker.RequestClose();
     EXPECT_EQ(picker.WaitForExit(), 0);
-    EXPECT_EQ(dir.Read(FaceFile), oddTag + "\t" + longFace + "\r\nkeep\t(^-^)\r\nx\t(-_-)!");
+    EXPECT_EQ(dir.Read(FaceFile), saved + "!?");
 }
 
 TEST(EditMode, RowsAreInsertedAtTheSelectionAndDeletedAsSelectedAndABlankRowIsSavedAsATab)
@@ -296,12 +250,12 @@ TEST(EditMode, DuplicateCheckAndSortLeaveEditModeAndKeepOneBlankRowFirst)
         ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(listView) == 5 + added; }));
     }
 
-    ASSERT_TRUE(LeaveByMenu(windows, CaptionPointOf(picker.Picker()), {'D'}));
+    ASSERT_TRUE(LeaveByMenu(windows, ShiftingCaptionPoint(picker.Picker()), {'D'}));
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"x", "y", ""}));
     EXPECT_EQ(WindowTitle(picker.Picker()), "Vemplor 登録数[3/3]");
 
     ASSERT_TRUE(EnterEditMode(windows));
-    ASSERT_TRUE(LeaveByMenu(windows, CaptionPointOf(picker.Picker()), {'S'}));
+    ASSERT_TRUE(LeaveByMenu(windows, ShiftingCaptionPoint(picker.Picker()), {'S'}));
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"", "x", "y"}));
     EXPECT_EQ(dir.Read(FaceFile), list) << "neither command writes the file";
 

@@ -579,3 +579,63 @@ void DoubleClickAt(POINT at)
         MouseButtonAt(at, true, false);
     }
 }
+
+namespace {
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
+}
+
+// True once the menu's thread runs the menu and has the foreground, so keys reach the menu.
+bool MenuTakesKeys(HWND menuWindow)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(menuWindow, nullptr);
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0 &&
+           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
+}
+
+} // namespace
+
+POINT ShiftingCaptionPoint(HWND window)
+{
+    static int shift = 0;
+    shift = (shift + 7) % 63;
+    RECT rect = WindowRectOf(window);
+    POINT clientOrigin = {0, 0};
+    ClientToScreen(window, &clientOrigin);
+    return {rect.left + 40 + shift, (rect.top + clientOrigin.y) / 2};
+}
+
+HWND OpenMenuAt(POINT at)
+{
+    SettleMouseAt(at);
+    MouseButtonAt(at, false, true);
+    MouseButtonAt(at, false, false);
+    HWND menuWindow = nullptr;
+    bool open = WaitUntil([&] {
+        menuWindow = VisibleMenuWindow();
+        return menuWindow != nullptr && MenuTakesKeys(menuWindow);
+    });
+    return open ? menuWindow : nullptr;
+}
+
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
+{
+    HWND menuWindow = OpenMenuAt(at);
+    if (menuWindow == nullptr) {
+        return false;
+    }
+    for (WORD key : keys) {
+        PressKey(key);
+    }
+    return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
+}

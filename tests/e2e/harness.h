@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,14 @@ int ListViewRowCount(HWND listView);
 std::string ListViewCell(HWND listView, int row, int column);
 // The screen rectangle of a row's cell (column 0: the whole row).
 RECT ListViewCellRect(HWND listView, int row, int column);
+// A point in the window's caption, a little further right at each call: two right clicks at one
+// place in quick succession would make a double click, which opens no menu.
+POINT ShiftingCaptionPoint(HWND window);
+// Opens the context menu with a right click at the point; its window once it takes keys, or null.
+HWND OpenMenuAt(POINT at);
+// Opens the menu and picks an item by pressing keys. False when no menu opened or it stayed open.
+bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
+
 // Adds a row to the list view's selection, as a Ctrl+click does.
 void AddListViewRowToSelection(HWND listView, int row);
 // Two clicks at one pixel within the double-click time.

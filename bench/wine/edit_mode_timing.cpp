@@ -1,0 +1,226 @@
+// Timing of edit mode in the real vemplor.exe under Wine: entering and leaving it with 10,000
+// entries, and the sort and the duplicate check of 100,000 entries started from it, each from
+// the menu key until the picker shows the result, refilled list and title included. Every result
+// is checked against the driver's own model of the list, so a fast wrong answer fails.
+//
+// Usage: edit_mode_timing
+// Exit code: 0 all goals met, 1 a wrong result or a picker that did not run, 2 a goal missed.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace {
+
+const std::size_t ToggleEntries = 10000;
+const std::size_t ReworkEntries = 100000;
+const int ToggleRounds = 5;
+const double ToggleGoalMs = 300.0;
+const double ReworkGoalMs = 1000.0;
+const DWORD ResultTimeoutMs = 30000;
+const int SampledItems = 16;
+
+struct Entries {
+    std::vector<std::string> tags;
+    std::vector<std::string> faces;
+};
+
+double NowMs()
+{
+    LARGE_INTEGER counter;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Polls closely, so that the time measured is the picker's and not the poll's.
+bool PollUntil(const std::function<bool()>& condition)
+{
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > ResultTimeoutMs) {
+            return false;
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+// About half the entries repeat an earlier one, in a scrambled order, with Shift-JIS faces.
+Entries Generate(std::size_t count)
+{
+    Entries entries;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::size_t key = (i * 7919) % (count / 2 + 1);
+        entries.tags.push_back("tag" + std::to_string(key % 50));
+        entries.faces.push_back("(＾" + std::to_string(key) + "＾)");
+    }
+    return entries;
+}
+
+std::string ListFile(const Entries& entries)
+{
+    std::string text;
+    for (std::size_t i = 0; i < entries.faces.size(); ++i) {
+        text += entries.tags[i] + "\t" + entries.faces[i] + "\r\n";
+    }
+    return text;
+}
+
+// The driver's own account of the two commands: lines "tag TAB face" in byte order, and the
+// first of each line in list order.
+Entries Model(const Entries& entries, bool sort)
+{
+    std::vector<std::string> lines;
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < entries.faces.size(); ++i) {
+        std::string line = entries.tags[i] + "\t" + entries.faces[i];
+        if (sort || seen.insert(line).second) {
+            lines.push_back(line);
+        }
+    }
+    if (sort) {
+        std::sort(lines.begin(), lines.end());
+    }
+    Entries result;
+    for (const std::string& line : lines) {
+        std::size_t tab = line.find('\t');
+        result.tags.push_back(line.substr(0, tab));
+        result.faces.push_back(line.substr(tab + 1));
+    }
+    return result;
+}
+
+bool PickerShows(const PickerWindows& windows, const Entries& expected)
+{
+    int count = static_cast<int>(SendMessageW(windows.faceCombo, CB_GETCOUNT, 0, 0));
+    if (!IsWindowVisible(windows.faceCombo) || count != static_cast<int>(expected.faces.size())) {
+        return false;
+    }
+    char title[64];
+    wsprintfA(title, "Vemplor 登録数[%d/%d]", count, count);
+    if (WindowTitle(windows.picker) != title) {
+        return false;
+    }
+    for (int sample = 0; sample < SampledItems; ++sample) {
+        int index = static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
+        if (ComboItem(windows.faceCombo, index) != expected.faces[static_cast<std::size_t>(index)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ListShows(const PickerWindows& windows, const Entries& expected)
+{
+    HWND list = windows.editListView;
+    int rows = static_cast<int>(expected.faces.size());
+    return IsWindowVisible(list) && ListViewRowCount(list) == rows &&
+           ListViewCell(list, 0, 1) == expected.faces.front() &&
+           ListViewCell(list, rows - 1, 0) == expected.tags.back();
+}
+
+// Opens the menu on the caption, then times from the key until the condition holds; a negative
+// time when it never did.
+double TimeMenuCommand(const PickerWindows& windows, WORD key,
+                       const std::function<bool()>& done)
+{
+    HWND menu = OpenMenuAt(ShiftingCaptionPoint(windows.picker));
+    if (menu == nullptr) {
+        return -1.0;
+    }
+    double start = NowMs();
+    PressKey(key);
+    return PollUntil(done) ? NowMs() - start : -1.0;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Prints one line of the report; 0 met, 1 wrong or missing result, 2 goal missed.
+int Report(const char* what, const std::vector<double>& times, double goalMs)
+{
+    if (times.empty() || *std::min_element(times.begin(), times.end()) < 0) {
+        std::printf("%-48s wrong or no result\n", what);
+        return 1;
+    }
+    double worst = *std::max_element(times.begin(), times.end());
+    bool met = worst <= goalMs;
+    std::printf("%-48s median %7.1f ms  max %7.1f ms  goal <= %.0f ms: %s\n", what, Median(times),
+                worst, goalMs, met ? "met" : "MISSED");
+    return met ? 0 : 2;
+}
+
+int MeasureToggle()
+{
+    Entries entries = Generate(ToggleEntries);
+    WorkDir dir;
+    dir.Write("Vemplor.txt", ListFile(entries));
+    dir.WriteSetting("AutoPaste", "0");
+    RunningPicker picker(dir);
+    if (!picker.Started()) {
+        std::printf("the picker did not start\n");
+        return 1;
+    }
+    const PickerWindows& windows = picker.Windows();
+    std::vector<double> entering;
+    std::vector<double> leaving;
+    for (int round = 0; round < ToggleRounds; ++round) {
+        entering.push_back(TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, entries); }));
+        leaving.push_back(TimeMenuCommand(windows, 'E', [&] { return PickerShows(windows, entries); }));
+    }
+    picker.RequestClose();
+    picker.WaitForExit(ResultTimeoutMs);
+    int verdict = Report("enter edit mode, 10,000 entries", entering, ToggleGoalMs);
+    return std::max(verdict, Report("leave edit mode, 10,000 entries", leaving, ToggleGoalMs));
+}
+
+int MeasureRework()
+{
+    Entries entries = Generate(ReworkEntries);
+    Entries sorted = Model(entries, true);
+    Entries unique = Model(sorted, false);
+    WorkDir dir;
+    dir.Write("Vemplor.txt", ListFile(entries));
+    dir.WriteSetting("AutoPaste", "0");
+    RunningPicker picker(dir);
+    if (!picker.Started()) {
+        std::printf("the picker did not start\n");
+        return 1;
+    }
+    const PickerWindows& windows = picker.Windows();
+    auto enter = [&](const Entries& shown) {
+        return TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, shown); });
+    };
+    std::vector<double> enteringBig = {enter(entries)};
+    std::vector<double> sorting = {
+        TimeMenuCommand(windows, 'S', [&] { return PickerShows(windows, sorted); })};
+    enter(sorted);
+    std::vector<double> thinning = {
+        TimeMenuCommand(windows, 'D', [&] { return PickerShows(windows, unique); })};
+    picker.RequestClose();
+    picker.WaitForExit(ResultTimeoutMs);
+    int verdict = Report("enter edit mode, 100,000 entries", enteringBig, ToggleGoalMs);
+    verdict = std::max(verdict, Report("sort from edit mode, 100,000 entries", sorting, ReworkGoalMs));
+    return std::max(verdict, Report("duplicate check from edit mode, 100,000 (50,001 kept)",
+                                    thinning, ReworkGoalMs));
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("Edit mode, from the menu key until the picker shows the checked result:\n");
+    int verdict = MeasureToggle();
+    return std::max(verdict, MeasureRework());
+}
