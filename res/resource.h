@@ -14,6 +14,10 @@
 #define IDD_ABOUT 117
 #define IDD_CLIP_ADD 118
 
+// Controls of the add-from-clipboard dialog: the text to add and its length.
+#define IDC_CLIP_ADD_TEXT 1034
+#define IDC_CLIP_ADD_COUNTER 1035
+
 // The context menu: its first sub-menu is the pop-up shown on a right click.
 #define IDR_CONTEXT_MENU 6
 
@@ -33,5 +37,12 @@
 // Posted to the picker when it becomes active, so that it looks for changes another program made
 // to the list file once the operation that activated it is over (WM_APP + 1).
 #define WM_CHECK_FACE_FILE 32769
+
+// The tray icon: its id and the message its mouse events arrive in (WM_USER + 1).
+#define TRAY_ICON_ID 1
+#define WM_TRAY_ICON 1025
+
+// The global hotkey that drops the emoticon list down at the cursor.
+#define POPUP_HOTKEY_ID 0
 
 #endif

@@ -4,19 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/screen_geometry.h"
+
 using WindowId = std::uintptr_t;
-
-struct ScreenPoint {
-    long x;
-    long y;
-};
-
-struct ScreenRect {
-    long left;
-    long top;
-    long right;
-    long bottom;
-};
 
 struct HoverTickInputs {
     // Observed this tick.

@@ -19,7 +19,6 @@
 
 namespace {
 
-const UINT TrayCallbackMessage = WM_USER + 1;
 const int MinimumPickerWidth = 300;
 
 // Closing quits, or only hides the window when the user keeps the program resident in the tray.
@@ -101,7 +100,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     case WM_HOTKEY: ShowPopupAtCursor(); return 0;
-    case TrayCallbackMessage: OnTrayMessage(lParam); return 0;
+    case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);
     }

@@ -4,14 +4,82 @@
 
 #include "app/app_state.h"
 #include "app/hotkey_code.h"
+#include "app/popup_placement.h"
+#include "resource.h"
+#include "settings/settings_record.h"
 #include "store/face_lists.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
+namespace {
+
+PopupPlacement PlaceAt(POINT cursor)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    // The pop-up looks like the picker's own list: as wide, and its field as tall.
+    RECT face = {};
+    GetWindowRect(FaceCombo, &face);
+    PopupMetrics metrics = {};
+    metrics.cursor = {cursor.x, cursor.y};
+    metrics.workArea = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
+                        monitor.rcWork.bottom};
+    metrics.width = face.right - face.left;
+    metrics.fieldHeight = face.bottom - face.top;
+    metrics.itemHeight = static_cast<long>(SendMessageA(PopupCombo, CB_GETITEMHEIGHT, 0, 0));
+    metrics.itemCount = static_cast<long>(FaceList.size());
+    return PlacePopup(metrics);
+}
+
+// A list still open in the picker would stay on the screen beside the pop-up's. The pop-up's
+// own list closes as the pop-up is moved.
+void ClosePickerLists()
+{
+    SendMessageA(FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageA(FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+void ClearFilterAndFillPopup()
+{
+    SetWindowTextA(FilterCombo, "");
+    RefreshPicker();
+    UpdateTitleCounter(PickerWindow);
+    FillCombo(PopupCombo, FaceList);
+}
+
+// The combo box's height includes its list: the list reaches down to the bottom of the work
+// area, or, where it does not fit below, the system opens it upward just as tall as placed.
+void DropDownAt(const PopupPlacement& placement)
+{
+    const ScreenRect& field = placement.field;
+    SetWindowPos(PopupCombo, HWND_TOPMOST, field.left, field.top, field.right - field.left,
+                 field.bottom - field.top + placement.list.bottom - placement.list.top, 0);
+    ShowWindow(PopupCombo, SW_SHOW);
+    SendMessageA(PopupCombo, CB_SETCURSEL, 0, 0);
+    SendMessageA(PopupCombo, CB_SHOWDROPDOWN, TRUE, 0);
+}
+
+} // namespace
+
 void RegisterPopupHotKey(int storedValue)
 {
+    UnregisterPopupHotKey();
+    if (!Settings.HotKey) {
+        return;
+    }
     PopupHotKey hotKey = DecodePopupHotKey(storedValue);
-    RegisterHotKey(PickerWindow, 0, hotKey.modifiers, hotKey.key);
+    // Held down, the combination repeats; only its first press counts. Systems before Windows 7
+    // refuse MOD_NOREPEAT and get every repeat.
+    if (!RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers | MOD_NOREPEAT,
+                        hotKey.key)) {
+        RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers, hotKey.key);
+    }
+}
+
+void UnregisterPopupHotKey()
+{
+    UnregisterHotKey(PickerWindow, POPUP_HOTKEY_ID);
 }
 
 void ShowPopupAtCursor()
@@ -21,21 +89,7 @@ void ShowPopupAtCursor()
     }
     POINT cursor = {};
     GetCursorPos(&cursor);
-    SetWindowTextA(FilterCombo, "");
-    RefreshPicker();
-    UpdateTitleCounter(PickerWindow);
-
-    SendMessageA(PopupCombo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& face : FaceList) {
-        SendMessageA(PopupCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(face.c_str()));
-    }
-    RECT workArea = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT faceCombo = {};
-    GetWindowRect(FaceCombo, &faceCombo);
-    SetWindowPos(PopupCombo, HWND_TOPMOST, cursor.x, cursor.y, faceCombo.right - faceCombo.left,
-                 (workArea.bottom - workArea.top) - cursor.y, 0);
-    ShowWindow(PopupCombo, SW_SHOW);
-    SendMessageA(PopupCombo, CB_SETCURSEL, 0, 0);
-    SendMessageA(PopupCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    ClosePickerLists();
+    ClearFilterAndFillPopup();
+    DropDownAt(PlaceAt(cursor));
 }

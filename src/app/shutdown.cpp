@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/hover_timer.h"
+#include "app/popup_hotkey.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
 #include "settings/picker_font.h"
@@ -45,20 +46,24 @@ void SavePickerState(HWND pickerWindow)
 
 LRESULT ShutDown(HWND pickerWindow)
 {
-    LeaveEditMode();
+    // The window is about to go: the rows are taken back without refilling the picker.
+    TakeBackEditRows();
     SavePickerState(pickerWindow);
     DestroyMenu(ContextMenu);
     DeletePickerFont();
     SetTrayIcon(NIM_DELETE);
     SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OriginalListViewProc));
     SetHoverTimer(pickerWindow, false);
-    UnregisterHotKey(pickerWindow, 0);
+    UnregisterPopupHotKey();
     ReleaseUser32Module();
     DestroyWindow(pickerWindow);
     return 0;
 }
 
+// The session ends without a shut-down of the program: the icon goes now, or it would stay in
+// the notification area after the window is gone.
 void SaveForSessionEnd(HWND pickerWindow)
 {
     SavePickerState(pickerWindow);
+    SetTrayIcon(NIM_DELETE);
 }

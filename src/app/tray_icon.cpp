@@ -4,23 +4,30 @@
 
 #include "app/app_state.h"
 #include "app/transparency.h"
+#include "app/tray_click_rule.h"
 #include "resource.h"
 #include "settings/settings_record.h"
 #include "view/context_menu.h"
 
 namespace {
 
-const UINT TrayCallbackMessage = WM_USER + 1;
-
-void ToggleFromTray()
+// The record's size is that of the structure this build fills, which the shell checks.
+NOTIFYICONDATAA TrayRecord()
 {
-    if (!InteractionAllowed || AutoHideArmed) {
-        return;
-    }
-    if (IsWindowVisible(PickerWindow)) {
-        ShowWindow(PickerWindow, SW_HIDE);
-        return;
-    }
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = PickerWindow;
+    record.uID = TRAY_ICON_ID;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = WM_TRAY_ICON;
+    record.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PICKER_SMALL));
+    lstrcpynA(record.szTip, "Vemplor", sizeof record.szTip);
+    return record;
+}
+
+// Shown again, the picker gets back what hiding may have cost it.
+void ShowPickerFromTray()
+{
     ShowWindow(PickerWindow, SW_SHOW);
     ApplyTransparency();
     if (Settings.TopMost) {
@@ -32,22 +39,24 @@ void ToggleFromTray()
 
 void SetTrayIcon(DWORD action)
 {
-    NOTIFYICONDATAA record = {};
-    record.cbSize = sizeof record;
-    record.hWnd = PickerWindow;
-    record.uID = 1;
-    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record.uCallbackMessage = TrayCallbackMessage;
-    record.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PICKER_SMALL));
-    lstrcpynA(record.szTip, "Vemplor", sizeof record.szTip);
-    Shell_NotifyIconA(action, &record);
-    TrayIconShown = action == NIM_ADD;
+    NOTIFYICONDATAA record = TrayRecord();
+    if (action != NIM_ADD) {
+        Shell_NotifyIconA(NIM_DELETE, &record);
+        TrayIconShown = 0;
+        return;
+    }
+    // The shell refuses to add an icon it already holds; one it accepts to modify is there.
+    TrayIconShown = Shell_NotifyIconA(NIM_ADD, &record) || Shell_NotifyIconA(NIM_MODIFY, &record);
 }
 
 void OnTrayMessage(LPARAM mouseMessage)
 {
-    switch (mouseMessage) {
-    case WM_LBUTTONDOWN: ToggleFromTray(); break;
-    case WM_RBUTTONDOWN: ShowContextMenu(PickerWindow); break;
+    switch (DecideTrayClick(static_cast<unsigned int>(mouseMessage),
+                            IsWindowVisible(PickerWindow) != 0, InteractionAllowed != 0,
+                            AutoHideArmed != 0)) {
+    case TrayClickAction::ShowPicker: ShowPickerFromTray(); break;
+    case TrayClickAction::HidePicker: ShowWindow(PickerWindow, SW_HIDE); break;
+    case TrayClickAction::OpenMenu: ShowContextMenu(PickerWindow); break;
+    case TrayClickAction::Nothing: break;
     }
 }

@@ -70,7 +70,8 @@ void ApplyFont(HWND pickerWindow)
 
 void ApplyHotKey()
 {
-    if (ReadOnIfOne("HotKey", "1")) {
+    Settings.HotKey = ReadOnIfOne("HotKey", "1");
+    if (Settings.HotKey) {
         RegisterPopupHotKey(ReadSettingInt("HotKeys", "587"));
     }
 }

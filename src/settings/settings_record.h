@@ -1,6 +1,6 @@
 #pragma once
 // The options in memory, each field named by its key in the settings file. Flags hold exactly
-// 0 or 1. Left, Top, Width, Close and the hotkey are not held: they are read where they are used.
+// 0 or 1. Left, Top, Width, Close and HotKeys are not held: they are read where they are used.
 struct SettingsRecord {
     int TopMost;
     int SavePosition;
@@ -16,6 +16,7 @@ struct SettingsRecord {
     int Alpha;
     int HideTime;
     int Icon;
+    int HotKey;
     int AutoPulldown;
     int Return;
     int Char;

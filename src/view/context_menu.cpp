@@ -1,6 +1,8 @@
 #include "view/context_menu.h"
 
 #include "app/app_state.h"
+#include "app/clip_add_dialog.h"
+#include "app/external_edit.h"
 #include "resource.h"
 #include "view/edit_list_view.h"
 #include "view/edit_mode.h"
@@ -13,6 +15,9 @@ namespace {
 void RunMenuCommand(HWND pickerWindow, UINT command)
 {
     switch (command) {
+    case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
+    case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;
+    case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
     case IDM_EDIT_MODE: ToggleEditMode(); break;
     case IDM_SORT: SortFaceList(); break;
     case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;

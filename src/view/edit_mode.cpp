@@ -39,7 +39,7 @@ void ToggleEditMode()
     }
 }
 
-void LeaveEditModeWithoutRefresh()
+void TakeBackEditRows()
 {
     if (!EditMode) {
         return;
@@ -52,18 +52,24 @@ void LeaveEditModeWithoutRefresh()
     TextList().swap(EditRowFaces);
     TextList().swap(EditRowTags);
     ShowEditRows();
+}
+
+void ShowPickerLayout()
+{
     LayoutWindow(LayoutModeSwitch, 0);
     SetForegroundWindow(PickerWindow);
 }
 
+// The picker is refilled before it is shown again, so it never shows the old list.
 void LeaveEditMode()
 {
     if (!EditMode) {
         return;
     }
-    LeaveEditModeWithoutRefresh();
+    TakeBackEditRows();
     RefreshPicker();
     UpdateTitleCounter(PickerWindow);
+    ShowPickerLayout();
 }
 
 void ReadBackEditList()

@@ -10,9 +10,12 @@ void ToggleEditMode();
 // current filter and gives the window back its picker layout. Does nothing outside edit mode.
 void LeaveEditMode();
 
-// Leaves edit mode like LeaveEditMode but leaves the refilling of the picker and the title to the
-// caller, which is about to rework the list anyway.
-void LeaveEditModeWithoutRefresh();
+// The two halves of leaving, for callers that rework the list in between and refill the picker
+// themselves: the first commits an open cell editor, takes the rows back and ends edit mode (a
+// no-op outside it) while the window keeps its table; the second lays the picker out again and
+// brings it forward.
+void TakeBackEditRows();
+void ShowPickerLayout();
 
 // Commits an open cell editor and rebuilds FaceList and TagList from the rows; edit mode stays
 // on. Does nothing outside edit mode, where the lists are already the latest copy.

@@ -13,13 +13,17 @@ void ReworkFaceList(HWND pickerWindow, void (*rework)(TextList& faces, TextList&
 {
     InteractionAllowed = 0;
     AutoHideArmed = 0;
-    LeaveEditModeWithoutRefresh();
+    bool editing = EditMode != 0;
+    TakeBackEditRows();
     rework(FaceList, TagList);
     if (Settings.AutoHide) {
         AutoHideArmed = 1;
     }
     RefreshPicker();
     UpdateTitleCounter(pickerWindow);
+    if (editing) {
+        ShowPickerLayout();
+    }
     InteractionAllowed = 1;
 }
 

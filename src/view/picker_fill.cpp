@@ -19,6 +19,8 @@ HWND ItemListOf(HWND combo)
     return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
 }
 
+} // namespace
+
 // Fills a combo box with the texts, in order. Redrawing is held off and storage reserved up
 // front, so a long list fills in one pass without a repaint per item. The items go straight to
 // the combo box's list box: every message to the combo box itself passes the tooltip's
@@ -43,8 +45,6 @@ void FillCombo(HWND combo, const TextList& texts)
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
 }
-
-} // namespace
 
 void FillFaceView()
 {

@@ -13,6 +13,8 @@ LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam)
         AnswerToolTipText(*reinterpret_cast<NMTTDISPINFOA*>(lParam));
         return 0;
     case LVN_GETDISPINFOA: AnswerEditRowText(*reinterpret_cast<NMLVDISPINFOA*>(lParam)); return 0;
+    case LVN_ODFINDITEMA: return FindEditRow(*reinterpret_cast<NMLVFINDITEMA*>(lParam));
+    case LVN_ODFINDITEMW: return FindEditRow(*reinterpret_cast<NMLVFINDITEMW*>(lParam));
     case LVN_ITEMACTIVATE: OpenRowEditors(*reinterpret_cast<NMITEMACTIVATE*>(lParam)); return 0;
     // Any change of a row's state, such as another row being selected, closes the editors.
     // Owner-data lists may report it only once made, or as a range.

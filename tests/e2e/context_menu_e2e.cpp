@@ -80,18 +80,6 @@ std::vector<MenuItemLook> MenuItemsOnScreen(HWND menuWindow)
     return items;
 }
 
-// Other processes may keep hidden menu windows of their own: only a shown one counts.
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
-
 // Waits for a menu to be shown and drawn whole; null when none opened.
 HWND WaitForMenu(std::vector<MenuItemLook>& items)
 {

@@ -36,7 +36,7 @@ TEST(FullDisk, SavingOntoAFullDiskLeavesTheSettingsAndTheListWhole)
     if (GetFileAttributesA((SmallDisk + "\\.small-disk").c_str()) == INVALID_FILE_ATTRIBUTES) {
         GTEST_SKIP() << "no small disk mounted (mounting needs root)";
     }
-    WorkDir dir(SmallDisk);
+    WorkDir dir("", SmallDisk);
     // Just short of a disk block: the position written at exit makes it need another.
     const std::string head = "[Option]\r\nWidth=420\r\nMemo=";
     const std::string memo(4090 - head.size() - 2, 'm');

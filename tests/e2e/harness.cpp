@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -49,7 +50,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-WorkDir::WorkDir(const std::string& parent)
+WorkDir::WorkDir(const std::string& label, const std::string& parent)
 {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
@@ -59,7 +60,7 @@ WorkDir::WorkDir(const std::string& parent)
     static unsigned sequence = 0;
     char name[MAX_PATH];
     wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
-    path_ = name;
+    path_ = label.empty() ? std::string(name) : std::string(name) + " " + label;
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -436,20 +437,36 @@ void DragMouse(POINT from, POINT to)
     MouseButtonAt(to, true, false);
 }
 
-HWND VisibleDropDownList(HWND picker)
+HWND VisibleDropDownList(HWND picker, int* shown)
 {
     DWORD pickerProcess = 0;
     GetWindowThreadProcessId(picker, &pickerProcess);
     HWND found = nullptr;
+    int count = 0;
     for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
          window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == pickerProcess && IsWindowVisible(window)) {
             found = window;
+            ++count;
         }
     }
+    if (shown != nullptr) {
+        *shown = count;
+    }
     return found;
+}
+
+HWND VisibleMenuWindow()
+{
+    HWND menuWindow = nullptr;
+    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menuWindow)) {
+            return menuWindow;
+        }
+    }
+    return nullptr;
 }
 
 bool ClickDropDownItem(HWND picker, HWND combo, int index)
@@ -483,46 +500,38 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index)
 
 namespace {
 
-// A block of memory in the process that owns window, freed with the object.
-class RemoteBlock {
-public:
-    RemoteBlock(HWND window, std::size_t size)
-    {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
-        if (process_ != nullptr) {
-            address_ = static_cast<char*>(
-                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-        }
+// Sends a list-view message whose lParam points at a record. The system passes list-view pointers
+// across processes unchanged, so the record, and room for a text after it when asked for, are
+// lent in the list view's process; both come back.
+LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* record,
+                           std::size_t size, std::string* text = nullptr)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(listView, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 processId);
+    const std::size_t textRoom = text != nullptr ? 65536 : 0;
+    char* lent = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, size + textRoom, MEM_COMMIT, PAGE_READWRITE));
+    if (process == nullptr || lent == nullptr) {
+        CloseHandle(process);
+        return -1;
     }
-    ~RemoteBlock()
-    {
-        if (address_ != nullptr) {
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        }
-        if (process_ != nullptr) {
-            CloseHandle(process_);
-        }
+    if (text != nullptr) {
+        static_cast<LVITEMA*>(record)->pszText = lent + size;
+        static_cast<LVITEMA*>(record)->cchTextMax = static_cast<int>(textRoom);
     }
-    RemoteBlock(const RemoteBlock&) = delete;
-    RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-    char* Address() const { return address_; }
-    void Write(std::size_t offset, const void* bytes, std::size_t size) const
-    {
-        WriteProcessMemory(process_, address_ + offset, bytes, size, nullptr);
+    WriteProcessMemory(process, lent, record, size, nullptr);
+    LRESULT result = SendMessageA(listView, message, wParam, reinterpret_cast<LPARAM>(lent));
+    ReadProcessMemory(process, lent, record, size, nullptr);
+    if (text != nullptr) {
+        text->assign(static_cast<std::size_t>(result > 0 ? result : 0), '\0');
+        ReadProcessMemory(process, lent + size, &(*text)[0], text->size(), nullptr);
     }
-    void Read(std::size_t offset, void* bytes, std::size_t size) const
-    {
-        ReadProcessMemory(process_, address_ + offset, bytes, size, nullptr);
-    }
-
-private:
-    HANDLE process_ = nullptr;
-    char* address_ = nullptr;
-};
+    VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
+}
 
 } // namespace
 
@@ -533,42 +542,27 @@ int ListViewRowCount(HWND listView)
 
 std::string ListViewCell(HWND listView, int row, int column)
 {
-    const std::size_t textSize = 65536;
-    RemoteBlock block(listView, sizeof(LVITEMA) + textSize);
-    if (block.Address() == nullptr) {
-        return "<unreadable>";
-    }
     LVITEMA item = {};
     item.iSubItem = column;
-    item.pszText = block.Address() + sizeof item;
-    item.cchTextMax = static_cast<int>(textSize);
-    block.Write(0, &item, sizeof item);
-    LRESULT length = SendMessageA(listView, LVM_GETITEMTEXTA, row,
-                                  reinterpret_cast<LPARAM>(block.Address()));
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    block.Read(sizeof item, &text[0], text.size());
+    std::string text;
+    SendListViewRecord(listView, LVM_GETITEMTEXTA, row, &item, sizeof item, &text);
     return text;
 }
 
 RECT ListViewCellRect(HWND listView, int row, int column)
 {
-    RemoteBlock block(listView, sizeof(RECT));
     RECT rect = {LVIR_BOUNDS, column, 0, 0};
-    block.Write(0, &rect, sizeof rect);
-    SendMessageA(listView, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(block.Address()));
-    block.Read(0, &rect, sizeof rect);
+    SendListViewRecord(listView, LVM_GETSUBITEMRECT, row, &rect, sizeof rect);
     MapWindowPoints(listView, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
 void AddListViewRowToSelection(HWND listView, int row)
 {
-    RemoteBlock block(listView, sizeof(LVITEMA));
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED;
     item.state = LVIS_SELECTED;
-    block.Write(0, &item, sizeof item);
-    SendMessageA(listView, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(block.Address()));
+    SendListViewRecord(listView, LVM_SETITEMSTATE, row, &item, sizeof item);
 }
 
 void DoubleClickAt(POINT at)
@@ -581,17 +575,6 @@ void DoubleClickAt(POINT at)
 }
 
 namespace {
-
-HWND VisibleMenuWindow()
-{
-    HWND menuWindow = nullptr;
-    while ((menuWindow = FindWindowExA(nullptr, menuWindow, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menuWindow)) {
-            return menuWindow;
-        }
-    }
-    return nullptr;
-}
 
 // True once the menu's thread runs the menu and has the foreground, so keys reach the menu.
 bool MenuTakesKeys(HWND menuWindow)
@@ -638,4 +621,26 @@ bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
         PressKey(key);
     }
     return WaitUntil([&] { return !IsWindowVisible(menuWindow); });
+}
+
+bool ChooseFromContextMenu(HWND over, WORD accessKey)
+{
+    SetForegroundWindow(GetAncestor(over, GA_ROOT));
+    RECT rect = WindowRectOf(over);
+    return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
+}
+
+bool TrayIconPresent(HWND picker)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = picker;
+    record.uID = 1;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
+}
+
+POINT TrayIconPoint()
+{
+    RECT taskbar = WindowRectOf(FindWindowA("Shell_TrayWnd", nullptr));
+    return {taskbar.right - 11, (taskbar.top + taskbar.bottom) / 2};
 }

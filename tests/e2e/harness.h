@@ -14,11 +14,12 @@
 // Polls condition until it holds or timeoutMs passes; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
-// A temporary working directory, removed with everything in it at the end of the test.
+// A temporary working directory, removed with everything in it at the end of the test. The
+// label, if any, ends its name (it may hold spaces). It lies in the system's temporary folder,
+// or in parent.
 class WorkDir {
 public:
-    // In the system's temporary folder, or in parent.
-    explicit WorkDir(const std::string& parent = "");
+    explicit WorkDir(const std::string& label = "", const std::string& parent = "");
     ~WorkDir();
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
@@ -97,8 +98,11 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
-// The drop-down list of the picker's process that is showing right now, if any.
-HWND VisibleDropDownList(HWND picker);
+// The drop-down list of the picker's process that is showing right now, if any; shown, when
+// given, receives how many are showing.
+HWND VisibleDropDownList(HWND picker, int* shown = nullptr);
+// The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
+HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
 // real. False when the list did not open or did not follow the pointer.
 bool ClickDropDownItem(HWND picker, HWND combo, int index);
@@ -118,6 +122,9 @@ POINT ShiftingCaptionPoint(HWND window);
 HWND OpenMenuAt(POINT at);
 // Opens the menu and picks an item by pressing keys. False when no menu opened or it stayed open.
 bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys);
+// The same over the middle of one of the picker's controls, the picker brought to the front
+// first, choosing the item with the access key.
+bool ChooseFromContextMenu(HWND over, WORD accessKey);
 
 // Adds a row to the list view's selection, as a Ctrl+click does.
 void AddListViewRowToSelection(HWND listView, int row);
@@ -136,3 +143,8 @@ bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 void MouseButtonAt(POINT at, bool left, bool down);
 // Turns the wheel with the pointer at that pixel: positive notches away from the user (up).
 void TurnWheelAt(POINT at, int notches);
+
+// The notification area lets a program modify only an icon it holds.
+bool TrayIconPresent(HWND picker);
+// The only icon sits at the right end of the taskbar.
+POINT TrayIconPoint();

@@ -1,0 +1,82 @@
+#include "app/external_edit.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/face_reload.h"
+#include "store/editor_command.h"
+#include "store/face_store.h"
+#include "view/edit_mode.h"
+
+namespace {
+
+// The file's full path: an editor that hands the file to an instance of its own started
+// elsewhere must still open this one.
+std::string FullPathOf(const char* path)
+{
+    DWORD needed = GetFullPathNameA(path, 0, nullptr, nullptr);
+    if (needed == 0) {
+        return path;
+    }
+    std::string full(needed, '\0');
+    DWORD written = GetFullPathNameA(path, needed, &full[0], nullptr);
+    if (written == 0 || written >= needed) {
+        return path;
+    }
+    full.resize(written);
+    return full;
+}
+
+// Starts the program associated with the file and waits until it ends. False when no program
+// is associated, it cannot be started, or the wait fails: the file is then as it was.
+bool RunEditorOn(const char* path)
+{
+    std::string file = FullPathOf(path);
+    char editor[MAX_PATH] = "";
+    if (reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, editor)) <= 32) {
+        return false;
+    }
+    std::string commandLine = EditorCommandLine(editor, file);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    DWORD waited = WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    return waited == WAIT_OBJECT_0;
+}
+
+} // namespace
+
+// The editor gets the list as the user sees it, edit mode's rows included. The picker stays out
+// of the way while the editor runs and comes back however that ends, so that a missing editor
+// never leaves the program without a window.
+void EditFaceFileExternally(HWND pickerWindow)
+{
+    ReadBackEditList();
+    SaveFaceFile();
+    ShowWindow(pickerWindow, SW_HIDE);
+    bool edited = RunEditorOn(FaceFilePath);
+    ShowWindow(pickerWindow, SW_SHOW);
+    if (edited) {
+        ReloadFaceList();
+    }
+}
+
+void EditFilterFileExternally(HWND pickerWindow)
+{
+    ShowWindow(pickerWindow, SW_HIDE);
+    bool edited = RunEditorOn(FilterFilePath);
+    if (edited) {
+        LoadFilterFile();
+    }
+    ShowWindow(pickerWindow, SW_SHOW);
+}

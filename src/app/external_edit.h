@@ -1,0 +1,8 @@
+#pragma once
+#include <windows.h>
+
+// Saves the emoticons and opens their file in the user's editor; once the editor has ended, the
+// picker shows what the file now holds.
+void EditFaceFileExternally(HWND pickerWindow);
+// Opens the filter file in the user's editor and reloads the filters once it has ended.
+void EditFilterFileExternally(HWND pickerWindow);

@@ -1,0 +1,97 @@
+// Adding the clipboard's text from the context menu: the dialog offers the text and its length,
+// adds what the box holds at the top of the list unless that face is there already, and adds
+// nothing when the user backs out.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+const std::string FaceFile = "Vemplor.txt";
+const int TextBox = 1034;
+const int Counter = 1035;
+
+// Chooses the menu item over the given control and waits for the dialog, found by its caption.
+HWND OpenClipAddDialog(HWND over)
+{
+    HWND dialog = nullptr;
+    if (ChooseFromContextMenu(over, 'L')) {
+        WaitUntil([&] {
+            dialog = FindWindowA("#32770", "クリップボードから追加");
+            return dialog != nullptr && IsWindowVisible(dialog);
+        });
+    }
+    return dialog;
+}
+
+std::string DialogText(HWND dialog, int id)
+{
+    return ControlText(GetDlgItem(dialog, id));
+}
+
+bool CloseWith(HWND dialog, int button)
+{
+    RECT rect = WindowRectOf(GetDlgItem(dialog, button));
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return WaitUntil([&] { return !IsWindow(dialog); });
+}
+
+TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBacksOut)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "smile\t(^_^)\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+
+    SetClipboardText("(^o^)顔");
+    HWND dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(DialogText(dialog, TextBox), "(^o^)顔");
+    EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 7");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[2/2]");
+    EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^o^)顔", "(^_^)"}));
+
+    SetClipboardText("(^_^)");
+    ASSERT_TRUE(CloseWith(OpenClipAddDialog(windows.faceCombo), IDOK)) << "already there, tagged";
+
+    SetClipboardText("abc");
+    dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    RECT box = WindowRectOf(GetDlgItem(dialog, TextBox));
+    ClickAt(box.right - 4, (box.top + box.bottom) / 2);
+    PressKey(VK_END);
+    TypeText("字");
+    EXPECT_TRUE(WaitUntil([&] { return DialogText(dialog, Counter) == "文字数 : 5"; }));
+    ASSERT_TRUE(CloseWith(dialog, IDOK));
+
+    SetClipboardText("(T_T)");
+    ASSERT_TRUE(CloseWith(OpenClipAddDialog(windows.faceCombo), IDCANCEL));
+    dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[3/3]");
+
+    // In edit mode a row the user added stays, and a text longer than any buffer is added whole.
+    const std::string longFace = std::string(1500, '-') + "(^^)";
+    SetClipboardText(longFace);
+    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'E'));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.editListView) != FALSE; }));
+    ASSERT_TRUE(ChooseFromContextMenu(windows.editListView, 'N'));
+    ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(windows.editListView) == 4; }));
+    dialog = OpenClipAddDialog(windows.editListView);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 1504");
+    ASSERT_TRUE(CloseWith(dialog, IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return ListViewRowCount(windows.editListView) == 5; }));
+
+    picker.RequestClose();
+    ASSERT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile),
+              "\t" + longFace + "\r\n\tabc字\r\n\t(^o^)顔\r\nsmile\t(^_^)\r\n\t");
+}
+
+} // namespace
