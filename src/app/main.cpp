@@ -8,6 +8,9 @@
 
 namespace {
 
+// A failed fetch leaves the last message in place, whose wParam could pass for success.
+const int MessageFetchFailedExitCode = 1;
+
 ATOM RegisterPickerClass(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass = {};
@@ -43,9 +46,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     UpdateWindow(window);
 
     MSG message = {};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        BOOL fetched = GetMessageA(&message, nullptr, 0, 0);
+        if (fetched == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (fetched == -1) {
+            return MessageFetchFailedExitCode;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return static_cast<int>(message.wParam);
 }

@@ -50,10 +50,13 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-WorkDir::WorkDir(const std::string& label)
+WorkDir::WorkDir(const std::string& label, const std::string& parent)
 {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
+    if (!parent.empty()) {
+        wsprintfA(base, "%s\\", parent.c_str());
+    }
     static unsigned sequence = 0;
     char name[MAX_PATH];
     wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
@@ -365,10 +368,11 @@ LONG NormalisedCoordinate(LONG pixel, int screenSize)
     return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
-void SendMouseAt(POINT at, DWORD flags)
+void SendMouseAt(POINT at, DWORD flags, DWORD wheelDelta = 0)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
+    input.mi.mouseData = wheelDelta;
     input.mi.dx = NormalisedCoordinate(at.x, GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = NormalisedCoordinate(at.y, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
@@ -398,6 +402,14 @@ void MouseButtonAt(POINT at, bool left, bool down)
 {
     SendMouseAt(at, left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
                          : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP));
+}
+
+void TurnWheelAt(POINT at, int notches)
+{
+    SettleMouseAt(at);
+    for (int notch = 0; notch < (notches < 0 ? -notches : notches); ++notch) {
+        SendMouseAt(at, MOUSEEVENTF_WHEEL, static_cast<DWORD>(notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA));
+    }
 }
 
 void MoveMouseTo(int x, int y)

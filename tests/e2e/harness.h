@@ -16,10 +16,11 @@
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // A temporary working directory, removed with everything in it at the end of the test. The
-// label, if any, ends its name (it may hold spaces).
+// label, if any, ends its name (it may hold spaces). It lies in the system's temporary folder,
+// or in parent.
 class WorkDir {
 public:
-    explicit WorkDir(const std::string& label = "");
+    explicit WorkDir(const std::string& label = "", const std::string& parent = "");
     ~WorkDir();
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
@@ -141,6 +142,8 @@ bool InMoveOrSize(HWND window);
 bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 // A button event that carries its own position, exactly that pixel.
 void MouseButtonAt(POINT at, bool left, bool down);
+// Turns the wheel with the pointer at that pixel: positive notches away from the user (up).
+void TurnWheelAt(POINT at, int notches);
 
 using OptionKeys = std::map<std::string, std::string>;
 // Section "Option" of the settings file as the system's INI reader sees it.
