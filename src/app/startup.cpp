@@ -34,6 +34,7 @@ void StartUp(HWND pickerWindow)
     CheckTransparencySupport(pickerWindow);
     LoadFaceFile();
     LoadFilterFile();
+    FillFilterCombo();
     ContextMenu = LoadMenuA(AppInstance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
     LoadSettings();
     AutoPasteArmed = Settings.AutoPaste;
