@@ -34,6 +34,9 @@
 #define IDM_DELETE_ROWS 40079
 #define IDM_EXIT 40080
 
+// Posted to the picker as a WM_COMMAND id to end the program the ordinary way (shut-down, save).
+#define CMD_END_PROGRAM 2
+
 // Controls of the options dialog.
 #define IDC_AUTO_PASTE 1001
 #define IDC_AUTO_HIDE 1002

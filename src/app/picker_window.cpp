@@ -26,7 +26,7 @@ const int MinimumPickerWidth = 300;
 LRESULT OnClose(HWND window)
 {
     if (DecideCloseAction(ReadSettingInt("Close", "1"), TrayIconShown) == CloseAction::Quit) {
-        PostMessageA(window, WM_COMMAND, 2, 0);
+        PostMessageA(window, WM_COMMAND, CMD_END_PROGRAM, 0);
     } else {
         ShowWindow(window, SW_HIDE);
     }

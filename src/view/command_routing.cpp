@@ -4,13 +4,12 @@
 #include "app/shutdown.h"
 #include "app/window_layout.h"
 #include "paste/choice.h"
+#include "resource.h"
 #include "settings/settings_record.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
 namespace {
-
-const WORD ExitCommand = 2;
 
 // Moving through an open emoticon list only highlights. Enter or a click on an item confirms
 // the highlighted one while the list is still open (CBN_SELENDOK); the choice is made once the
@@ -100,7 +99,7 @@ LRESULT OnCloseUp(HWND sender)
 
 LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) == ExitCommand) {
+    if (LOWORD(wParam) == CMD_END_PROGRAM) {
         return ShutDown(pickerWindow);
     }
     HWND sender = reinterpret_cast<HWND>(lParam);

@@ -27,7 +27,7 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
     case IDM_INSERT_ROW: InsertEditRow(); break;
     case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
-    case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
+    case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0); break;
     }
 }
 
