@@ -34,6 +34,46 @@
 #define IDM_DELETE_ROWS 40079
 #define IDM_EXIT 40080
 
+// Posted to the picker as a WM_COMMAND id to end the program the ordinary way (shut-down, save).
+#define CMD_END_PROGRAM 2
+
+// Controls of the options dialog.
+#define IDC_AUTO_PASTE 1001
+#define IDC_AUTO_HIDE 1002
+#define IDC_ICONIFY 1003
+#define IDC_ALPHA 1004
+#define IDC_TOP_MOST 1005
+#define IDC_TRAY_ICON 1006
+#define IDC_CLOSE_EXITS 1007
+#define IDC_HOT_KEY 1008
+#define IDC_SAVE_POSITION 1009
+#define IDC_TOP_MOVE 1010
+#define IDC_TOOL_TIP 1011
+#define IDC_TRANSPARENT 1012
+#define IDC_HIDE_TIME_ARROWS 1013
+#define IDC_HIDE_TIME 1014
+#define IDC_PASTE_TIME_ARROWS 1015
+#define IDC_PASTE_TIME 1016
+#define IDC_PASTE_KEY 1017
+#define IDC_FILTER 1018
+#define IDC_FONT_NAME 1019
+#define IDC_FONT_STYLE 1020
+#define IDC_FONT_SIZE 1021
+#define IDC_CHAR_NONE 1022
+#define IDC_CHAR_TO_HALF 1023
+#define IDC_CHAR_TO_FULL 1024
+#define IDC_HOT_KEYS 1025
+#define IDC_AUTO_PULLDOWN 1028
+#define IDC_RETURN 1029
+#define IDC_ALPHA_LABEL 1036
+
+// Controls of the about box.
+#define IDC_ABOUT_ICON 1029
+#define IDC_HOME_PAGE 1030
+#define IDC_UPDATE_CHECK 1031
+#define IDC_MAIL_FORM 1032
+#define IDC_VERSION_LINE 1033
+
 // Posted to the picker when it becomes active, so that it looks for changes another program made
 // to the list file once the operation that activated it is over (WM_APP + 1).
 #define WM_CHECK_FACE_FILE 32769

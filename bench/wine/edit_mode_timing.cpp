@@ -110,8 +110,10 @@ bool PickerShows(const PickerWindows& windows, const Entries& expected)
         return false;
     }
     for (int sample = 0; sample < SampledItems; ++sample) {
-        int index = static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
-        if (ComboItem(windows.faceCombo, index) != expected.faces[static_cast<std::size_t>(index)]) {
+        int index =
+            static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
+        if (ComboItem(windows.faceCombo, index) !=
+            expected.faces[static_cast<std::size_t>(index)]) {
             return false;
         }
     }
@@ -129,8 +131,7 @@ bool ListShows(const PickerWindows& windows, const Entries& expected)
 
 // Opens the menu on the caption, then times from the key until the condition holds; a negative
 // time when it never did.
-double TimeMenuCommand(const PickerWindows& windows, WORD key,
-                       const std::function<bool()>& done)
+double TimeMenuCommand(const PickerWindows& windows, WORD key, const std::function<bool()>& done)
 {
     HWND menu = OpenMenuAt(ShiftingCaptionPoint(windows.picker));
     if (menu == nullptr) {
@@ -161,44 +162,41 @@ int Report(const char* what, const std::vector<double>& times, double goalMs)
     return met ? 0 : 2;
 }
 
-int MeasureToggle()
+// Starts the picker on the entries in a fresh directory (no paste keystroke into whatever window
+// has the foreground), measures, and closes it.
+int MeasureOn(const Entries& entries, const std::function<int(const PickerWindows&)>& measure)
 {
-    Entries entries = Generate(ToggleEntries);
     WorkDir dir;
     dir.Write("Vemplor.txt", ListFile(entries));
     dir.WriteSetting("AutoPaste", "0");
     RunningPicker picker(dir);
     if (!picker.Started()) {
-        std::printf("the picker did not start\n");
-        return 1;
+        return Report("the picker did not start", {}, 0);
     }
-    const PickerWindows& windows = picker.Windows();
+    int verdict = measure(picker.Windows());
+    picker.RequestClose();
+    picker.WaitForExit(ResultTimeoutMs);
+    return verdict;
+}
+
+int MeasureToggle(const PickerWindows& windows, const Entries& entries)
+{
     std::vector<double> entering;
     std::vector<double> leaving;
     for (int round = 0; round < ToggleRounds; ++round) {
-        entering.push_back(TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, entries); }));
-        leaving.push_back(TimeMenuCommand(windows, 'E', [&] { return PickerShows(windows, entries); }));
+        entering.push_back(
+            TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, entries); }));
+        leaving.push_back(
+            TimeMenuCommand(windows, 'E', [&] { return PickerShows(windows, entries); }));
     }
-    picker.RequestClose();
-    picker.WaitForExit(ResultTimeoutMs);
     int verdict = Report("enter edit mode, 10,000 entries", entering, ToggleGoalMs);
     return std::max(verdict, Report("leave edit mode, 10,000 entries", leaving, ToggleGoalMs));
 }
 
-int MeasureRework()
+int MeasureRework(const PickerWindows& windows, const Entries& entries)
 {
-    Entries entries = Generate(ReworkEntries);
     Entries sorted = Model(entries, true);
     Entries unique = Model(sorted, false);
-    WorkDir dir;
-    dir.Write("Vemplor.txt", ListFile(entries));
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    if (!picker.Started()) {
-        std::printf("the picker did not start\n");
-        return 1;
-    }
-    const PickerWindows& windows = picker.Windows();
     auto enter = [&](const Entries& shown) {
         return TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, shown); });
     };
@@ -208,10 +206,9 @@ int MeasureRework()
     enter(sorted);
     std::vector<double> thinning = {
         TimeMenuCommand(windows, 'D', [&] { return PickerShows(windows, unique); })};
-    picker.RequestClose();
-    picker.WaitForExit(ResultTimeoutMs);
     int verdict = Report("enter edit mode, 100,000 entries", enteringBig, ToggleGoalMs);
-    verdict = std::max(verdict, Report("sort from edit mode, 100,000 entries", sorting, ReworkGoalMs));
+    verdict =
+        std::max(verdict, Report("sort from edit mode, 100,000 entries", sorting, ReworkGoalMs));
     return std::max(verdict, Report("duplicate check from edit mode, 100,000 (50,001 kept)",
                                     thinning, ReworkGoalMs));
 }
@@ -221,6 +218,11 @@ int MeasureRework()
 int main()
 {
     std::printf("Edit mode, from the menu key until the picker shows the checked result:\n");
-    int verdict = MeasureToggle();
-    return std::max(verdict, MeasureRework());
+    Entries small = Generate(ToggleEntries);
+    int verdict = MeasureOn(
+        small, [&](const PickerWindows& windows) { return MeasureToggle(windows, small); });
+    Entries big = Generate(ReworkEntries);
+    return std::max(verdict, MeasureOn(big, [&](const PickerWindows& windows) {
+                        return MeasureRework(windows, big);
+                    }));
 }

@@ -643,17 +643,16 @@ bool ReadClipboardText(std::string& text)
     return bytes != nullptr;
 }
 
-// One choice as a click in FaceCombo's list makes it: the list selects the item, then the
-// picker hears of the change. Only the second part is the picker's work; SendMessage returns
-// once it has moved the entry and filled the clipboard.
+// One choice as the keyboard makes it: FaceCombo's list opens with the item highlighted, then
+// Enter confirms it. Only the confirmation is timed; it returns once the list has closed and
+// the picker has moved the entry and filled the clipboard.
 bool Choose(const PickerProcess& picker, int index, double& elapsedMs)
 {
-    if (SendMessageW(picker.faceCombo, CB_SETCURSEL, index, 0) != index) {
+    if (!OpenListAt(picker.faceCombo, index)) {
         return false;
     }
     double start = NowMs();
-    SendMessageA(picker.window, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(picker.faceCombo));
+    ConfirmOpenList(picker.faceCombo);
     elapsedMs = NowMs() - start;
     return true;
 }
@@ -722,8 +721,8 @@ bool ChooseAndCheck(const PickerProcess& picker, ChoiceModel& model, int index, 
     return true;
 }
 
-// The same notification from a window that is none of the picker's lists, which it ignores:
-// the cost of the message itself, the floor under every measured choice.
+// A selection change from a window that is none of the picker's lists, which it ignores: the
+// cost of a message to the picker, the floor under every measured choice.
 double IgnoredChoiceMs(const PickerProcess& picker)
 {
     std::vector<double> times;
@@ -1132,10 +1131,11 @@ bool PrintChoiceTable(const std::vector<SizeReport>& reports)
                     Median(report.choiceMs), Max(report.choiceMs), slowestPlace,
                     report.ignoredChoiceMs, goal);
     }
-    std::printf("\nchoice: CBN_SELCHANGE sent to the picker until it has moved the entry to the "
-                "top and put it on the clipboard, AutoPaste=0 (%d choices at each of the top, "
-                "middle and end, with no filter and under the filter \"%s\"; each checked); "
-                "floor: the same message from a window the picker ignores (median)\n",
+    std::printf("\nchoice: Enter in FaceCombo's open list until the list has closed and the "
+                "picker has moved the entry to the top and put it on the clipboard, AutoPaste=0 "
+                "(%d choices at each of the top, middle and end, with no filter and under the "
+                "filter \"%s\"; each checked); floor: a WM_COMMAND the picker ignores "
+                "(median)\n",
                 ChoiceRounds, FilteredChoiceText);
     return allMet;
 }

@@ -9,6 +9,7 @@
 #include "store/editor_command.h"
 #include "store/face_store.h"
 #include "view/edit_mode.h"
+#include "view/picker_fill.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ void EditFilterFileExternally(HWND pickerWindow)
     bool edited = RunEditorOn(FilterFilePath);
     if (edited) {
         LoadFilterFile();
+        FillFilterCombo();
     }
     ShowWindow(pickerWindow, SW_SHOW);
 }

@@ -46,5 +46,7 @@ unsigned char TransparencyAlpha(bool transparentOn, int alphaSetting)
 {
     if (!transparentOn)
         return 255;
-    return static_cast<unsigned char>(static_cast<unsigned int>(alphaSetting) & 0xFFu);
+    const unsigned int lowByte = static_cast<unsigned int>(alphaSetting) & 0xFFu;
+    // A stored value such as 256 must not leave an invisible window the user cannot reach.
+    return static_cast<unsigned char>(lowByte < MinimumOpacity ? MinimumOpacity : lowByte);
 }

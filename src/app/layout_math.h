@@ -43,8 +43,11 @@ struct EditListColumnWidths {
 EditListColumnWidths EditListColumns(int filterComboOuterWidth, int faceComboOuterWidth,
                                      int verticalScrollBarWidth);
 
-// Opacity handed to SetLayeredWindowAttributes: the low byte of Alpha while Transparent is
-// on, fully opaque (255) otherwise.
+// The faintest opacity the options dialog offers.
+const unsigned int MinimumOpacity = 10;
+
+// Opacity handed to SetLayeredWindowAttributes: the low byte of Alpha, but never fainter than
+// MinimumOpacity, while Transparent is on; fully opaque (255) otherwise.
 unsigned char TransparencyAlpha(bool transparentOn, int alphaSetting);
 
 #endif

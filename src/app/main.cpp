@@ -9,6 +9,9 @@
 
 namespace {
 
+// A failed fetch leaves the last message in place, whose wParam could pass for success.
+const int MessageFetchFailedExitCode = 1;
+
 ATOM RegisterPickerClass(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass = {};
@@ -22,6 +25,18 @@ ATOM RegisterPickerClass(HINSTANCE instance)
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = "Vemplor";
     return RegisterClassExA(&windowClass);
+}
+
+// The next message, answered as GetMessage answers. While none waits, a long list still on its
+// way into a control gets its next short slice.
+BOOL NextMessage(MSG& message)
+{
+    while (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!ContinueComboFills()) {
+            return GetMessageA(&message, nullptr, 0, 0);
+        }
+    }
+    return message.message == WM_QUIT ? 0 : 1;
 }
 
 } // namespace
@@ -43,20 +58,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 
-    // A long list is handed to its control while no input waits, one short slice at a time.
     MSG message = {};
     for (;;) {
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                break;
-            }
-        } else if (ContinueComboFills()) {
-            continue;
-        } else if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-            break;
+        BOOL fetched = NextMessage(message);
+        if (fetched == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (fetched == -1) {
+            return MessageFetchFailedExitCode;
         }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return static_cast<int>(message.wParam);
 }

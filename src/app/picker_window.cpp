@@ -26,7 +26,7 @@ const int MinimumPickerWidth = 300;
 LRESULT OnClose(HWND window)
 {
     if (DecideCloseAction(ReadSettingInt("Close", "1"), TrayIconShown) == CloseAction::Quit) {
-        PostMessageA(window, WM_COMMAND, 2, 0);
+        PostMessageA(window, WM_COMMAND, CMD_END_PROGRAM, 0);
     } else {
         ShowWindow(window, SW_HIDE);
     }
@@ -73,6 +73,15 @@ LRESULT OnEndSession(HWND window, WPARAM wParam)
     return 0;
 }
 
+// Under a dialog the pop-up list would run a choice the dialog knows nothing of.
+LRESULT OnHotKey()
+{
+    if (InteractionAllowed) {
+        ShowPopupAtCursor();
+    }
+    return 0;
+}
+
 LRESULT OnTaskbarCreated(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (Settings.TrayIcon) {
@@ -99,7 +108,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_NCRBUTTONDOWN: ShowContextMenu(window); return 0;
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
-    case WM_HOTKEY: ShowPopupAtCursor(); return 0;
+    case WM_HOTKEY: return OnHotKey();
     case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);

@@ -4,10 +4,10 @@
 
 #include "app/app_state.h"
 #include "app/hover_timer.h"
+#include "app/picker_font.h"
 #include "app/popup_hotkey.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
-#include "settings/picker_font.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "store/face_store.h"

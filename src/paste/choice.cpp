@@ -10,6 +10,7 @@
 #include "store/face_lists.h"
 #include "view/complete_text.h"
 #include "view/combo_items.h"
+#include "view/filter_text.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
@@ -80,9 +81,7 @@ void MoveChoiceToTop(HWND combo)
 // emoticon of the whole list moves with its own tag, whatever TopMove says.
 void MoveShownChoiceToTop()
 {
-    char filter[1024];
-    GetWindowTextA(FilterCombo, filter, sizeof filter);
-    if (filter[0] == '\0') {
+    if (!IsFilterTyped()) {
         MoveChoiceToTop(FaceCombo);
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "paste/paste_keys.h"
+#include "paste/paste_wait.h"
 #include "settings/settings_record.h"
 
 namespace {
@@ -37,8 +38,7 @@ void SendPasteKeystroke(HWND pickerWindow)
     if (!SetForegroundWindow(target)) {
         return;
     }
-    // A negative wait would be an endless one.
-    Sleep(Settings.PasteTime > 0 ? static_cast<DWORD>(Settings.PasteTime) : 0);
+    Sleep(PasteWaitMs(Settings.PasteTime));
     std::vector<PasteKeyEvent> events = PasteKeyEvents(Settings.PasteKey);
     for (const PasteKeyEvent& event : events) {
         keybd_event(event.virtualKey, 0, event.flags, 0);

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
 
-// Reads every setting from the settings file, in a fixed order, and applies each at once.
-void LoadSettings(HWND pickerWindow);
+// Reads every setting from the settings file into the Settings record. Nothing is applied here:
+// the application shell puts the record into effect.
+void LoadSettings();

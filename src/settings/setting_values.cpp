@@ -70,7 +70,7 @@ static bool IsShiftJisLeadByte(unsigned char b)
 // byte is cut off here, or was already missing (the INI read cuts values to 31 bytes), is left
 // out. A lead byte right before the terminating zero would make code that walks the name
 // character by character step over the terminator.
-static void CopyFaceName(char (&faceName)[32], const char* source)
+void CopyFaceName(char (&faceName)[32], const char* source)
 {
     std::memset(faceName, 0, sizeof faceName);
     if (!source)

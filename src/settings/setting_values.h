@@ -16,6 +16,10 @@ int SettingOnIfOne(const char* text);
 // -2147483647..2147483647.
 int MultiplyDivideRounded(int number, int numerator, int denominator);
 
+// Copies at most 31 bytes of a face name into faceName, whole Shift-JIS characters only, and
+// zero-fills the rest. A null source gives an empty name.
+void CopyFaceName(char (&faceName)[32], const char* source);
+
 // The fields of the picker's LOGFONTA that the settings decide.
 struct PickerFontRecord {
     int height;

@@ -2,32 +2,29 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/app_state.h"
+#include "settings/ini_text.h"
 #include "settings/setting_values.h"
+#include "store/face_file.h"
+#include "store/file_replace.h"
 
 void ReadSetting(const char* key, const char* defaultText, char (&buffer)[32])
 {
     GetPrivateProfileStringA("Option", key, defaultText, buffer, sizeof buffer, SettingsFilePath);
 }
 
-namespace {
-
-// A read-only settings file is the user's way of pinning the settings. The system refuses to
-// write it only where the attribute is enforced, which it is not for a process with full rights.
-bool SettingsFileIsReadOnly()
-{
-    DWORD attributes = GetFileAttributesA(SettingsFilePath);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
-} // namespace
-
+// The system's own profile writing rewrites the file in place, so a full disk cuts it; the
+// whole file is written beside it instead and then takes its place. A read-only file, the
+// user's way of pinning the settings, is left as it is, and so is one that another program
+// holds: it is not replaced by what little could be read.
 void WriteSetting(const char* key, const char* value)
 {
-    if (SettingsFileIsReadOnly()) {
-        return;
+    std::string contents;
+    if (ReadWholeFile(SettingsFilePath, contents) != FileRead::Failed) {
+        ReplaceFileContents(SettingsFilePath, WithIniValue(contents, "Option", key, value));
     }
-    WritePrivateProfileStringA("Option", key, value, SettingsFilePath);
 }
 
 int ReadSettingInt(const char* key, const char* defaultText)

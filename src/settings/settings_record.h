@@ -1,12 +1,15 @@
 #pragma once
 // The options in memory, each field named by its key in the settings file. Flags hold exactly
-// 0 or 1. Left, Top, Width, Close and HotKeys are not held: they are read where they are used.
+// 0 or 1. Left, Top, Width and Close are not held: they are read where they are used.
 struct SettingsRecord {
     int TopMost;
     int SavePosition;
     int Filter;
     int TrayIcon;
     int ToolTip;
+    int FontSize;
+    int FontStyle;
+    char FontName[32];
     int TopMove;
     int AutoPaste;
     int PasteTime;
@@ -17,6 +20,7 @@ struct SettingsRecord {
     int HideTime;
     int Icon;
     int HotKey;
+    int HotKeys;
     int AutoPulldown;
     int Return;
     int Char;

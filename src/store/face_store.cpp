@@ -1,12 +1,8 @@
 #include "store/face_store.h"
 
-#include <windows.h>
-
 #include "app/app_state.h"
 #include "store/face_file.h"
 #include "store/face_file_sync.h"
-#include "view/picker_controls.h"
-#include "view/picker_fill.h"
 
 namespace {
 
@@ -17,14 +13,11 @@ FaceFileSync FaceFileState;
 void LoadFaceFile()
 {
     ReloadFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
-    FillFaceView();
-    SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
 void LoadFilterFile()
 {
     ReadFilterFile(FilterFilePath, FilterList);
-    FillFilterCombo();
 }
 
 bool FaceFileChangedOutside()

@@ -1,9 +1,9 @@
 #pragma once
 
-// Loads the emoticon file into the lists and the picker, item 0 selected. A file that exists but
+// Loads the emoticon file into the lists; the views are not touched. A file that exists but
 // cannot be read whole leaves the lists empty and is never written over (see SaveFaceFile).
 void LoadFaceFile();
-// Loads the filter file into the filter list and FilterCombo.
+// Loads the filter file into the filter list; the views are not touched.
 void LoadFilterFile();
 // True when the emoticon file is no longer the one the lists were last read from or written to
 // (someone else changed it), or it could not be read whole before.

@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
 #else
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -44,12 +46,43 @@ bool MoveOver(const char* from, const char* to)
 #endif
 }
 
-bool WriteAll(const char* path, const std::string& contents)
+const int TemporaryNameTries = 100;
+
+// A file created here and now, never one that was there before.
+std::FILE* CreateNewFile(const char* path)
 {
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) {
-        return false;
+#ifdef _WIN32
+    int descriptor = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    std::FILE* file = descriptor >= 0 ? _fdopen(descriptor, "wb") : nullptr;
+    if (descriptor >= 0 && file == nullptr) {
+        _close(descriptor);
     }
+#else
+    int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL, 0666);
+    std::FILE* file = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
+    if (descriptor >= 0 && file == nullptr) {
+        close(descriptor);
+    }
+#endif
+    return file;
+}
+
+// The temporary file beside the target: "<name>.saving", or, when a file or directory of that
+// name is in the way (left by a crash, or the user's), "<name>.saving1" and so on. What is in
+// the way is never written into nor removed.
+std::FILE* CreateTemporaryBeside(const char* path, std::string& temporary)
+{
+    for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
+        temporary = std::string(path) + ".saving" + (attempt > 0 ? std::to_string(attempt) : "");
+        if (std::FILE* file = CreateNewFile(temporary.c_str())) {
+            return file;
+        }
+    }
+    return nullptr;
+}
+
+bool WriteAll(std::FILE* file, const std::string& contents)
+{
     bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
     written = FlushToDisk(file) && written;
     return std::fclose(file) == 0 && written;
@@ -62,8 +95,12 @@ bool ReplaceFileContents(const char* path, const std::string& contents)
     if (TargetIsReadOnly(path)) {
         return false;
     }
-    std::string temporary = std::string(path) + ".saving";
-    if (WriteAll(temporary.c_str(), contents) && MoveOver(temporary.c_str(), path)) {
+    std::string temporary;
+    std::FILE* file = CreateTemporaryBeside(path, temporary);
+    if (file == nullptr) {
+        return false;
+    }
+    if (WriteAll(file, contents) && MoveOver(temporary.c_str(), path)) {
         return true;
     }
     std::remove(temporary.c_str());

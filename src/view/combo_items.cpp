@@ -1,23 +1,17 @@
 #include "view/combo_items.h"
 
 #include "store/face_lists.h"
+#include "view/filter_text.h"
 #include "view/picker_controls.h"
 
 namespace {
-
-bool FilterTextSet()
-{
-    char first[2] = {};
-    GetWindowTextA(FilterCombo, first, sizeof first);
-    return first[0] != '\0';
-}
 
 const TextList& SourceOf(HWND combo)
 {
     if (combo == FilterCombo) {
         return FilterList;
     }
-    if (combo == FaceCombo && FilterTextSet()) {
+    if (combo == FaceCombo && IsFilterTyped()) {
         return ShownFaceList;
     }
     return FaceList;

@@ -4,13 +4,59 @@
 #include "app/shutdown.h"
 #include "app/window_layout.h"
 #include "paste/choice.h"
+#include "resource.h"
 #include "settings/settings_record.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
 namespace {
 
-const WORD ExitCommand = 2;
+// Moving through an open emoticon list only highlights. Enter or a click on an item confirms
+// the highlighted one while the list is still open (CBN_SELENDOK); the choice is made once the
+// list has closed (CBN_CLOSEUP), so that pasting, which hands the foreground to another window,
+// never runs under an open list holding the mouse. Escape or a click elsewhere cancels.
+HWND ConfirmedList = nullptr;
+// The selection an emoticon list had when it opened, given back when it closes unchosen.
+LRESULT IndexWhenOpened = CB_ERR;
+
+bool IsEmoticonList(HWND combo)
+{
+    return combo == FaceCombo || combo == PopupCombo;
+}
+
+bool IsOpen(HWND combo)
+{
+    return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+// An emoticon list reports every highlight as a selection change: only a prepared filter is
+// applied as the highlight moves, which narrows the emoticon list and pastes nothing.
+LRESULT OnSelectionChange(HWND sender)
+{
+    if (sender == FilterCombo) {
+        OnChoice(sender);
+    }
+    return 0;
+}
+
+// Arrow keys or the wheel on a closed list confirm as well; only an open list's confirmation
+// is a choice.
+LRESULT OnSelectionConfirmed(HWND sender)
+{
+    if (IsEmoticonList(sender) && IsOpen(sender)) {
+        ConfirmedList = sender;
+    }
+    return 0;
+}
+
+LRESULT OnSelectionCancelled(HWND sender)
+{
+    if (IsEmoticonList(sender) && IsOpen(sender)) {
+        ConfirmedList = nullptr;
+        SendMessageA(sender, CB_SETCURSEL, IndexWhenOpened, 0);
+    }
+    return 0;
+}
 
 LRESULT OnFilterTyped(HWND pickerWindow, HWND sender)
 {
@@ -28,13 +74,23 @@ LRESULT OnDropDown(HWND sender)
         FitDropDownToWorkArea(sender);
     }
     AutoHideArmed = 0;
+    ConfirmedList = nullptr;
+    IndexWhenOpened = SendMessageA(sender, CB_GETCURSEL, 0, 0);
     return 0;
 }
 
-LRESULT OnCloseUp()
+// The hotkey's list has no use once closed, chosen from or not.
+LRESULT OnCloseUp(HWND sender)
 {
     if (Settings.AutoHide) {
         AutoHideArmed = 1;
+    }
+    if (sender == ConfirmedList) {
+        ConfirmedList = nullptr;
+        OnChoice(sender);
+    }
+    if (sender == PopupCombo) {
+        ShowWindow(PopupCombo, SW_HIDE);
     }
     return 0;
 }
@@ -43,15 +99,17 @@ LRESULT OnCloseUp()
 
 LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) == ExitCommand) {
+    if (LOWORD(wParam) == CMD_END_PROGRAM) {
         return ShutDown(pickerWindow);
     }
     HWND sender = reinterpret_cast<HWND>(lParam);
     switch (HIWORD(wParam)) {
-    case CBN_SELCHANGE: OnChoice(sender); return 0;
+    case CBN_SELCHANGE: return OnSelectionChange(sender);
+    case CBN_SELENDOK: return OnSelectionConfirmed(sender);
+    case CBN_SELENDCANCEL: return OnSelectionCancelled(sender);
     case CBN_EDITCHANGE: return OnFilterTyped(pickerWindow, sender);
     case CBN_DROPDOWN: return OnDropDown(sender);
-    case CBN_CLOSEUP: return OnCloseUp();
+    case CBN_CLOSEUP: return OnCloseUp(sender);
     }
     return DefWindowProcA(pickerWindow, WM_COMMAND, wParam, lParam);
 }

@@ -1,8 +1,10 @@
 #include "view/context_menu.h"
 
+#include "about/about_box.h"
 #include "app/app_state.h"
 #include "app/clip_add_dialog.h"
 #include "app/external_edit.h"
+#include "app/options_dialog.h"
 #include "resource.h"
 #include "view/edit_list_view.h"
 #include "view/edit_mode.h"
@@ -15,6 +17,8 @@ namespace {
 void RunMenuCommand(HWND pickerWindow, UINT command)
 {
     switch (command) {
+    case IDM_ABOUT: ShowAboutBox(); break;
+    case IDM_OPTIONS: ShowOptionsDialog(); break;
     case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
     case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;
     case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
@@ -23,7 +27,7 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
     case IDM_INSERT_ROW: InsertEditRow(); break;
     case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
-    case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, 2, 0); break;
+    case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0); break;
     }
 }
 

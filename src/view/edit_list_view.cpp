@@ -1,6 +1,7 @@
 #include "view/edit_list_view.h"
 
 #include "settings/settings_record.h"
+#include "view/complete_text.h"
 #include "view/edit_rows.h"
 #include "view/picker_controls.h"
 
@@ -28,25 +29,21 @@ std::string WindowText(HWND window)
     return text;
 }
 
-// The longest start of text, within limit bytes, that ends on a whole character and holds no
-// NUL: what a control can be handed safely.
-std::size_t WholeCharacterLength(const std::string& text, std::size_t limit)
+// The cell as a control can be handed it (up to a NUL, no lead byte left without its second
+// byte), cut to at most limit bytes at a character boundary.
+std::string ShowableText(const std::string& cell, std::size_t limit)
 {
+    std::string text = CompleteText(cell);
     std::size_t end = 0;
-    while (end < text.size() && text[end] != '\0') {
-        std::size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
-        if (end + width > limit || end + width > text.size() ||
-            (width == 2 && text[end + 1] == '\0')) {
+    while (end < text.size()) {
+        std::size_t width = IsShiftJisLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+        if (end + width > limit) {
             break;
         }
         end += width;
     }
-    return end;
-}
-
-std::string ShowableText(const std::string& text)
-{
-    return text.substr(0, WholeCharacterLength(text, text.size()));
+    text.resize(end);
+    return text;
 }
 
 int FirstSelectedRow()
@@ -102,7 +99,7 @@ RECT SubItemRect(int row, int column, int part)
 void FillEditor(HWND editor, const std::string& cell, std::string& shownText)
 {
     SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextA(editor, ShowableText(cell).c_str());
+    SetWindowTextA(editor, CompleteText(cell).c_str());
     shownText = WindowText(editor);
 }
 
@@ -207,9 +204,9 @@ void AnswerEditRowText(NMLVDISPINFOA& request)
     }
     std::size_t row = static_cast<std::size_t>(item.iItem);
     const std::string& cell = item.iSubItem == 0 ? EditRowTags[row] : EditRowFaces[row];
-    std::size_t length = WholeCharacterLength(cell, static_cast<std::size_t>(item.cchTextMax) - 1);
-    cell.copy(item.pszText, length);
-    item.pszText[length] = '\0';
+    std::string shown = ShowableText(cell, static_cast<std::size_t>(item.cchTextMax) - 1);
+    shown.copy(item.pszText, shown.size());
+    item.pszText[shown.size()] = '\0';
 }
 
 namespace {

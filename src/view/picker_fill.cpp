@@ -8,6 +8,7 @@
 #include "view/edit_mode.h"
 #include "view/face_filter.h"
 #include "view/fill_slices.h"
+#include "view/filter_text.h"
 #include "view/picker_controls.h"
 
 namespace {
@@ -140,14 +141,13 @@ void FillFilterCombo()
 
 void RefreshPicker()
 {
-    char filter[1024];
-    GetWindowTextA(FilterCombo, filter, sizeof filter);
-    if (filter[0] == '\0') {
+    std::string filter = FilterText();
+    if (filter.empty()) {
         FillFaceView();
         ShownFaceList = FaceList;
         ShownTagList = TagList;
     } else {
-        FilterFaces(FaceList, TagList, filter, ShownFaceList, ShownTagList);
+        FilterFaces(FaceList, TagList, filter.c_str(), ShownFaceList, ShownTagList);
         FillCombo(FaceCombo, ShownFaceList);
     }
     SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);

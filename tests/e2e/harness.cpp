@@ -50,10 +50,13 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-WorkDir::WorkDir(const std::string& label)
+WorkDir::WorkDir(const std::string& label, const std::string& parent)
 {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
+    if (!parent.empty()) {
+        wsprintfA(base, "%s\\", parent.c_str());
+    }
     static unsigned sequence = 0;
     char name[MAX_PATH];
     wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
@@ -365,10 +368,11 @@ LONG NormalisedCoordinate(LONG pixel, int screenSize)
     return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
-void SendMouseAt(POINT at, DWORD flags)
+void SendMouseAt(POINT at, DWORD flags, DWORD wheelDelta = 0)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
+    input.mi.mouseData = wheelDelta;
     input.mi.dx = NormalisedCoordinate(at.x, GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = NormalisedCoordinate(at.y, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
@@ -398,6 +402,14 @@ void MouseButtonAt(POINT at, bool left, bool down)
 {
     SendMouseAt(at, left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
                          : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP));
+}
+
+void TurnWheelAt(POINT at, int notches)
+{
+    SettleMouseAt(at);
+    for (int notch = 0; notch < (notches < 0 ? -notches : notches); ++notch) {
+        SendMouseAt(at, MOUSEEVENTF_WHEEL, static_cast<DWORD>(notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA));
+    }
 }
 
 void MoveMouseTo(int x, int y)
@@ -486,48 +498,90 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index)
     return false;
 }
 
+OptionKeys ReadOptionKeys(const WorkDir& dir)
+{
+    std::vector<char> section(1 << 16);
+    DWORD length = GetPrivateProfileSectionA("Option", section.data(),
+                                             static_cast<DWORD>(section.size()),
+                                             dir.PathOf("Vemplor.ini").c_str());
+    OptionKeys keys;
+    for (DWORD at = 0; at < length && section[at] != '\0';) {
+        std::string line = section.data() + at;
+        at += static_cast<DWORD>(line.size()) + 1;
+        std::size_t equals = line.find('=');
+        keys[line.substr(0, equals)] = equals == std::string::npos ? "" : line.substr(equals + 1);
+    }
+    return keys;
+}
+
+bool IsTopMost(HWND window)
+{
+    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+int LayeredAlpha(HWND window)
+{
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) {
+        return -1;
+    }
+    return alpha;
+}
+
+HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption)
+{
+    if (!ChooseFromMenu(at, {accessKey})) {
+        return nullptr;
+    }
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = FindWindowA("#32770", caption);
+        return dialog != nullptr && IsWindowVisible(dialog);
+    });
+    return dialog;
+}
+
+void ClickControl(HWND control)
+{
+    RECT rect = WindowRectOf(control);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
 namespace {
 
-// A block of memory in the process that owns window, freed with the object.
-class RemoteBlock {
-public:
-    RemoteBlock(HWND window, std::size_t size)
-    {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
-        if (process_ != nullptr) {
-            address_ = static_cast<char*>(
-                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-        }
+// Sends a list-view message whose lParam points at a record. The system passes list-view pointers
+// across processes unchanged, so the record, and room for a text after it when asked for, are
+// lent in the list view's process; both come back.
+LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* record,
+                           std::size_t size, std::string* text = nullptr)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(listView, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 processId);
+    const std::size_t textRoom = text != nullptr ? 65536 : 0;
+    char* lent = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, size + textRoom, MEM_COMMIT, PAGE_READWRITE));
+    if (process == nullptr || lent == nullptr) {
+        CloseHandle(process);
+        return -1;
     }
-    ~RemoteBlock()
-    {
-        if (address_ != nullptr) {
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        }
-        if (process_ != nullptr) {
-            CloseHandle(process_);
-        }
+    if (text != nullptr) {
+        static_cast<LVITEMA*>(record)->pszText = lent + size;
+        static_cast<LVITEMA*>(record)->cchTextMax = static_cast<int>(textRoom);
     }
-    RemoteBlock(const RemoteBlock&) = delete;
-    RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-    char* Address() const { return address_; }
-    void Write(std::size_t offset, const void* bytes, std::size_t size) const
-    {
-        WriteProcessMemory(process_, address_ + offset, bytes, size, nullptr);
+    WriteProcessMemory(process, lent, record, size, nullptr);
+    LRESULT result = SendMessageA(listView, message, wParam, reinterpret_cast<LPARAM>(lent));
+    ReadProcessMemory(process, lent, record, size, nullptr);
+    if (text != nullptr) {
+        text->assign(static_cast<std::size_t>(result > 0 ? result : 0), '\0');
+        ReadProcessMemory(process, lent + size, &(*text)[0], text->size(), nullptr);
     }
-    void Read(std::size_t offset, void* bytes, std::size_t size) const
-    {
-        ReadProcessMemory(process_, address_ + offset, bytes, size, nullptr);
-    }
-
-private:
-    HANDLE process_ = nullptr;
-    char* address_ = nullptr;
-};
+    VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
+}
 
 } // namespace
 
@@ -538,42 +592,27 @@ int ListViewRowCount(HWND listView)
 
 std::string ListViewCell(HWND listView, int row, int column)
 {
-    const std::size_t textSize = 65536;
-    RemoteBlock block(listView, sizeof(LVITEMA) + textSize);
-    if (block.Address() == nullptr) {
-        return "<unreadable>";
-    }
     LVITEMA item = {};
     item.iSubItem = column;
-    item.pszText = block.Address() + sizeof item;
-    item.cchTextMax = static_cast<int>(textSize);
-    block.Write(0, &item, sizeof item);
-    LRESULT length = SendMessageA(listView, LVM_GETITEMTEXTA, row,
-                                  reinterpret_cast<LPARAM>(block.Address()));
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    block.Read(sizeof item, &text[0], text.size());
+    std::string text;
+    SendListViewRecord(listView, LVM_GETITEMTEXTA, row, &item, sizeof item, &text);
     return text;
 }
 
 RECT ListViewCellRect(HWND listView, int row, int column)
 {
-    RemoteBlock block(listView, sizeof(RECT));
     RECT rect = {LVIR_BOUNDS, column, 0, 0};
-    block.Write(0, &rect, sizeof rect);
-    SendMessageA(listView, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(block.Address()));
-    block.Read(0, &rect, sizeof rect);
+    SendListViewRecord(listView, LVM_GETSUBITEMRECT, row, &rect, sizeof rect);
     MapWindowPoints(listView, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
 void AddListViewRowToSelection(HWND listView, int row)
 {
-    RemoteBlock block(listView, sizeof(LVITEMA));
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED;
     item.state = LVIS_SELECTED;
-    block.Write(0, &item, sizeof item);
-    SendMessageA(listView, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(block.Address()));
+    SendListViewRecord(listView, LVM_SETITEMSTATE, row, &item, sizeof item);
 }
 
 void DoubleClickAt(POINT at)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,11 @@
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // A temporary working directory, removed with everything in it at the end of the test. The
-// label, if any, ends its name (it may hold spaces).
+// label, if any, ends its name (it may hold spaces). It lies in the system's temporary folder,
+// or in parent.
 class WorkDir {
 public:
-    explicit WorkDir(const std::string& label = "");
+    explicit WorkDir(const std::string& label = "", const std::string& parent = "");
     ~WorkDir();
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
@@ -140,6 +142,22 @@ bool InMoveOrSize(HWND window);
 bool SettleMouseAt(POINT at, DWORD timeoutMs = 3000);
 // A button event that carries its own position, exactly that pixel.
 void MouseButtonAt(POINT at, bool left, bool down);
+// Turns the wheel with the pointer at that pixel: positive notches away from the user (up).
+void TurnWheelAt(POINT at, int notches);
+
+using OptionKeys = std::map<std::string, std::string>;
+// Section "Option" of the settings file as the system's INI reader sees it.
+OptionKeys ReadOptionKeys(const WorkDir& dir);
+
+bool IsTopMost(HWND window);
+// The opacity the window is drawn with, or -1 when it has none of its own.
+int LayeredAlpha(HWND window);
+
+// Picks the item of the access key from the menu a right click at the point opens, then waits
+// for the dialog of that caption and returns it (null when either never showed).
+HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption);
+// A real click in the middle of a control.
+void ClickControl(HWND control);
 
 // The notification area lets a program modify only an icon it holds.
 bool TrayIconPresent(HWND picker);

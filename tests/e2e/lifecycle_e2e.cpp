@@ -157,14 +157,16 @@ TEST(Lifecycle, AFailedSaveLeavesTheOldListIntact)
         EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
     }
     {
-        // The new contents cannot be written beside the list: the old file must stay whole.
+        // A directory named like the temporary file is stepped around, not written into.
         WorkDir dir;
         dir.Write(FaceFile, original);
         CreateDirectoryA(dir.PathOf(FaceFile + ".saving").c_str(), nullptr);
         RunningPicker picker(dir);
         ASSERT_TRUE(picker.Started());
         EXPECT_EQ(CloseAndWait(picker), 0);
-        EXPECT_EQ(dir.Read(FaceFile), original);
+        EXPECT_EQ(dir.Read(FaceFile), "old\t(^_^)\r\nkeep\t(;_;)");
+        EXPECT_EQ(GetFileAttributesA(dir.PathOf(FaceFile + ".saving").c_str()),
+                  static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     }
 }
 

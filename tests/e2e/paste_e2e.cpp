@@ -67,6 +67,95 @@ TEST(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
     }
 }
 
+POINT ComboCentre(HWND combo)
+{
+    RECT rect = WindowRectOf(combo);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+bool ListOpen(HWND picker)
+{
+    return VisibleDropDownList(picker) != nullptr;
+}
+
+// A round trip through the picker's thread: whatever it was doing with earlier input is done.
+void WaitForPickerToCatchUp(HWND picker)
+{
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(picker, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+// Opens the emoticon list with a click and walks down it with the arrow keys.
+void OpenAndWalk(const PickerWindows& windows, int steps)
+{
+    POINT face = ComboCentre(windows.faceCombo);
+    ClickAt(face.x, face.y);
+    ASSERT_TRUE(WaitUntil([&] { return ListOpen(windows.picker); }));
+    for (int step = 0; step < steps; ++step) {
+        PressKey(VK_DOWN);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == steps; }));
+}
+
+TEST(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
+{
+    WorkDir dir;
+    dir.Write("Vemplor.txt", TenFaces);
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    RunningPasteTarget target;
+    ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
+    SetClipboardText("untouched");
+    POINT face = ComboCentre(windows.faceCombo);
+
+    // Escape after walking the list gives the selection back.
+    OpenAndWalk(windows, 2);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !ListOpen(windows.picker); }));
+    EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
+
+    // The pointer passes over the items, then the user clicks the caption.
+    PressKey(VK_F4);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = VisibleDropDownList(windows.picker)) != nullptr; }));
+    RECT listRect = WindowRectOf(list);
+    int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT fifth = {listRect.left + 10, listRect.top + itemHeight * 4 + itemHeight / 2};
+    ASSERT_TRUE(WaitUntil([&] {
+        MoveMouseTo(fifth.x, fifth.y);
+        return SendMessageA(list, LB_GETCURSEL, 0, 0) == 4;
+    }));
+    RECT bar = WindowRectOf(windows.picker);
+    ClickAt(bar.left + 60, bar.top + 8);
+    ASSERT_TRUE(WaitUntil([&] { return !ListOpen(windows.picker); }));
+
+    // The wheel over the closed list moves its selection.
+    TurnWheelAt(face, -2);
+    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == 2; }));
+
+    // The hotkey's list closed by a click elsewhere takes itself away.
+    PostMessageA(windows.picker, WM_HOTKEY, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.popupCombo) != 0; }));
+    SendMessageA(windows.popupCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
+
+    OpenAndWalk(windows, 3);
+    WaitForPickerToCatchUp(windows.picker);
+    EXPECT_EQ(target.KeyLog(), "");
+    EXPECT_EQ(Clipboard(), "untouched");
+    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+
+    // Enter on the highlighted emoticon chooses it, once.
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
+    WaitForPickerToCatchUp(windows.picker);
+    EXPECT_EQ(target.KeyLog(), "D11 D56 U56 U11 ");
+    EXPECT_EQ(Clipboard(), "f4");
+    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({4, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
+}
+
 TEST(Paste, EveryPasteKeyReachesTheTargetAsItsKeySequence)
 {
     RunningPasteTarget target;
@@ -252,13 +341,13 @@ TEST(Paste, AChoiceInTheHotkeyListPastesThenReorders)
     EXPECT_EQ(ComboItems(windows.popupCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(ControlText(windows.filterEdit), "");
 
-    SendMessageA(windows.popupCombo, CB_SETCURSEL, 3, 0);
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(windows.popupCombo));
-    EXPECT_EQ(target.Text(), "f4");
+    ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.popupCombo, 3));
+    ASSERT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
     EXPECT_EQ(Clipboard(), "f4");
+    EXPECT_TRUE(WaitUntil([&] {
+        return ComboItems(windows.faceCombo) == Faces({4, 1, 2, 3, 5, 6, 7, 8, 9, 10});
+    }));
     EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
-    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({4, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
 }
 

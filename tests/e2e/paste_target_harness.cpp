@@ -67,11 +67,11 @@ bool RunningPasteTarget::BringToFront() const
     return WaitUntil([&] { return GetForegroundWindow() == window_; });
 }
 
-void ChooseFace(HWND picker, HWND faceCombo, int index)
+void ChooseFace(HWND, HWND faceCombo, int index)
 {
-    SendMessageA(faceCombo, CB_SETCURSEL, index, 0);
-    SendMessageA(picker, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(faceCombo));
+    if (OpenListAt(faceCombo, index)) {
+        ConfirmOpenList(faceCombo);
+    }
 }
 
 bool MakePasteTarget(const RunningPasteTarget& target, HWND picker, HWND faceCombo)

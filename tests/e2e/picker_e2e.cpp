@@ -97,19 +97,35 @@ TEST(Picker, AFilterThatMatchesNothingLeavesTheListEmpty)
     EXPECT_EQ(ComboSelection(windows.faceCombo), -1);
 }
 
-TEST(Picker, AFilterLongerThanTheBufferFiltersByItsFirst1023Bytes)
+TEST(Picker, AFilterTakesPartWholeHoweverLongAndWhateverItsFirstCharacter)
 {
     WorkDir dir;
-    std::string longFace(1023, 'a');
-    dir.Write("Vemplor.txt", "\t" + longFace + "\n\tshort\n");
+    std::string longFace(1100, 'a');
+    dir.Write("Vemplor.txt", "\t" + longFace + "b\n\t" + longFace + "c\n" + SampleList());
+    dir.WriteSetting("AutoPaste", "0");
     RunningPicker picker(dir);
     ASSERT_TRUE(picker.Started());
     const PickerWindows& windows = picker.Windows();
-    std::string filter = longFace + std::string(100, 'b');
+    std::string filter = longFace + "b";
     SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter.c_str()));
     SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
                  reinterpret_cast<LPARAM>(windows.filterCombo));
-    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[1/2]");
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[1/9]");
+
+    // A filter typed with a double-byte first character filters, and a choice under it takes
+    // the entry shown.
+    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    ClickCentre(windows.filterEdit);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
+    TypeText("ねこ");
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[1/9]"; }))
+        << WindowTitle(windows.picker);
+    ASSERT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(=^・^=)"}));
+    ASSERT_TRUE(OpenListAt(windows.faceCombo, 0));
+    ConfirmOpenList(windows.faceCombo);
+    std::string clipboard;
+    EXPECT_TRUE(ReadClipboardText(clipboard));
+    EXPECT_EQ(clipboard, "(=^・^=)");
 }
 
 TEST(Picker, ChoosingAPreparedFilterFromTheListFiltersAtOnce)

@@ -113,3 +113,21 @@ std::string WindowTitle(HWND window)
     GetWindowTextA(window, title, sizeof title);
     return title;
 }
+
+// An open list highlights the item under the pointer whenever the pointer lies over it, so the
+// item is highlighted again once the list is open.
+bool OpenListAt(HWND combo, int index)
+{
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    if (SendMessageW(combo, CB_SETCURSEL, index, 0) == index) {
+        return true;
+    }
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    return false;
+}
+
+void ConfirmOpenList(HWND combo)
+{
+    SendMessageW(combo, WM_KEYDOWN, VK_RETURN, 0);
+}

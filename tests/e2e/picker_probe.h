@@ -26,3 +26,9 @@ std::string ComboItem(HWND combo, int index);
 std::vector<std::string> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 std::string WindowTitle(HWND window);
+
+// A choice in one of the picker's lists as the keyboard makes it: the list is opened with item
+// index highlighted, then Enter confirms it. OpenListAt is false when the list would not
+// highlight the item; ConfirmOpenList returns once the picker has handled the choice.
+bool OpenListAt(HWND combo, int index);
+void ConfirmOpenList(HWND combo);

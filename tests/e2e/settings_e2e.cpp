@@ -11,25 +11,6 @@ namespace {
 
 const std::string SettingsFile = "Vemplor.ini";
 
-using OptionKeys = std::map<std::string, std::string>;
-
-// Section "Option" as the system's INI reader sees it.
-OptionKeys ReadOptionKeys(const WorkDir& dir)
-{
-    std::vector<char> section(1 << 16);
-    DWORD length = GetPrivateProfileSectionA("Option", section.data(),
-                                             static_cast<DWORD>(section.size()),
-                                             dir.PathOf(SettingsFile).c_str());
-    OptionKeys keys;
-    for (DWORD at = 0; at < length && section[at] != '\0';) {
-        std::string line = section.data() + at;
-        at += static_cast<DWORD>(line.size()) + 1;
-        std::size_t equals = line.find('=');
-        keys[line.substr(0, equals)] = equals == std::string::npos ? "" : line.substr(equals + 1);
-    }
-    return keys;
-}
-
 // The keys the program has no business writing.
 OptionKeys WithoutThePlace(OptionKeys keys)
 {
@@ -43,21 +24,6 @@ int QuitAndWait(RunningPicker& picker)
 {
     picker.RequestClose();
     return picker.WaitForExit();
-}
-
-bool IsTopMost(HWND window)
-{
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-int LayeredAlpha(HWND window)
-{
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) {
-        return -1;
-    }
-    return alpha;
 }
 
 bool MovePickerTo(HWND picker, int x, int y)
@@ -302,7 +268,7 @@ TEST(Settings, AFontNameIsUsedUpToItsFirst31Bytes)
     }
 }
 
-TEST(Settings, TransparencyTakesTheLowByteOfAlpha)
+TEST(Settings, TransparencyTakesTheLowByteOfAlphaButNeverHidesTheWindow)
 {
     const struct {
         const char* transparent;
@@ -314,7 +280,9 @@ TEST(Settings, TransparencyTakesTheLowByteOfAlpha)
         {"0", "300", 255},
         {"2", "-1", 255},
         {"1", "99999999999", 255},
-        {"1", "-0", 0},
+        {"1", "-0", 10},
+        {"1", "256", 10},
+        {"1", "265", 10},
     };
     for (const auto& transparency : cases) {
         SCOPED_TRACE(std::string("Transparent ") + transparency.transparent + ", Alpha " +
@@ -351,7 +319,7 @@ TEST(Settings, GarbledNumbersReadByTheirDigitsAndStayAsTheyWere)
     EXPECT_EQ(rect.top, 0);
     EXPECT_EQ(rect.right - rect.left, 300) << "a width of 0 stops at the minimum";
     EXPECT_FALSE(IsTopMost(window));
-    EXPECT_EQ(LayeredAlpha(window), 0) << "the most negative int has a low byte of 0";
+    EXPECT_EQ(LayeredAlpha(window), 10) << "a low byte of 0 would leave an invisible window";
     EXPECT_EQ(PickerFontLook(picker).height,
               ExpectedFontLook(36, FW_NORMAL, false, DefaultFace).height);
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'K')) << "HotKey 1.5 reads as 1";

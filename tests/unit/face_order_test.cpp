@@ -10,101 +10,74 @@
 
 namespace {
 
-using Entry = std::pair<std::string, std::string>; // tag, face
-using Entries = std::vector<Entry>;
+using Entries = std::vector<std::pair<std::string, std::string>>; // tag, face
 
-void Split(const Entries& entries, TextList& faces, TextList& tags)
+// Runs a list operation on the entries split into the program's two parallel lists.
+template <typename Operation>
+Entries Applied(Entries entries, Operation operation)
 {
-    faces.clear();
-    tags.clear();
-    for (const Entry& entry : entries) {
+    TextList faces, tags;
+    for (const auto& entry : entries) {
         tags.push_back(entry.first);
         faces.push_back(entry.second);
     }
-}
-
-Entries Joined(const TextList& faces, const TextList& tags)
-{
+    operation(faces, tags);
     EXPECT_EQ(faces.size(), tags.size());
-    Entries entries;
+    entries.clear();
     for (std::size_t i = 0; i < faces.size() && i < tags.size(); ++i) {
         entries.emplace_back(tags[i], faces[i]);
     }
     return entries;
 }
 
-Entries Sorted(const Entries& entries)
-{
-    TextList faces, tags;
-    Split(entries, faces, tags);
-    SortEntries(faces, tags);
-    return Joined(faces, tags);
-}
-
-Entries WithoutDuplicates(const Entries& entries)
-{
-    TextList faces, tags;
-    Split(entries, faces, tags);
-    RemoveDuplicateEntries(faces, tags);
-    return Joined(faces, tags);
-}
-
 TEST(SortEntries, OrdersByTagThenFaceInPlainByteOrder)
 {
-    Entries sorted = Sorted({{"b", "x"}, {"", "z"}, {"a", "y"}, {"ab", "w"}, {"a", "v"}});
+    Entries sorted =
+        Applied({{"b", "x"}, {"", "z"}, {"a", "y"}, {"ab", "w"}, {"a", "v"}}, SortEntries);
     EXPECT_EQ(sorted, (Entries{{"", "z"}, {"a", "v"}, {"a", "y"}, {"ab", "w"}, {"b", "x"}}));
-    EXPECT_EQ(Sorted(sorted), sorted) << "sorting a sorted list changes nothing";
-
-    // Upper case before lower, ASCII before double-byte, bytes compared unsigned; full and
-    // half width stay apart.
-    EXPECT_EQ(Sorted({{"", "\x82\xA0"}, {"", "a"}, {"", "\xB1"}, {"", "A"}, {"", "\x7F"}}),
-              (Entries{{"", "A"}, {"", "a"}, {"", "\x7F"}, {"", "\x82\xA0"}, {"", "\xB1"}}));
+    EXPECT_EQ(Applied(sorted, SortEntries), sorted) << "sorting a sorted list changes nothing";
+    // Upper case before lower, ASCII before double-byte, bytes compared unsigned, full and half
+    // width apart; empty entries first.
+    EXPECT_EQ(
+        Applied({{"", "\x82\xA0"}, {"", "a"}, {"", "\xB1"}, {"", "A"}, {"", "\x7F"}, {"", ""}},
+                SortEntries),
+        (Entries{{"", ""}, {"", "A"}, {"", "a"}, {"", "\x7F"}, {"", "\x82\xA0"}, {"", "\xB1"}}));
+    EXPECT_EQ(Applied({{"a\tb", "c"}}, SortEntries), (Entries{{"a", "b\tc"}}))
+        << "a TAB in a tag splits the line there";
+    EXPECT_EQ(Applied({}, SortEntries), Entries{});
 }
 
-TEST(SortEntries, EmptyEntriesComeFirstAndATabInATagMovesItsRestIntoTheFace)
+TEST(RemoveDuplicateEntries, KeepsTheFirstOfEachEqualTagAndFaceInOrder)
 {
-    EXPECT_EQ(Sorted({{"b", "x"}, {"", ""}, {"", ""}}),
-              (Entries{{"", ""}, {"", ""}, {"b", "x"}}));
-    EXPECT_EQ(Sorted({{"a\tb", "c"}}), (Entries{{"a", "b\tc"}}));
-    EXPECT_EQ(Sorted({}), Entries{});
-}
-
-TEST(RemoveDuplicateEntries, KeepsTheFirstOfEachLineInOrder)
-{
-    EXPECT_EQ(WithoutDuplicates({{"a", "x"}, {"b", "y"}, {"a", "x"}, {"b", "y"}, {"a", "x"}}),
+    EXPECT_EQ(Applied({{"a", "x"}, {"b", "y"}, {"a", "x"}, {"b", "y"}, {"a", "x"}},
+                      RemoveDuplicateEntries),
               (Entries{{"a", "x"}, {"b", "y"}}));
-    EXPECT_EQ(WithoutDuplicates({{"b", "y"}, {"a", "x"}, {"b", "y"}}),
-              (Entries{{"b", "y"}, {"a", "x"}}))
-        << "a repeat at the end, one entry after its first";
-    EXPECT_EQ(WithoutDuplicates({{"", ""}, {"", ""}}), (Entries{{"", ""}}));
-}
-
-TEST(RemoveDuplicateEntries, OnlyEqualTagAndFaceBytesMakeADuplicate)
-{
+    EXPECT_EQ(Applied({{"b", "y"}, {"a", "x"}, {"b", "y"}}, RemoveDuplicateEntries),
+              (Entries{{"b", "y"}, {"a", "x"}}));
+    EXPECT_EQ(Applied({{"", ""}, {"", ""}}, RemoveDuplicateEntries), (Entries{{"", ""}}));
     const Entries distinct = {{"a", "x"}, {"b", "x"}, {"A", "x"}, {"a", "X"}, {"a", "\x82\x98"}};
-    EXPECT_EQ(WithoutDuplicates(distinct), distinct);
-    EXPECT_EQ(WithoutDuplicates({}), Entries{});
-    EXPECT_EQ(WithoutDuplicates({{"t", "f"}}), (Entries{{"t", "f"}}));
-    // Both are the line "a TAB b TAB c", so the second goes and the first is split at its TAB.
-    EXPECT_EQ(WithoutDuplicates({{"a\tb", "c"}, {"a", "b\tc"}}), (Entries{{"a", "b\tc"}}));
+    EXPECT_EQ(Applied(distinct, RemoveDuplicateEntries), distinct);
+    EXPECT_EQ(Applied({}, RemoveDuplicateEntries), Entries{});
+    // Both are the line "a TAB b TAB c": the second goes, the first is split at its TAB.
+    EXPECT_EQ(Applied({{"a\tb", "c"}, {"a", "b\tc"}}, RemoveDuplicateEntries),
+              (Entries{{"a", "b\tc"}}));
 }
 
-TEST(EditRows, BlankRowsGoBeforeTheGivenRowOrAtTheEndAndSelectedRowsAreDeleted)
+TEST(EditRows, BlankRowsGoBeforeTheGivenRowOrAtTheEndAndListedRowsAreDeleted)
 {
-    TextList faces = {"A", "B", "C", "D"};
-    TextList tags = {"a", "b", "c", "d"};
-    InsertBlankEntry(faces, tags, 2);
-    InsertBlankEntry(faces, tags, 99);
-    EXPECT_EQ(Joined(faces, tags),
+    Entries entries =
+        Applied({{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}}, [](TextList& f, TextList& t) {
+            InsertBlankEntry(f, t, 2);
+            InsertBlankEntry(f, t, 99);
+        });
+    EXPECT_EQ(entries,
               (Entries{{"a", "A"}, {"b", "B"}, {"", ""}, {"c", "C"}, {"d", "D"}, {"", ""}}));
-
-    DeleteEntries(faces, tags, {0, 3, 5});
-    EXPECT_EQ(Joined(faces, tags), (Entries{{"b", "B"}, {"", ""}, {"d", "D"}}));
-    DeleteEntries(faces, tags, {});
-    EXPECT_EQ(faces.size(), 3u);
-    DeleteEntries(faces, tags, {0, 1, 2});
-    EXPECT_TRUE(faces.empty());
-    EXPECT_TRUE(tags.empty());
+    auto deleteRows = [](std::vector<std::size_t> rows) {
+        return [rows](TextList& f, TextList& t) { DeleteEntries(f, t, rows); };
+    };
+    EXPECT_EQ(Applied(entries, deleteRows({0, 3, 5})), (Entries{{"b", "B"}, {"", ""}, {"d", "D"}}));
+    EXPECT_EQ(Applied(entries, deleteRows({})), entries);
+    EXPECT_EQ(Applied(entries, deleteRows({0, 1, 2, 3, 4, 5})), Entries{});
 }
 
 } // namespace

@@ -70,12 +70,16 @@ TEST(LayoutMath, DropDownListReachesTheWorkAreaHeight)
     EXPECT_EQ(DropDownHeight(1000, 1000, comboFieldHeight), comboFieldHeight);
 }
 
-TEST(LayoutMath, AlphaIsTheLowByteWhileTransparentAndOpaqueOtherwise)
+TEST(LayoutMath, AlphaIsTheLowByteButNoFainterThanTheSliderWhileTransparent)
 {
     EXPECT_EQ(TransparencyAlpha(true, 300), 44);
     EXPECT_EQ(TransparencyAlpha(true, 128), 128);
     EXPECT_EQ(TransparencyAlpha(true, 255), 255);
-    EXPECT_EQ(TransparencyAlpha(true, 256), 0);
+    EXPECT_EQ(TransparencyAlpha(true, 256), 10) << "never an invisible window";
+    EXPECT_EQ(TransparencyAlpha(true, 0), 10);
+    EXPECT_EQ(TransparencyAlpha(true, 265), 10);
+    EXPECT_EQ(TransparencyAlpha(true, 267), 11);
+    EXPECT_EQ(TransparencyAlpha(true, 10), 10);
     EXPECT_EQ(TransparencyAlpha(true, -1), 255);
     EXPECT_EQ(TransparencyAlpha(false, 300), 255);
     EXPECT_EQ(TransparencyAlpha(false, 10), 255);

@@ -1,0 +1,55 @@
+#include "about/about_box.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "about/about_pages.h"
+#include "app/app_state.h"
+#include "app/modal_guard.h"
+#include "resource.h"
+
+namespace {
+
+void InitAboutBox(HWND box)
+{
+    char versionLine[260];
+    wsprintfA(versionLine, "Version %s (%s)", VersionText, VersionDate);
+    SetDlgItemTextA(box, IDC_VERSION_LINE, versionLine);
+    SetDlgItemTextA(box, IDC_HOME_PAGE, HomePageAddress().c_str());
+}
+
+// The browser's failure to start is not the box's business: it closes all the same.
+void OpenPageAndClose(HWND box, const std::string& address)
+{
+    ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    EndDialog(box, IDOK);
+}
+
+void OnAboutCommand(HWND box, int id)
+{
+    switch (id) {
+    case IDOK: EndDialog(box, IDOK); break;
+    case IDCANCEL: EndDialog(box, IDCANCEL); break;
+    case IDC_HOME_PAGE: OpenPageAndClose(box, HomePageAddress()); break;
+    case IDC_MAIL_FORM: OpenPageAndClose(box, MailFormAddress()); break;
+    case IDC_UPDATE_CHECK: OpenPageAndClose(box, UpdateCheckAddress(VersionText)); break;
+    }
+}
+
+INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG: InitAboutBox(box); break;
+    case WM_COMMAND: OnAboutCommand(box, LOWORD(wParam)); break;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void ShowAboutBox()
+{
+    ModalGuard(AboutOpen, IDD_ABOUT, AboutBoxProc);
+}

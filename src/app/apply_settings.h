@@ -1,0 +1,8 @@
+#pragma once
+
+// Puts the Settings record into effect on the picker: stacking, tray icon, font, transparency,
+// hotkey, filter box and layout (LayoutInitial at start-up, LayoutModeSwitch afterwards).
+// Tooltips, paste and auto-hide read the record when they act (a dialog's guard arms the last
+// two again when it closes). Safe to repeat: what a new value
+// replaces is released.
+void ApplySettings(int layoutMode);

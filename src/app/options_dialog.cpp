@@ -1,0 +1,87 @@
+#include "app/options_dialog.h"
+
+#include "app/app_state.h"
+#include "app/modal_guard.h"
+#include "resource.h"
+
+namespace {
+
+struct EnablingRule {
+    int checkBox;
+    int dependents[3];
+};
+
+// Unused slots of dependents are 0.
+const EnablingRule EnablingRules[] = {
+    {IDC_AUTO_PASTE, {IDC_PASTE_TIME, IDC_PASTE_TIME_ARROWS, IDC_PASTE_KEY}},
+    {IDC_AUTO_HIDE, {IDC_HIDE_TIME, IDC_HIDE_TIME_ARROWS, IDC_ICONIFY}},
+    {IDC_TRAY_ICON, {IDC_CLOSE_EXITS}},
+    {IDC_HOT_KEY, {IDC_HOT_KEYS}},
+    {IDC_TRANSPARENT, {IDC_ALPHA, IDC_ALPHA_LABEL}},
+};
+
+void ApplyEnablingRule(HWND dialog, const EnablingRule& rule)
+{
+    bool enabled = IsDlgButtonChecked(dialog, rule.checkBox) == BST_CHECKED;
+    // Without layered windows the opacity cannot be changed, ticked or not.
+    if (rule.checkBox == IDC_TRANSPARENT && !TransparencyAvailable) {
+        enabled = false;
+    }
+    for (int dependent : rule.dependents) {
+        if (dependent != 0) {
+            EnableWindow(GetDlgItem(dialog, dependent), enabled);
+        }
+    }
+}
+
+void OnOptionsCommand(HWND dialog, int id)
+{
+    switch (id) {
+    case IDOK:
+        ApplyOptions(dialog);
+        EndDialog(dialog, IDOK);
+        break;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
+    default: ApplyEnablingRules(dialog, id); break;
+    }
+}
+
+// The delay boxes cannot be typed into: the arrows step them by 100 ms.
+void OnDelayArrows(HWND dialog, WPARAM wParam, HWND arrows)
+{
+    int box = 0;
+    switch (GetDlgCtrlID(arrows)) {
+    case IDC_PASTE_TIME_ARROWS: box = IDC_PASTE_TIME; break;
+    case IDC_HIDE_TIME_ARROWS: box = IDC_HIDE_TIME; break;
+    default: return;
+    }
+    char text[16];
+    wsprintfA(text, "%d", HIWORD(wParam) * 100);
+    SetDlgItemTextA(dialog, box, text);
+}
+
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: InitOptionsDialog(dialog); break;
+    case WM_COMMAND: OnOptionsCommand(dialog, LOWORD(wParam)); break;
+    case WM_VSCROLL: OnDelayArrows(dialog, wParam, reinterpret_cast<HWND>(lParam)); break;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void ApplyEnablingRules(HWND dialog, int checkBoxId)
+{
+    for (const EnablingRule& rule : EnablingRules) {
+        if (checkBoxId == 0 || checkBoxId == rule.checkBox) {
+            ApplyEnablingRule(dialog, rule);
+        }
+    }
+}
+
+void ShowOptionsDialog()
+{
+    ModalGuard(OptionsOpen, IDD_OPTIONS, OptionsDialogProc);
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+// Runs the options dialog over the picker, held off from everything else while it is open.
+void ShowOptionsDialog();
+
+// The dialog's steps, each in its own file.
+// Fills the controls from the settings file (not from memory) and records what it reads.
+void InitOptionsDialog(HWND dialog);
+// OK: writes every key the dialog edits, then puts all of them into effect at once.
+void ApplyOptions(HWND dialog);
+// Enables the controls that depend on the check box exactly while it is ticked; pass 0 to apply
+// every rule.
+void ApplyEnablingRules(HWND dialog, int checkBoxId);

@@ -1,0 +1,116 @@
+#include "settings/ini_text.h"
+
+namespace {
+
+const char* const LineEnd = "\r\n";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string Trimmed(const std::string& text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsBlank(text[first])) {
+        ++first;
+    }
+    while (last > first && IsBlank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
+        char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] - 'A' + 'a') : b[i];
+        if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A line of the file: its text runs from start to end (a CR before the LF stays in the text and
+// counts as a blank), and the next line begins at next.
+struct Line {
+    std::size_t start;
+    std::size_t end;
+    std::size_t next;
+};
+
+Line LineAt(const std::string& contents, std::size_t start)
+{
+    std::size_t feed = contents.find('\n', start);
+    if (feed == std::string::npos) {
+        return {start, contents.size(), contents.size()};
+    }
+    return {start, feed, feed + 1};
+}
+
+// The section's name when the line is a section header ("[name]"), else false.
+bool SectionNameOf(const std::string& text, std::string& name)
+{
+    std::string line = Trimmed(text);
+    std::size_t close = line.rfind(']');
+    if (line.empty() || line[0] != '[' || close == std::string::npos) {
+        return false;
+    }
+    name = Trimmed(line.substr(1, close - 1));
+    return true;
+}
+
+bool IsKeyLine(const std::string& text, const std::string& key)
+{
+    return SameName(Trimmed(text.substr(0, text.find('='))), key);
+}
+
+// The text before position with a line break after it, unless it is empty or already ends in one.
+std::string EndedLines(const std::string& contents, std::size_t position)
+{
+    std::string head = contents.substr(0, position);
+    if (!head.empty() && head.back() != '\n') {
+        head += LineEnd;
+    }
+    return head;
+}
+
+} // namespace
+
+std::string WithIniValue(const std::string& contents, const std::string& section,
+                         const std::string& key, const std::string& value)
+{
+    const std::string entry = key + "=" + value;
+    bool inSection = false;
+    std::size_t insertAt = std::string::npos;
+    for (std::size_t start = 0; start < contents.size();) {
+        Line line = LineAt(contents, start);
+        std::string text = contents.substr(line.start, line.end - line.start);
+        std::string name;
+        if (SectionNameOf(text, name)) {
+            if (inSection) {
+                break;
+            }
+            inSection = SameName(name, section);
+            insertAt = line.next;
+        } else if (inSection && IsKeyLine(text, key)) {
+            bool carriageReturn = line.end > line.start && contents[line.end - 1] == '\r';
+            return contents.substr(0, line.start) + entry + (carriageReturn ? "\r" : "") +
+                   contents.substr(line.end);
+        } else if (inSection && !Trimmed(text).empty()) {
+            insertAt = line.next;
+        }
+        start = line.next;
+    }
+    if (!inSection) {
+        return EndedLines(contents, contents.size()) + "[" + section + "]" + LineEnd + entry +
+               LineEnd;
+    }
+    return EndedLines(contents, insertAt) + entry + LineEnd + contents.substr(insertAt);
+}
