@@ -1283,8 +1283,8 @@ bool PrintStartUpAndKeystrokeTable(const std::vector<SizeReport>& reports)
                     Milliseconds(report.keystrokeMs, MaxOf).c_str(), keystrokeGoal.c_str(),
                     startUpGoal.c_str());
     }
-    std::printf("\nusable: CreateProcess until the window is visible and answers, showing its first "
-                "items with item 0 selected and the title counting the whole list; filled: until "
+    std::printf("\nusable: CreateProcess until the window is visible and answers, showing its "
+                "first items with item 0 selected and the title counting the whole list; filled: until "
                 "FaceCombo holds the whole list; longest wait: the slowest answer to a message "
                 "sent every millisecond while the list filled (median of %d runs, %d above "
                 "%zu entries; vs empty: median of the runs' ratios)\nkeystroke: filter text set "
