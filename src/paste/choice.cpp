@@ -16,15 +16,6 @@
 
 namespace {
 
-// Moves item index of FaceCombo to the top as the lists have just done: one item out, one in,
-// instead of refilling a list that may hold a hundred thousand emoticons.
-void MoveComboItemToTop(int index, const std::string& entry)
-{
-    std::string text = CompleteText(entry);
-    SendMessageA(FaceCombo, CB_DELETESTRING, index, 0);
-    SendMessageA(FaceCombo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 // The chosen filter goes into the edit field first: when the choice is reported the field
 // still holds the previous text.
 void ApplyChosenFilter()
@@ -72,7 +63,7 @@ void MoveChoiceToTop(HWND combo)
     if (EditMode) {
         FillFaceView();
     } else {
-        MoveComboItemToTop(static_cast<int>(index), FaceList[0]);
+        MoveComboItemToTop(FaceCombo, static_cast<int>(index), FaceList[0]);
     }
     SendMessageA(combo, CB_SETCURSEL, 0, 0);
 }
@@ -93,7 +84,7 @@ void MoveShownChoiceToTop()
     if (index >= 0) {
         MoveEntryToTop(FaceList, TagList, static_cast<std::size_t>(index));
         MoveEntryToTop(ShownFaceList, ShownTagList, static_cast<std::size_t>(shown));
-        MoveComboItemToTop(static_cast<int>(shown), ShownFaceList[0]);
+        MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaceList[0]);
     }
     SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
 }

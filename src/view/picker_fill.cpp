@@ -125,6 +125,18 @@ void FillComboThrough(HWND combo, LRESULT index)
     }
 }
 
+// One item out, one in, straight in the list box as a fill adds them: a choice moves one entry
+// of a list that may hold a hundred thousand.
+void MoveComboItemToTop(HWND combo, int index, const std::string& entry)
+{
+    std::string text = CompleteText(entry);
+    HWND items = ItemListOf(combo);
+    bool direct = items != combo;
+    SendMessageA(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
+    SendMessageA(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void FillFaceView()
 {
     if (EditMode) {

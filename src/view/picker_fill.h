@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "store/face_lists.h"
 
 // Rebuilds what the picker offers from the lists and the filter text, and selects item 0.
@@ -13,6 +15,9 @@ void FillCombo(HWND combo, const TextList& texts);
 // Hands one slice of a running fill to its combo box; false when no fill is running. Called
 // when no input is waiting.
 bool ContinueComboFills();
+// Moves item index of the combo box to the top, shown as entry, as the lists have just moved it;
+// the caller selects.
+void MoveComboItemToTop(HWND combo, int index, const std::string& entry);
 // Completes the combo box's running fill as far as item index.
 void FillComboThrough(HWND combo, LRESULT index);
 // Refills FilterCombo's list from the prepared filters; its edit field keeps its text.
