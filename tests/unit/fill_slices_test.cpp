@@ -7,12 +7,17 @@ namespace {
 int FaceControl;
 int PopupControl;
 
-TEST(FillSlices, AListDroppedDownGetsEveryRowTheScreenCanShowAndNoMore)
+TEST(FillSlices, TheRowsAScreenCanShowGoInFirstAndAChoiceFarDownCompletesUpToItself)
 {
     EXPECT_EQ(RowsOnScreen(768, 16, 100000), 49u) << "48 whole rows and one cut by the edge";
     EXPECT_EQ(RowsOnScreen(768, 16, 12), 12u);
     EXPECT_EQ(RowsOnScreen(768, 0, 500), 500u) << "an unknown row height hands over everything";
-    EXPECT_EQ(RowsOnScreen(0, 16, 500), 500u);
+
+    TextList whole(1000, "face");
+    PendingFill fill{&FaceControl, &whole, 49};
+    EXPECT_EQ(EndThrough(fill, 500), 501u);
+    EXPECT_EQ(EndThrough(fill, 10), 49u) << "already there";
+    EXPECT_EQ(EndThrough(fill, 5000), 1000u) << "no further than the list";
 }
 
 TEST(FillSlices, ANewFillOfAControlGivesUpItsOldOneAndLeavesTheOthersRunning)
@@ -23,12 +28,9 @@ TEST(FillSlices, ANewFillOfAControlGivesUpItsOldOneAndLeavesTheOthersRunning)
     NoteHanded(fills, &FaceControl, whole, 49);
     NoteHanded(fills, &PopupControl, whole, 49);
     NoteHanded(fills, &FaceControl, shown, 49);
-
     ASSERT_EQ(fills.size(), 2u);
-    const PendingFill* face = FillOf(fills, &FaceControl);
-    ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->source, &shown);
-    EXPECT_EQ(face->handed, 49u);
+    ASSERT_NE(FillOf(fills, &FaceControl), nullptr);
+    EXPECT_EQ(FillOf(fills, &FaceControl)->source, &shown);
     ASSERT_NE(FillOf(fills, &PopupControl), nullptr);
     EXPECT_EQ(FillOf(fills, &PopupControl)->source, &whole);
 
@@ -36,16 +38,6 @@ TEST(FillSlices, ANewFillOfAControlGivesUpItsOldOneAndLeavesTheOthersRunning)
     EXPECT_EQ(FillOf(fills, &FaceControl), nullptr) << "a control holding its whole list";
     NoteHanded(fills, &PopupControl, TextList(), 0);
     EXPECT_TRUE(fills.empty()) << "an empty list is complete at once";
-}
-
-TEST(FillSlices, AChoiceFarDownTheListHandsOverTheRowsUpToItOnlyWhenTheyAreMissing)
-{
-    TextList whole(1000, "face");
-    PendingFill fill{&FaceControl, &whole, 49};
-    EXPECT_EQ(EndThrough(fill, 500), 501u);
-    EXPECT_EQ(EndThrough(fill, 10), 49u) << "already there";
-    EXPECT_EQ(EndThrough(fill, 5000), 1000u) << "no further than the list";
-    EXPECT_EQ(EndThrough(fill, 999), 1000u);
 }
 
 } // namespace
