@@ -12,6 +12,7 @@
 #include "view/complete_text.h"
 #include "view/edit_mode.h"
 #include "view/picker_fill.h"
+#include "view/window_text.h"
 
 namespace {
 
@@ -32,15 +33,6 @@ std::string ClipboardText(HWND owner)
         GlobalUnlock(data);
     }
     CloseClipboard();
-    return text;
-}
-
-// Measured first, so a text of any length is read whole.
-std::string WindowText(HWND window)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    int read = GetWindowTextA(window, &text[0], static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
     return text;
 }
 

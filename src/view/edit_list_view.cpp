@@ -4,6 +4,7 @@
 #include "view/complete_text.h"
 #include "view/edit_rows.h"
 #include "view/picker_controls.h"
+#include "view/window_text.h"
 
 WNDPROC OriginalListViewProc;
 TextList EditRowFaces;
@@ -19,15 +20,6 @@ const int NoRow = -1;
 int OpenedRow = NoRow;
 std::string OpenedTagText;
 std::string OpenedFaceText;
-
-std::string WindowText(HWND window)
-{
-    int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
 
 // The cell as a control can be handed it (up to a NUL, no lead byte left without its second
 // byte), cut to at most limit bytes at a character boundary.
