@@ -38,9 +38,9 @@ bool SomethingWaits()
 
 // Appends texts[from, to) to the combo box's items; a slice stops early when its time is up or
 // something waits for the picker. Returns where it stopped. The items go straight to the combo
-// box's list box: every message to the combo box itself passes the tooltip's subclass, which
-// under Wine costs a hundred times the adding of an item. Redrawing is held off meanwhile; the
-// rows on show are never among them but for the first slice, whose caller repaints.
+// box's list box, which holds them, sparing the combo box's relay for each of up to a million.
+// Redrawing is held off meanwhile; the rows on show are never among them but for the first
+// slice, whose caller repaints.
 std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::size_t to,
                      bool slice)
 {

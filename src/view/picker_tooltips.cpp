@@ -8,16 +8,77 @@
 
 namespace {
 
+// The tooltip learns of the pointer from the tools' own window procedures, which hand it every
+// mouse message. The common controls' own subclassing would do the same, but under Wine it
+// looks the subclass up in the window's properties, a call to the server, for every message the
+// combo boxes get: that tripled the cost of a keystroke or a choice.
+struct RelayingTool {
+    HWND window;
+    WNDPROC ownProcedure;
+};
+
+const int ToolCount = 3;
+RelayingTool RelayingTools[ToolCount];
+int RelayingToolCount = 0;
+HWND RelayTarget = nullptr;
+
+bool IsPointerMessage(UINT message)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return true;
+    }
+    return false;
+}
+
+WNDPROC OwnProcedureOf(HWND window)
+{
+    for (int i = 0; i < RelayingToolCount; ++i) {
+        if (RelayingTools[i].window == window) {
+            return RelayingTools[i].ownProcedure;
+        }
+    }
+    return nullptr;
+}
+
+// Unicode on both sides, as the controls are: text passes through unconverted.
+LRESULT CALLBACK RelayPointerToToolTip(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC ownProcedure = OwnProcedureOf(window);
+    if (IsPointerMessage(message) && RelayTarget != nullptr) {
+        DWORD position = GetMessagePos();
+        MSG relayed = {window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                       {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
+        SendMessageW(RelayTarget, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProcedure));
+    }
+    return CallWindowProcW(ownProcedure, window, message, wParam, lParam);
+}
+
 void AddTool(HWND toolTip, HWND pickerWindow, HWND tool)
 {
     TOOLINFOA info = {};
     info.cbSize = sizeof info;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.uFlags = TTF_IDISHWND;
     info.hwnd = pickerWindow;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     info.hinst = AppInstance;
     info.lpszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    if (OwnProcedureOf(tool) == nullptr && RelayingToolCount < ToolCount) {
+        RelayingTool& relaying = RelayingTools[RelayingToolCount++];
+        relaying.window = tool;
+        relaying.ownProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            tool, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RelayPointerToToolTip)));
+    }
 }
 
 } // namespace
@@ -29,6 +90,7 @@ void CreatePickerToolTips(HWND pickerWindow)
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    pickerWindow, nullptr, AppInstance, nullptr);
     SendMessageA(toolTip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+    RelayTarget = toolTip;
     AddTool(toolTip, pickerWindow, FaceCombo);
     AddTool(toolTip, pickerWindow, FilterCombo);
     AddTool(toolTip, pickerWindow, GetWindow(FilterCombo, GW_CHILD));
