@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 #include "app/app_state.h"
 #include "app/hover_timer.h"
 #include "app/picker_font.h"
@@ -17,29 +19,24 @@
 
 namespace {
 
-void WriteSettingInt(const char* key, int value)
-{
-    char text[16];
-    wsprintfA(text, "%d", value);
-    WriteSetting(key, text);
-}
-
 // The list and the window's place: what must survive the program, however it ends.
 // In edit mode the rows, and an editor's text not yet committed, are the latest copy of the list.
 void SavePickerState(HWND pickerWindow)
 {
     ReadBackEditList();
     SaveFaceFile();
+    SettingValues place;
     if (Settings.SavePosition) {
         WINDOWPLACEMENT placement = {};
         placement.length = sizeof placement;
         GetWindowPlacement(pickerWindow, &placement);
-        WriteSettingInt("Left", placement.rcNormalPosition.left);
-        WriteSettingInt("Top", placement.rcNormalPosition.top);
+        place.push_back({"Left", std::to_string(placement.rcNormalPosition.left)});
+        place.push_back({"Top", std::to_string(placement.rcNormalPosition.top)});
     }
     RECT outer = {};
     GetWindowRect(pickerWindow, &outer);
-    WriteSettingInt("Width", outer.right - outer.left);
+    place.push_back({"Width", std::to_string(outer.right - outer.left)});
+    WriteSettings(place);
 }
 
 } // namespace

@@ -19,12 +19,16 @@ void ReadSetting(const char* key, const char* defaultText, char (&buffer)[32])
 // whole file is written beside it instead and then takes its place. A read-only file, the
 // user's way of pinning the settings, is left as it is, and so is one that another program
 // holds: it is not replaced by what little could be read.
-void WriteSetting(const char* key, const char* value)
+void WriteSettings(const SettingValues& values)
 {
     std::string contents;
-    if (ReadWholeFile(SettingsFilePath, contents) != FileRead::Failed) {
-        ReplaceFileContents(SettingsFilePath, WithIniValue(contents, "Option", key, value));
+    if (ReadWholeFile(SettingsFilePath, contents) == FileRead::Failed) {
+        return;
     }
+    for (const SettingValue& value : values) {
+        contents = WithIniValue(contents, "Option", value.key, value.text);
+    }
+    ReplaceFileContents(SettingsFilePath, contents);
 }
 
 int ReadSettingInt(const char* key, const char* defaultText)

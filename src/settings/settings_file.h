@@ -1,14 +1,23 @@
 #pragma once
-// One key of section "Option" of the settings file at a time; nothing of the file is cached.
+// Keys of section "Option" of the settings file; nothing of the file is cached.
+#include <string>
+#include <vector>
+
+// A text to store under a key.
+struct SettingValue {
+    const char* key;
+    std::string text;
+};
+typedef std::vector<SettingValue> SettingValues;
 
 // Reads key into buffer (32 bytes; a longer value arrives cut to 31 bytes). A null default
 // gives an empty string for an absent key.
 void ReadSetting(const char* key, const char* defaultText, char (&buffer)[32]);
 
-// Writes one key, creating the file and the section when they are missing. The file is
-// replaced whole, so a failed write (a full disk) leaves it as it was; a read-only file, or
-// one that cannot be read, is left as it is.
-void WriteSetting(const char* key, const char* value);
+// Writes the keys, in order, creating the file and the section when they are missing. The file
+// is replaced whole, once for them all, so a failed write (a full disk) leaves it as it was; a
+// read-only file, or one that cannot be read, is left as it is.
+void WriteSettings(const SettingValues& values);
 
 // Reads key and takes its integer value by the settings' integer rule.
 int ReadSettingInt(const char* key, const char* defaultText);
