@@ -87,8 +87,9 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     EXPECT_TRUE(PtInRect(&menuRect, cursor));
     PressKey('X');
     EXPECT_EQ(picker.WaitForExit(), 0);
+    // Wine takes away the icons of windows that are gone, so whether the exit removed the icon
+    // itself shows only at the session end, where the window lives on (the next test).
     EXPECT_EQ(dir.Read("Vemplor.txt"), "a\t(^_^)\r\n\t(;_;)");
-    EXPECT_FALSE(TrayIconPresent(window));
 }
 
 TEST(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
