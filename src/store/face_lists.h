@@ -10,6 +10,7 @@ using TextList = std::vector<std::string>;
 extern TextList FaceList;
 extern TextList TagList;
 extern TextList FilterList;
-// Rebuilt by each picker refresh: what FaceCombo offers while a filter text is set.
+// Rebuilt by each picker refresh: what FaceCombo offers while a filter text is set; empty while
+// none is, when FaceCombo offers the whole list.
 extern TextList ShownFaceList;
 extern TextList ShownTagList;

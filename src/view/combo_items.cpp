@@ -1,8 +1,8 @@
 #include "view/combo_items.h"
 
 #include "store/face_lists.h"
-#include "view/filter_text.h"
 #include "view/picker_controls.h"
+#include "view/picker_fill.h"
 
 namespace {
 
@@ -11,8 +11,8 @@ const TextList& SourceOf(HWND combo)
     if (combo == FilterCombo) {
         return FilterList;
     }
-    if (combo == FaceCombo && IsFilterTyped()) {
-        return ShownFaceList;
+    if (combo == FaceCombo) {
+        return ShownFaces();
     }
     return FaceList;
 }

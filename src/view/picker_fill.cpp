@@ -156,8 +156,9 @@ void RefreshPicker()
     std::string filter = FilterText();
     if (filter.empty()) {
         FillFaceView();
-        ShownFaceList = FaceList;
-        ShownTagList = TagList;
+        // The whole list is what is shown; a copy of it would only double the memory.
+        TextList().swap(ShownFaceList);
+        TextList().swap(ShownTagList);
     } else {
         FilterFaces(FaceList, TagList, filter.c_str(), ShownFaceList, ShownTagList);
         FillCombo(FaceCombo, ShownFaceList);
@@ -165,10 +166,15 @@ void RefreshPicker()
     SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
+const TextList& ShownFaces()
+{
+    return IsFilterTyped() ? ShownFaceList : FaceList;
+}
+
 void UpdateTitleCounter(HWND pickerWindow)
 {
     char title[260];
-    wsprintfA(title, "Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaceList.size()),
+    wsprintfA(title, "Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces().size()),
               static_cast<int>(FaceList.size()));
     SetWindowTextA(pickerWindow, title);
 }

@@ -22,5 +22,7 @@ void MoveComboItemToTop(HWND combo, int index, const std::string& entry);
 void FillComboThrough(HWND combo, LRESULT index);
 // Refills FilterCombo's list from the prepared filters; its edit field keeps its text.
 void FillFilterCombo();
+// What FaceCombo offers: the filtered entries while a filter text is set, else the whole list.
+const TextList& ShownFaces();
 // Sets the title to the shown and the total number of emoticons.
 void UpdateTitleCounter(HWND pickerWindow);
