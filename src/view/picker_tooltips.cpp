@@ -11,7 +11,7 @@ namespace {
 // The tooltip learns of the pointer from the tools' own window procedures, which hand it every
 // mouse message. The common controls' own subclassing would do the same, but under Wine it
 // looks the subclass up in the window's properties, a call to the server, for every message the
-// combo boxes get: that tripled the cost of a keystroke or a choice.
+// combo boxes get: that doubled the cost of a keystroke or a choice.
 struct RelayingTool {
     HWND window;
     WNDPROC ownProcedure;
@@ -51,7 +51,7 @@ WNDPROC OwnProcedureOf(HWND window)
 LRESULT CALLBACK RelayPointerToToolTip(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     WNDPROC ownProcedure = OwnProcedureOf(window);
-    if (IsPointerMessage(message) && RelayTarget != nullptr) {
+    if (IsPointerMessage(message)) {
         DWORD position = GetMessagePos();
         MSG relayed = {window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
                        {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
@@ -89,6 +89,9 @@ void CreatePickerToolTips(HWND pickerWindow)
                                    WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    pickerWindow, nullptr, AppInstance, nullptr);
+    if (toolTip == nullptr) {
+        return;
+    }
     SendMessageA(toolTip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
     RelayTarget = toolTip;
     AddTool(toolTip, pickerWindow, FaceCombo);
