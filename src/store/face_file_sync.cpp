@@ -42,7 +42,10 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
         sync.complete = false;
         return false;
     }
-    KeepUnsavedWorkAside(path, faces, tags, sync);
+    if (!KeepUnsavedWorkAside(path, faces, tags, sync).safe) {
+        sync.complete = false;
+        return false;
+    }
     faces.swap(fileFaces);
     tags.swap(fileTags);
     sync.complete = true;
@@ -65,8 +68,8 @@ bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tag
     return true;
 }
 
-std::string KeepUnsavedWorkAside(const char* path, const TextList& faces, const TextList& tags,
-                                 FaceFileSync& sync)
+KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const TextList& tags,
+                               FaceFileSync& sync)
 {
     std::string text = FormatFaceText(faces, tags);
     if (faces.empty() || text == sync.savedText) {
@@ -76,13 +79,13 @@ std::string KeepUnsavedWorkAside(const char* path, const TextList& faces, const 
         std::string kept = KeptAsidePath(path, number);
         if (!StampOf(kept.c_str()).exists) {
             if (!ReplaceFileContents(kept.c_str(), text)) {
-                return {};
+                break;
             }
             sync.savedText = std::move(text);
-            return kept;
+            return {true, kept};
         }
     }
-    return {};
+    return {false, {}};
 }
 
 std::string KeptAsidePath(const std::string& path, int number)

@@ -21,9 +21,10 @@ struct FaceFileSync {
 // changed since (or is gone, so a write takes nothing from anyone) and nobody holds it shut.
 bool MayWriteFaceFile(const char* path, const FaceFileSync& sync);
 
-// Reads the file again. When it can be read whole, the unsaved work in the lists is kept aside,
-// the lists take the file's entries and true is returned. Otherwise the lists stay as they are,
-// are no longer taken for the whole file, and false is returned.
+// Reads the file again. When it can be read whole and the unsaved work in the lists is safe
+// (kept aside, or there is none), the lists take the file's entries and true is returned.
+// Otherwise the lists stay as they are, are no longer taken for the whole file (so that the next
+// save reads and keeps aside again rather than write), and false is returned.
 bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFileSync& sync);
 
 // Writes the lists over the file; when that fails, the unsaved work is kept aside instead.
@@ -31,10 +32,18 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
 bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tags,
                     FaceFileSync& sync);
 
+// What became of the lists' unsaved work.
+struct KeptAside {
+    // Nothing is lost if the lists are replaced now: the work was written, or there was none.
+    bool safe = true;
+    // The file written; empty when nothing was.
+    std::string path;
+};
+
 // Writes the lists to a new file beside the emoticon file (see KeptAsidePath) when they hold
-// unsaved work and are not empty. The path written, or empty when nothing was written.
-std::string KeepUnsavedWorkAside(const char* path, const TextList& faces, const TextList& tags,
-                                 FaceFileSync& sync);
+// unsaved work and are not empty.
+KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const TextList& tags,
+                               FaceFileSync& sync);
 
 // The name unsaved work is kept under: "Vemplor.txt" gives "Vemplor.unsaved.txt" for number 1,
 // "Vemplor.unsaved-2.txt" for number 2, and so on.

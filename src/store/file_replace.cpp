@@ -9,6 +9,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <unistd.h>
 #endif
 
@@ -46,8 +47,6 @@ bool MoveOver(const char* from, const char* to)
 #endif
 }
 
-const int TemporaryNameTries = 100;
-
 // A file created here and now, never one that was there before.
 std::FILE* CreateNewFile(const char* path)
 {
@@ -67,18 +66,95 @@ std::FILE* CreateNewFile(const char* path)
     return file;
 }
 
-// The temporary file beside the target: "<name>.saving", or, when a file or directory of that
-// name is in the way (left by a crash, or the user's), "<name>.saving1" and so on. What is in
-// the way is never written into nor removed.
+bool Exists(const std::string& path)
+{
+#ifdef _WIN32
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+    struct stat status;
+    return lstat(path.c_str(), &status) == 0;
+#endif
+}
+
+// "<name>.saving" for number 0, else "<name>.saving<number>".
+std::string TemporaryName(const char* path, unsigned number)
+{
+    return std::string(path) + ".saving" + (number > 0 ? std::to_string(number) : "");
+}
+
+// The temporary file beside the target, under the first of its names that nothing holds. A
+// directory or a file in the way (the user's, or one another program still writes) is never
+// written into nor removed. Only a name that is free and still cannot be created ends the search.
 std::FILE* CreateTemporaryBeside(const char* path, std::string& temporary)
 {
-    for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
-        temporary = std::string(path) + ".saving" + (attempt > 0 ? std::to_string(attempt) : "");
+    for (unsigned number = 0;; ++number) {
+        temporary = TemporaryName(path, number);
         if (std::FILE* file = CreateNewFile(temporary.c_str())) {
             return file;
         }
+        if (!Exists(temporary)) {
+            return nullptr;
+        }
     }
-    return nullptr;
+}
+
+// A file the picker left when it was stopped half-way through a save: "<name>.saving" followed
+// by nothing but digits.
+bool IsTemporaryName(const std::string& fileName, const std::string& targetName)
+{
+    std::string prefix = targetName + ".saving";
+    if (fileName.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    return fileName.find_first_not_of("0123456789", prefix.size()) == std::string::npos;
+}
+
+// Up to and including the last separator: where the target's siblings are named from.
+std::string FolderPart(const std::string& path)
+{
+    std::string::size_type separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// Removes the plain files of the temporary names. On Windows, one that is held open (another copy
+// of the picker in the middle of its save) or read-only stays; a folder always does.
+void RemoveLeftoverTemporaries(const char* path)
+{
+    std::string folder = FolderPart(path);
+    std::string targetName = std::string(path).substr(folder.size());
+#ifdef _WIN32
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(path) + ".saving*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            IsTemporaryName(found.cFileName, targetName)) {
+            // Opened without sharing, the file exists for nobody else, and goes when it is closed.
+            HANDLE file = CreateFileA((folder + found.cFileName).c_str(), DELETE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                CloseHandle(file);
+            }
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+#else
+    DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
+    if (directory == nullptr) {
+        return;
+    }
+    while (dirent* entry = readdir(directory)) {
+        std::string name = folder + entry->d_name;
+        struct stat status;
+        if (IsTemporaryName(entry->d_name, targetName) && lstat(name.c_str(), &status) == 0 &&
+            S_ISREG(status.st_mode)) {
+            unlink(name.c_str());
+        }
+    }
+    closedir(directory);
+#endif
 }
 
 bool WriteAll(std::FILE* file, const std::string& contents)
@@ -95,6 +171,7 @@ bool ReplaceFileContents(const char* path, const std::string& contents)
     if (TargetIsReadOnly(path)) {
         return false;
     }
+    RemoveLeftoverTemporaries(path);
     std::string temporary;
     std::FILE* file = CreateTemporaryBeside(path, temporary);
     if (file == nullptr) {

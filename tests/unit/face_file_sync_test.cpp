@@ -11,6 +11,11 @@
 #include <random>
 #include <thread>
 
+#ifdef __GLIBC__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 #include "store/face_file.h"
 #include "store/face_file_sync.h"
 
@@ -99,11 +104,11 @@ TEST_F(FaceFileSyncTest, AFileThatCouldNotBeReadIsNeverWrittenAndLaterWorkGoesTo
     EXPECT_FALSE(MayWriteFaceFile(path.c_str(), sync));
 
     Write("Vemplor.unsaved.txt", "an earlier session's work");
-    EXPECT_EQ(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync),
+    EXPECT_EQ(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync).path,
               (directory / "Vemplor.unsaved-2.txt").string());
     EXPECT_EQ(Read("Vemplor.unsaved-2.txt"), "\ttyped while the list was away");
     EXPECT_EQ(Read("Vemplor.unsaved.txt"), "an earlier session's work");
-    EXPECT_EQ(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync), "");
+    EXPECT_EQ(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync).path, "");
 
     // Once the list can be read, it is what the lists hold again.
     std::filesystem::remove(path);
@@ -121,6 +126,44 @@ TEST(KeptAsidePath, TheNumberGoesBeforeTheExtensionOfTheFileName)
 }
 
 #ifdef __GLIBC__
+// Files may grow no further than a few bytes, as on a full disk, until the end of the scope.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = saved_;
+        tiny.rlim_cur = 4;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_ = {};
+};
+
+TEST_F(FaceFileSyncTest, WorkThatCannotBeKeptAsideStaysInTheListsUntilItCanBe)
+{
+    Write("Vemplor.txt", "a\t(^_^)\r\nb\t(;_;)");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    faces.insert(faces.begin(), "(new)");
+    tags.insert(tags.begin(), "");
+    ChangeOutside("c\t(^o^)\r\nd\t(-_-)");
+    {
+        FullDisk full;
+        EXPECT_FALSE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+        EXPECT_FALSE(KeepUnsavedWorkAside(path.c_str(), faces, tags, sync).safe);
+    }
+    EXPECT_EQ(faces, (TextList{"(new)", "(^_^)", "(;_;)"}));
+    EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.unsaved.txt"));
+    EXPECT_FALSE(MayWriteFaceFile(path.c_str(), sync)) << "the next save must try again";
+
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.unsaved.txt"), "\t(new)\r\na\t(^_^)\r\nb\t(;_;)");
+    EXPECT_EQ(faces, (TextList{"(^o^)", "(-_-)"}));
+}
+
 // A stream that hands out its bytes in small pieces and then fails, as a disk or a network
 // share does half-way through a file.
 ssize_t ReadThenFail(void* cookie, char* buffer, size_t size)

@@ -5,6 +5,10 @@
 #include <random>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "store/face_file.h"
 #include "store/file_replace.h"
 
@@ -136,9 +140,10 @@ protected:
         EXPECT_EQ(ReadWholeFile(path.c_str(), bytes), FileRead::Whole);
         return bytes;
     }
-    void Write(const std::string& bytes)
+    void Write(const std::string& bytes) { WriteBytes(path, bytes); }
+    static void WriteBytes(const std::string& name, const std::string& bytes)
     {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
+        std::FILE* file = std::fopen(name.c_str(), "wb");
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
     }
@@ -173,22 +178,34 @@ TEST_F(FaceFileOnDisk, ASaveReplacesTheWholeFile)
     EXPECT_EQ(faces, (TextList{"(^_^)"}));
 }
 
-TEST_F(FaceFileOnDisk, WhatIsInTheWayOfTheTemporaryFileNeitherBlocksASaveNorIsTouched)
+TEST_F(FaceFileOnDisk, LeftoverTemporaryFilesAreRemovedAndWhatElseIsInTheWayIsLeftAlone)
 {
     Write("old\tlist\n");
     ASSERT_TRUE(std::filesystem::create_directory(path + ".saving"));
-    std::FILE* stale = std::fopen((path + ".saving1").c_str(), "wb");
-    ASSERT_NE(stale, nullptr);
-    std::fputs("stale", stale);
-    std::fclose(stale);
+    for (int number = 1; number <= 150; ++number) {
+        WriteBytes(path + ".saving" + std::to_string(number), "stale");
+    }
+    WriteBytes(path + ".saving.bak", "the user's");
+#ifdef _WIN32
+    // Another save in progress holds its file open without sharing.
+    HANDLE held = CreateFileA((path + ".saving7").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+#endif
 
     EXPECT_TRUE(ReplaceFileContents(path.c_str(), "new"));
     EXPECT_EQ(Contents(), "new");
     EXPECT_TRUE(std::filesystem::is_directory(path + ".saving"));
-    std::string staleBytes;
-    EXPECT_EQ(ReadWholeFile((path + ".saving1").c_str(), staleBytes), FileRead::Whole);
-    EXPECT_EQ(staleBytes, "stale");
+    std::string kept;
+    EXPECT_EQ(ReadWholeFile((path + ".saving.bak").c_str(), kept), FileRead::Whole);
+    EXPECT_EQ(kept, "the user's");
+#ifdef _WIN32
+    CloseHandle(held);
+    EXPECT_TRUE(std::filesystem::exists(path + ".saving7"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 4);
+#else
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 3);
+#endif
 }
 
 TEST_F(FaceFileOnDisk, AFailedSaveLeavesTheOldFileAsItWas)
