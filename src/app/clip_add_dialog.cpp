@@ -9,12 +9,19 @@
 #include "resource.h"
 #include "store/face_adding.h"
 #include "store/face_lists.h"
+#include "store/one_line_entry.h"
 #include "view/complete_text.h"
 #include "view/edit_mode.h"
 #include "view/picker_fill.h"
 #include "view/window_text.h"
 
 namespace {
+
+// The entry the clipboard offers, and the box's text right after it went in: while the box still
+// reads the same, the entry keeps its own bytes, which the system's text conversion might not
+// give back exactly (a lone lead byte, an invalid second byte).
+std::string OfferedEntry;
+std::string OfferedText;
 
 // The clipboard's text, whole; empty when there is none. The data need not end in a NUL, so
 // the text ends at the first NUL or at the end of the block, whichever comes first.
@@ -53,7 +60,8 @@ void AddFace(const std::string& face)
 
 std::string TextToAdd(HWND dialog)
 {
-    return WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
+    std::string text = WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
+    return text == OfferedText ? OfferedEntry : OneLineEntry(text);
 }
 
 void ShowLength(HWND dialog)
@@ -66,18 +74,31 @@ void OnInitDialog(HWND dialog)
     HWND edit = GetDlgItem(dialog, IDC_CLIP_ADD_TEXT);
     // Entries may be of any length, so the box takes as much as the user types or pastes.
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
-    SetWindowTextA(edit, CompleteText(ClipboardText(PickerWindow)).c_str());
+    OfferedEntry = OneLineEntry(ClipboardText(PickerWindow));
+    SetWindowTextA(edit, CompleteText(OfferedEntry).c_str());
+    OfferedText = WindowText(edit);
     ShowLength(dialog);
+}
+
+// An empty entry would be an invisible line that the next start drops: the user is told and may
+// type one or cancel.
+void OnAdd(HWND dialog)
+{
+    std::string face = TextToAdd(dialog);
+    if (face.empty()) {
+        MessageBoxA(dialog, "追加する顔文字がありません。", "クリップボードから追加",
+                    MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    AddFace(face);
+    EndDialog(dialog, IDOK);
 }
 
 void OnDialogCommand(HWND dialog, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case IDC_CLIP_ADD_TEXT: ShowLength(dialog); break;
-    case IDOK:
-        AddFace(TextToAdd(dialog));
-        EndDialog(dialog, IDOK);
-        break;
+    case IDOK: OnAdd(dialog); break;
     case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
     }
 }

@@ -29,6 +29,28 @@ std::string DialogText(HWND dialog, int id)
     return ControlText(GetDlgItem(dialog, id));
 }
 
+// A message box the dialog shows: a window of the dialog class owned by it.
+HWND MessageBoxOver(HWND dialog)
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search = {dialog, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            Search& search = *reinterpret_cast<Search*>(context);
+            char className[16] = "";
+            GetClassNameA(window, className, sizeof className);
+            if (GetWindow(window, GW_OWNER) == search.owner && IsWindowVisible(window) &&
+                std::string(className) == "#32770") {
+                search.found = window;
+            }
+            return search.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 bool CloseWith(HWND dialog, int button)
 {
     RECT rect = WindowRectOf(GetDlgItem(dialog, button));
@@ -92,6 +114,49 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     ASSERT_EQ(picker.WaitForExit(), 0);
     EXPECT_EQ(dir.Read(FaceFile),
               "\t" + longFace + "\r\n\tabc字\r\n\t(^o^)顔\r\nsmile\t(^_^)\r\n\t");
+}
+
+TEST(ClipAdd, AnEntryIsOneLineOfTheClipboardsOwnBytesAndNeverEmpty)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "smile\t(^_^)\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+
+    SetClipboardText("line1\r\nline2\r\n");
+    HWND dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(DialogText(dialog, TextBox), "line1 line2");
+    EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 11");
+    ASSERT_TRUE(CloseWith(dialog, IDOK));
+
+    SetClipboardText("\r\n");
+    dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(DialogText(dialog, TextBox), "");
+    PressKey(VK_RETURN);
+    HWND message = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (message = MessageBoxOver(dialog)) != nullptr; }))
+        << "adding nothing says so";
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the user may still type an entry or cancel";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[2/2]");
+
+    // A lead byte before the line end and one at the very end: the box cannot show them, the
+    // entry still holds them, and nothing after them is swallowed.
+    SetClipboardText("(\x81\r\nX)\x81");
+    dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 6");
+    ASSERT_TRUE(CloseWith(dialog, IDOK));
+
+    picker.RequestClose();
+    ASSERT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "\t(\x81 X)\x81\r\n\tline1 line2\r\nsmile\t(^_^)");
 }
 
 } // namespace
