@@ -10,6 +10,7 @@ int InteractionAllowed;
 int OptionsOpen;
 int AboutOpen;
 int ClipAddOpen;
+int ExitPending;
 int AutoHideArmed;
 int AutoPasteArmed;
 int EditMode;

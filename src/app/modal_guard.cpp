@@ -1,6 +1,7 @@
 #include "app/modal_guard.h"
 
 #include "app/app_state.h"
+#include "resource.h"
 #include "settings/settings_record.h"
 
 INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
@@ -18,6 +19,9 @@ INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
     }
     if (Settings.AutoPaste) {
         AutoPasteArmed = 1;
+    }
+    if (ExitPending) {
+        PostMessageA(PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
     }
     return result;
 }

@@ -41,19 +41,26 @@ void SavePickerState(HWND pickerWindow)
 
 } // namespace
 
+// A modal dialog's own message loop runs on top of the picker: destroying the window under it
+// would pull the dialog away mid-use, so the exit waits until the dialog has closed.
 LRESULT ShutDown(HWND pickerWindow)
 {
+    if (OptionsOpen || AboutOpen || ClipAddOpen) {
+        ExitPending = 1;
+        return 0;
+    }
     // The window is about to go: the rows are taken back without refilling the picker.
     TakeBackEditRows();
     SavePickerState(pickerWindow);
-    DestroyMenu(ContextMenu);
-    DeletePickerFont();
     SetTrayIcon(NIM_DELETE);
     SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OriginalListViewProc));
     SetHoverTimer(pickerWindow, false);
     UnregisterPopupHotKey();
-    ReleaseUser32Module();
     DestroyWindow(pickerWindow);
+    // The controls drew with the font until they were destroyed with the window.
+    DeletePickerFont();
+    DestroyMenu(ContextMenu);
+    ReleaseUser32Module();
     return 0;
 }
 

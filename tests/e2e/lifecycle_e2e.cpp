@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "resource.h"
 
 namespace {
 
@@ -195,6 +196,31 @@ TEST(Lifecycle, ACancelledSessionEndSavesNothing)
     SendMessageA(picker.Picker(), WM_ENDSESSION, FALSE, 0);
     EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\n");
     EXPECT_EQ(dir.ReadSetting("Width"), "<absent>");
+}
+
+TEST(Lifecycle, AnExitAskedForWhileTheOptionsDialogIsOpenWaitsUntilItCloses)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "a\t(^_^)\nb\t(;_;)\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    RECT combo = WindowRectOf(picker.Windows().faceCombo);
+    HWND dialog = OpenDialogFromMenu({(combo.left + combo.right) / 2, combo.top + 4}, 'O',
+                                     "オプション");
+    ASSERT_NE(dialog, nullptr);
+
+    PostMessageA(picker.Picker(), WM_CLOSE, 0, 0);
+    // Input is taken after posted messages: once the click has ticked the box, the close and
+    // what it posted have been handled, and the dialog is still there to use.
+    HWND box = GetDlgItem(dialog, IDC_TOP_MOST);
+    LRESULT before = SendMessageA(box, BM_GETCHECK, 0, 0);
+    ClickControl(box);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(box, BM_GETCHECK, 0, 0) != before; }));
+    EXPECT_TRUE(picker.Running());
+    ClickControl(GetDlgItem(dialog, IDCANCEL));
+
+    EXPECT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\r\nb\t(;_;)");
 }
 
 } // namespace
