@@ -6,9 +6,8 @@
 #include <string>
 
 #include "about/about_pages.h"
-#include "app/app_state.h"
-#include "app/modal_guard.h"
 #include "resource.h"
+#include "shell/process_state.h"
 
 namespace {
 
@@ -38,6 +37,8 @@ void OnAboutCommand(HWND box, int id)
     }
 }
 
+} // namespace
+
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
@@ -45,11 +46,4 @@ INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND: OnAboutCommand(box, LOWORD(wParam)); break;
     }
     return FALSE;
-}
-
-} // namespace
-
-void ShowAboutBox()
-{
-    ModalGuard(AboutOpen, IDD_ABOUT, AboutBoxProc);
 }

@@ -3,15 +3,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/app_state.h"
 #include "app/picker_font.h"
 #include "app/popup_hotkey.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
-#include "app/window_layout.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void Repaint(HWND window)
 
 } // namespace
 
-void ApplySettings(int layoutMode)
+void ApplySettings(int layoutMode, int initialWidth)
 {
     ApplyStacking();
     SetTrayIcon(Settings.TrayIcon ? NIM_ADD : NIM_DELETE);
@@ -50,7 +50,7 @@ void ApplySettings(int layoutMode)
     ApplyTransparency();
     RegisterPopupHotKey(Settings.HotKeys);
     ApplyFilterBox();
-    LayoutWindow(layoutMode, 0);
+    LayoutWindow(layoutMode, initialWidth);
     Repaint(PickerWindow);
     Repaint(EditListView);
 }

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_state.h"
 #include "app/clip_add_counter.h"
 #include "app/modal_guard.h"
 #include "resource.h"
+#include "shell/process_state.h"
 #include "store/face_adding.h"
 #include "store/face_lists.h"
 #include "store/one_line_entry.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "app/face_reload.h"
+#include "shell/process_state.h"
 #include "store/editor_command.h"
 #include "store/face_store.h"
 #include "view/edit_mode.h"
@@ -63,7 +63,7 @@ bool RunEditorOn(const char* path)
 void EditFaceFileExternally(HWND pickerWindow)
 {
     ReadBackEditList();
-    SaveFaceFile();
+    SaveFaceFile(FaceFilePath);
     ShowWindow(pickerWindow, SW_HIDE);
     bool edited = RunEditorOn(FaceFilePath);
     ShowWindow(pickerWindow, SW_SHOW);
@@ -77,7 +77,7 @@ void EditFilterFileExternally(HWND pickerWindow)
     ShowWindow(pickerWindow, SW_HIDE);
     bool edited = RunEditorOn(FilterFilePath);
     if (edited) {
-        LoadFilterFile();
+        LoadFilterFile(FilterFilePath);
         FillFilterCombo();
     }
     ShowWindow(pickerWindow, SW_SHOW);

@@ -1,6 +1,6 @@
 #include "app/face_reload.h"
 
-#include "app/app_state.h"
+#include "shell/process_state.h"
 #include "store/face_store.h"
 #include "view/edit_mode.h"
 #include "view/picker_fill.h"
@@ -8,19 +8,19 @@
 void ReloadFaceList()
 {
     ReadBackEditList();
-    if (!ReadFaceFileAgain()) {
+    if (!ReadFaceFileAgain(FaceFilePath)) {
         return;
     }
     RefreshPicker();
     if (EditMode) {
-        FillFaceView();
+        FillEditListView();
     }
     UpdateTitleCounter(PickerWindow);
 }
 
 void ReloadFaceListIfChangedOutside()
 {
-    if (FaceFileChangedOutside()) {
+    if (FaceFileChangedOutside(FaceFilePath)) {
         ReloadFaceList();
     }
 }

@@ -3,10 +3,10 @@
 #include <atomic>
 #include <mmsystem.h>
 
-#include "app/app_state.h"
 #include "app/hover_decision.h"
 #include "app/transparency.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "view/picker_controls.h"
 
 namespace {
@@ -124,7 +124,8 @@ void RunTick()
 void CALLBACK OnHoverTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR)
 {
     ++TicksInFlight;
-    if (!HoverTimerStopping) {
+    // A tick's showing, hiding and dropping down would cut into a choice being pasted.
+    if (!HoverTimerStopping && !ChoiceInProgress) {
         RunTick();
     }
     --TicksInFlight;

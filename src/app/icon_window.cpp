@@ -1,7 +1,7 @@
 #include "app/icon_window.h"
 
-#include "app/app_state.h"
 #include "resource.h"
+#include "shell/process_state.h"
 
 namespace {
 

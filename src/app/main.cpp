@@ -2,10 +2,11 @@
 // loop until the window is destroyed.
 #include <windows.h>
 
-#include "app/app_state.h"
 #include "app/picker_window.h"
-#include "view/picker_fill.h"
+#include "app/shutdown.h"
 #include "resource.h"
+#include "shell/process_state.h"
+#include "view/picker_fill.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     for (;;) {
         BOOL fetched = NextMessage(message);
         if (fetched == 0) {
+            ReleaseProcessResources();
             return static_cast<int>(message.wParam);
         }
         if (fetched == -1) {

@@ -1,8 +1,8 @@
 #include "app/modal_guard.h"
 
-#include "app/app_state.h"
 #include "resource.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 
 INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
 {
@@ -21,6 +21,7 @@ INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
         AutoPasteArmed = 1;
     }
     if (ExitPending) {
+        ExitPending = 0;
         PostMessageA(PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
     }
     return result;

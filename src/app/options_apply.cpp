@@ -9,41 +9,21 @@
 #include "app/apply_settings.h"
 #include "app/options_dialog.h"
 #include "app/picker_font.h"
-#include "app/window_layout.h"
 #include "resource.h"
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "settings/settings_table.h"
+#include "shell/process_state.h"
 #include "view/edit_mode.h"
 #include "view/picker_controls.h"
+#include "view/window_layout.h"
 
 namespace {
 
-int StoreFlag(HWND dialog, int id, const char* key, SettingValues& values)
+LRESULT Ask(HWND dialog, int id, UINT message)
 {
-    bool ticked = IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-    values.push_back({key, ticked ? "1" : "0"});
-    return ticked ? 1 : 0;
-}
-
-int StoreNumber(const char* key, int value, SettingValues& values)
-{
-    values.push_back({key, std::to_string(value)});
-    return value;
-}
-
-int SelectedIndex(HWND dialog, int id)
-{
-    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
-// The delay boxes hold what the file held or what the arrows made; stored as shown.
-int StoreDelay(HWND dialog, int id, const char* key, SettingValues& values)
-{
-    char text[8];
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    values.push_back({key, text});
-    return ParseSettingInt(text);
+    return SendDlgItemMessageA(dialog, id, message, 0, 0);
 }
 
 // The face the font mapper actually gave the picker, for a stored face that is not installed.
@@ -60,7 +40,7 @@ void ShownFaceName(char (&faceName)[256])
 bool SelectedText(HWND dialog, int id, char* text, LRESULT capacity)
 {
     HWND combo = GetDlgItem(dialog, id);
-    int index = SelectedIndex(dialog, id);
+    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (index < 0 || SendMessageA(combo, CB_GETLBTEXTLEN, index, 0) >= capacity) {
         return false;
     }
@@ -68,34 +48,58 @@ bool SelectedText(HWND dialog, int id, char* text, LRESULT capacity)
     return true;
 }
 
-void StoreFont(HWND dialog, SettingValues& values)
+std::string SelectedFace(HWND dialog)
 {
     char faceName[256] = {};
     if (!SelectedText(dialog, IDC_FONT_NAME, faceName, sizeof faceName)) {
         ShownFaceName(faceName);
     }
     CopyFaceName(Settings.FontName, faceName);
-    values.push_back({"FontName", Settings.FontName});
-
-    Settings.FontStyle = StoreNumber("FontStyle", SelectedIndex(dialog, IDC_FONT_STYLE), values);
-
-    char size[8] = {};
-    SelectedText(dialog, IDC_FONT_SIZE, size, sizeof size);
-    values.push_back({"FontSize", size});
-    Settings.FontSize = ParseSettingInt(size);
+    return Settings.FontName;
 }
 
-int StoreConversion(HWND dialog, SettingValues& values)
+std::string SelectedSize(HWND dialog)
 {
-    int conversion = 0;
-    if (IsDlgButtonChecked(dialog, IDC_CHAR_NONE) == BST_CHECKED) {
-        conversion = 0;
-    } else if (IsDlgButtonChecked(dialog, IDC_CHAR_TO_HALF) == BST_CHECKED) {
-        conversion = 1;
-    } else if (IsDlgButtonChecked(dialog, IDC_CHAR_TO_FULL) == BST_CHECKED) {
-        conversion = 2;
+    char size[8] = {};
+    SelectedText(dialog, IDC_FONT_SIZE, size, sizeof size);
+    return size;
+}
+
+// The delay boxes hold what the file held or what the arrows made; stored as shown.
+std::string DelayText(HWND dialog, int id)
+{
+    char text[8];
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+// The first ticked of the three radio buttons, in the order of the stored values 0, 1, 2.
+int Conversion(HWND dialog)
+{
+    const int radios[] = {IDC_CHAR_NONE, IDC_CHAR_TO_HALF, IDC_CHAR_TO_FULL};
+    for (int conversion = 0; conversion < 3; ++conversion) {
+        if (IsDlgButtonChecked(dialog, radios[conversion]) == BST_CHECKED) {
+            return conversion;
+        }
     }
-    return StoreNumber("Char", conversion, values);
+    return 0;
+}
+
+std::string ShownText(HWND dialog, const SettingKey& setting)
+{
+    int id = setting.controlId;
+    switch (setting.control) {
+    case OptionControl::CheckBox: return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? "1" : "0";
+    case OptionControl::DelayBox: return DelayText(dialog, id);
+    case OptionControl::PasteKeyList:
+    case OptionControl::FontStyleList: return std::to_string(Ask(dialog, id, CB_GETCURSEL));
+    case OptionControl::FontFaceList: return SelectedFace(dialog);
+    case OptionControl::FontSizeList: return SelectedSize(dialog);
+    case OptionControl::AlphaSlider: return std::to_string(Ask(dialog, id, TBM_GETPOS));
+    case OptionControl::HotKeyBox: return std::to_string(Ask(dialog, id, HKM_GETHOTKEY) & 0xFFFF);
+    case OptionControl::ConversionRadios: return std::to_string(Conversion(dialog));
+    }
+    return {};
 }
 
 } // namespace
@@ -103,34 +107,15 @@ int StoreConversion(HWND dialog, SettingValues& values)
 void ApplyOptions(HWND dialog)
 {
     SettingValues values;
-    Settings.TopMost = StoreFlag(dialog, IDC_TOP_MOST, "TopMost", values);
-    Settings.SavePosition = StoreFlag(dialog, IDC_SAVE_POSITION, "SavePosition", values);
-    Settings.TrayIcon = StoreFlag(dialog, IDC_TRAY_ICON, "TrayIcon", values);
-    StoreFlag(dialog, IDC_CLOSE_EXITS, "Close", values);
-    Settings.ToolTip = StoreFlag(dialog, IDC_TOOL_TIP, "ToolTip", values);
-    StoreFont(dialog, values);
-    Settings.TopMove = StoreFlag(dialog, IDC_TOP_MOVE, "TopMove", values);
-    Settings.AutoPaste = StoreFlag(dialog, IDC_AUTO_PASTE, "AutoPaste", values);
-    Settings.PasteTime = StoreDelay(dialog, IDC_PASTE_TIME, "PasteTime", values);
-    Settings.PasteKey = StoreNumber("PasteKey", SelectedIndex(dialog, IDC_PASTE_KEY), values);
-    Settings.AutoHide = StoreFlag(dialog, IDC_AUTO_HIDE, "AutoHide", values);
-    Settings.Transparent = StoreFlag(dialog, IDC_TRANSPARENT, "Transparent", values);
-    Settings.Alpha = StoreNumber(
-        "Alpha", static_cast<int>(SendDlgItemMessageA(dialog, IDC_ALPHA, TBM_GETPOS, 0, 0)),
-        values);
-    Settings.HideTime = StoreDelay(dialog, IDC_HIDE_TIME, "HideTime", values);
-    Settings.Icon = StoreFlag(dialog, IDC_ICONIFY, "Icon", values);
-    Settings.HotKeys = StoreNumber(
-        "HotKeys",
-        static_cast<int>(SendDlgItemMessageA(dialog, IDC_HOT_KEYS, HKM_GETHOTKEY, 0, 0) & 0xFFFF),
-        values);
-    Settings.HotKey = StoreFlag(dialog, IDC_HOT_KEY, "HotKey", values);
-    Settings.AutoPulldown = StoreFlag(dialog, IDC_AUTO_PULLDOWN, "AutoPulldown", values);
-    Settings.Return = StoreFlag(dialog, IDC_RETURN, "Return", values);
-    Settings.Char = StoreConversion(dialog, values);
-    Settings.Filter = StoreFlag(dialog, IDC_FILTER, "Filter", values);
-    WriteSettings(values);
+    for (const SettingKey& setting : SettingKeys) {
+        std::string text = ShownText(dialog, setting);
+        if (setting.field != nullptr) {
+            Settings.*setting.field = ParseSettingInt(text.c_str());
+        }
+        values.push_back({setting.key, text});
+    }
+    WriteSettings(SettingsFilePath, values);
     // The new settings are laid out for the picker, not for the table.
     LeaveEditMode();
-    ApplySettings(LayoutModeSwitch);
+    ApplySettings(LayoutModeSwitch, 0);
 }

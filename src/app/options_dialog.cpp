@@ -1,8 +1,8 @@
 #include "app/options_dialog.h"
 
-#include "app/app_state.h"
 #include "app/modal_guard.h"
 #include "resource.h"
+#include "shell/process_state.h"
 
 namespace {
 

@@ -1,21 +1,21 @@
 #include "app/picker_window.h"
 
-#include "app/app_state.h"
 #include "app/close_rule.h"
+#include "app/command_routing.h"
+#include "app/context_menu.h"
 #include "app/face_reload.h"
 #include "app/hit_test_rule.h"
 #include "app/popup_hotkey.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "app/tray_icon.h"
-#include "app/window_layout.h"
 #include "resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
-#include "view/command_routing.h"
-#include "view/context_menu.h"
+#include "shell/process_state.h"
 #include "view/picker_controls.h"
 #include "view/picker_notify.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const int MinimumPickerWidth = 300;
 // Close is read from the file now, so a change made by hand holds without a restart.
 LRESULT OnClose(HWND window)
 {
-    if (DecideCloseAction(ReadSettingInt("Close", "1"), TrayIconShown) == CloseAction::Quit) {
+    if (DecideCloseAction(ReadSettingInt(SettingsFilePath, "Close", "1"), TrayIconShown) == CloseAction::Quit) {
         PostMessageA(window, WM_COMMAND, CMD_END_PROGRAM, 0);
     } else {
         ShowWindow(window, SW_HIDE);
@@ -65,11 +65,19 @@ LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+// Windows may end the process without destroying the window once this returns.
 LRESULT OnEndSession(HWND window, WPARAM wParam)
 {
     if (wParam) {
-        SaveForSessionEnd(window);
+        TearDown(window);
     }
+    return 0;
+}
+
+LRESULT OnDestroy(HWND window)
+{
+    TearDown(window);
+    PostQuitMessage(0);
     return 0;
 }
 
@@ -96,7 +104,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     case WM_CREATE: StartUp(window); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY: return OnDestroy(window);
     case WM_SIZE: LayoutWindow(LayoutResize, LOWORD(lParam)); return 0;
     case WM_ACTIVATE: return OnActivate(window, wParam);
     case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(); return 0;

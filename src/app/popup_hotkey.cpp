@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
 #include "app/hotkey_code.h"
 #include "app/popup_placement.h"
 #include "resource.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
@@ -84,7 +84,7 @@ void UnregisterPopupHotKey()
 
 void ShowPopupAtCursor()
 {
-    if (EditMode) {
+    if (EditMode || ChoiceInProgress) {
         return;
     }
     POINT cursor = {};

@@ -1,9 +1,15 @@
 #pragma once
 #include <windows.h>
 
-// Leaves edit mode, saves the list and the window's place, releases everything and destroys
-// the window; its WM_DESTROY ends the message loop with exit code 0.
-LRESULT ShutDown(HWND pickerWindow);
+// The exit command: destroys the picker, whose WM_DESTROY tears down and ends the message loop
+// with exit code 0. Asked for while a modal dialog runs, it waits until the dialog has closed.
+void EndProgram(HWND pickerWindow);
 
-// Saves what ShutDown saves, for a Windows session that ends without our window being closed.
-void SaveForSessionEnd(HWND pickerWindow);
+// Saves the list (edit mode's rows and an open editor's text included) and the window's place,
+// and gives back what would outlive the process: the tray icon, the hotkey and the hover timer.
+// Serves the exit's WM_DESTROY and the end of the Windows session. Safe to run again: each run
+// saves the latest state, the rest is given back once.
+void TearDown(HWND pickerWindow);
+
+// Once the window and its controls are gone: the font they drew with, the menu and the module.
+void ReleaseProcessResources();

@@ -2,20 +2,21 @@
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
 #include "app/apply_settings.h"
 #include "app/hover_timer.h"
 #include "app/icon_window.h"
 #include "app/transparency.h"
-#include "app/window_layout.h"
 #include "resource.h"
 #include "settings/load_settings.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "store/face_store.h"
+#include "view/edit_list_view.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 #include "view/picker_tooltips.h"
+#include "view/window_layout.h"
 
 void StartUp(HWND pickerWindow)
 {
@@ -31,18 +32,20 @@ void StartUp(HWND pickerWindow)
     wsprintfA(SettingsFilePath, "./%s", "Vemplor.ini");
 
     CreatePickerControls(pickerWindow);
+    SubclassEditListView();
     CheckTransparencySupport(pickerWindow);
-    LoadFaceFile();
-    LoadFilterFile();
+    LoadFaceFile(FaceFilePath);
+    LoadFilterFile(FilterFilePath);
     FillFilterCombo();
     ContextMenu = LoadMenuA(AppInstance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
-    LoadSettings();
+    LoadSettings(SettingsFilePath);
     AutoPasteArmed = Settings.AutoPaste;
     AutoHideArmed = Settings.AutoHide;
     // The stored place is taken whether or not the position is saved at exit.
-    SetWindowPos(pickerWindow, nullptr, ReadSettingInt("Left", nullptr),
-                 ReadSettingInt("Top", nullptr), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ApplySettings(LayoutInitial);
+    SetWindowPos(pickerWindow, nullptr, ReadSettingInt(SettingsFilePath, "Left", nullptr),
+                 ReadSettingInt(SettingsFilePath, "Top", nullptr), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    ApplySettings(LayoutInitial, ReadSettingInt(SettingsFilePath, "Width", "300"));
     CreatePickerToolTips(pickerWindow);
     CreateIconWindow(pickerWindow);
     InteractionAllowed = 1;

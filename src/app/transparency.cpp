@@ -1,9 +1,9 @@
 #include "app/transparency.h"
 
-#include "app/app_state.h"
-#include "app/layout_math.h"
 #include "app/transparency_rule.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
+#include "view/layout_math.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <shellapi.h>
 
-#include "app/app_state.h"
+#include "app/context_menu.h"
 #include "app/transparency.h"
 #include "app/tray_click_rule.h"
 #include "resource.h"
 #include "settings/settings_record.h"
-#include "view/context_menu.h"
+#include "shell/process_state.h"
 
 namespace {
 

@@ -3,9 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "settings/settings_record.h"
-#include "view/combo_items.h"
-
 namespace {
 
 const int NoConversion = 0;
@@ -60,20 +57,15 @@ bool PlaceOnClipboard(const std::string& text)
 
 } // namespace
 
-void CopyChoiceToClipboard(HWND combo)
+void CopyToClipboard(HWND owner, const std::string& text, int widthConversion, bool lineBreak)
 {
-    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index < 0) {
+    if (!OpenClipboard(owner)) {
         return;
     }
-    std::string text = ComboItemText(combo, index);
-    if (!OpenClipboard(combo)) {
-        return;
+    std::string placed = ConvertWidth(text, widthConversion);
+    if (lineBreak) {
+        placed += "\r\n";
     }
-    text = ConvertWidth(text, Settings.Char);
-    if (Settings.Return == 1) {
-        text += "\r\n";
-    }
-    PlaceOnClipboard(text);
+    PlaceOnClipboard(placed);
     CloseClipboard();
 }

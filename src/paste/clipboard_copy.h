@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
-// Puts the text of the combo box's selected item on the clipboard as CF_TEXT, converted by the
-// width setting and followed by a line break when the user asked for one.
-void CopyChoiceToClipboard(HWND combo);
+#include <string>
+
+// Puts the text on the clipboard as CF_TEXT, converted by widthConversion (the Char setting:
+// 0 none, 1 full-width to half-width, 2 half-width to full-width) and followed by a line break
+// when asked for; owner opens the clipboard.
+void CopyToClipboard(HWND owner, const std::string& text, int widthConversion, bool lineBreak);

@@ -2,10 +2,8 @@
 
 #include <vector>
 
-#include "app/app_state.h"
 #include "paste/paste_keys.h"
 #include "paste/paste_wait.h"
-#include "settings/settings_record.h"
 
 namespace {
 
@@ -32,17 +30,16 @@ void WaitForTargetToTakeKeys(HWND target, std::size_t keyEvents)
 
 } // namespace
 
-void SendPasteKeystroke(HWND pickerWindow)
+void PasteInto(HWND target, HWND returnTo, int pasteTimeMs, int pasteKey)
 {
-    HWND target = PasteTarget;
     if (!SetForegroundWindow(target)) {
         return;
     }
-    Sleep(PasteWaitMs(Settings.PasteTime));
-    std::vector<PasteKeyEvent> events = PasteKeyEvents(Settings.PasteKey);
+    Sleep(PasteWaitMs(pasteTimeMs));
+    std::vector<PasteKeyEvent> events = PasteKeyEvents(pasteKey);
     for (const PasteKeyEvent& event : events) {
         keybd_event(event.virtualKey, 0, event.flags, 0);
     }
     WaitForTargetToTakeKeys(target, events.size());
-    SetForegroundWindow(pickerWindow);
+    SetForegroundWindow(returnTo);
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
 
-// Gives the foreground to the paste target, waits the configured time, types the paste
-// keystroke and, once the target has taken the keys, takes the foreground back.
-void SendPasteKeystroke(HWND pickerWindow);
+// Gives the foreground to target, waits pasteTimeMs (held to its range), types the keys of
+// pasteKey and, once the target has taken them, gives the foreground to returnTo.
+void PasteInto(HWND target, HWND returnTo, int pasteTimeMs, int pasteKey);

@@ -4,36 +4,35 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "settings/ini_text.h"
 #include "settings/setting_values.h"
 #include "store/face_file.h"
 #include "store/file_replace.h"
 
-void ReadSetting(const char* key, const char* defaultText, char (&buffer)[32])
+void ReadSetting(const char* path, const char* key, const char* defaultText, char (&buffer)[32])
 {
-    GetPrivateProfileStringA("Option", key, defaultText, buffer, sizeof buffer, SettingsFilePath);
+    GetPrivateProfileStringA("Option", key, defaultText, buffer, sizeof buffer, path);
+}
+
+int ReadSettingInt(const char* path, const char* key, const char* defaultText)
+{
+    char buffer[32];
+    ReadSetting(path, key, defaultText, buffer);
+    return ParseSettingInt(buffer);
 }
 
 // The system's own profile writing rewrites the file in place, so a full disk cuts it; the
 // whole file is written beside it instead and then takes its place. A read-only file, the
 // user's way of pinning the settings, is left as it is, and so is one that another program
 // holds: it is not replaced by what little could be read.
-void WriteSettings(const SettingValues& values)
+void WriteSettings(const char* path, const SettingValues& values)
 {
     std::string contents;
-    if (ReadWholeFile(SettingsFilePath, contents) == FileRead::Failed) {
+    if (ReadWholeFile(path, contents) == FileRead::Failed) {
         return;
     }
     for (const SettingValue& value : values) {
         contents = WithIniValue(contents, "Option", value.key, value.text);
     }
-    ReplaceFileContents(SettingsFilePath, contents);
-}
-
-int ReadSettingInt(const char* key, const char* defaultText)
-{
-    char buffer[32];
-    ReadSetting(key, defaultText, buffer);
-    return ParseSettingInt(buffer);
+    ReplaceFileContents(path, contents);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Keys of section "Option" of the settings file; nothing of the file is cached.
+// Keys of section "Option" of the settings file at path; nothing of the file is cached.
 #include <string>
 #include <vector>
 
@@ -12,12 +12,13 @@ typedef std::vector<SettingValue> SettingValues;
 
 // Reads key into buffer (32 bytes; a longer value arrives cut to 31 bytes). A null default
 // gives an empty string for an absent key.
-void ReadSetting(const char* key, const char* defaultText, char (&buffer)[32]);
+void ReadSetting(const char* path, const char* key, const char* defaultText,
+                 char (&buffer)[32]);
+
+// Reads key and takes its integer value by the settings' integer rule.
+int ReadSettingInt(const char* path, const char* key, const char* defaultText);
 
 // Writes the keys, in order, creating the file and the section when they are missing. The file
 // is replaced whole, once for them all, so a failed write (a full disk) leaves it as it was; a
 // read-only file, or one that cannot be read, is left as it is.
-void WriteSettings(const SettingValues& values);
-
-// Reads key and takes its integer value by the settings' integer rule.
-int ReadSettingInt(const char* key, const char* defaultText);
+void WriteSettings(const char* path, const SettingValues& values);

@@ -3,5 +3,3 @@
 TextList FaceList;
 TextList TagList;
 TextList FilterList;
-TextList ShownFaceList;
-TextList ShownTagList;

@@ -1,6 +1,5 @@
 #include "store/face_store.h"
 
-#include "app/app_state.h"
 #include "store/face_file.h"
 #include "store/face_file_sync.h"
 
@@ -10,31 +9,31 @@ FaceFileSync FaceFileState;
 
 } // namespace
 
-void LoadFaceFile()
+void LoadFaceFile(const char* path)
 {
-    ReloadFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
+    ReloadFaceLists(path, FaceList, TagList, FaceFileState);
 }
 
-void LoadFilterFile()
+void LoadFilterFile(const char* path)
 {
-    ReadFilterFile(FilterFilePath, FilterList);
+    ReadFilterFile(path, FilterList);
 }
 
-bool FaceFileChangedOutside()
+bool FaceFileChangedOutside(const char* path)
 {
-    return !MayWriteFaceFile(FaceFilePath, FaceFileState);
+    return !MayWriteFaceFile(path, FaceFileState);
 }
 
-bool ReadFaceFileAgain()
+bool ReadFaceFileAgain(const char* path)
 {
-    return ReloadFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
+    return ReloadFaceLists(path, FaceList, TagList, FaceFileState);
 }
 
-void SaveFaceFile()
+void SaveFaceFile(const char* path)
 {
-    if (MayWriteFaceFile(FaceFilePath, FaceFileState)) {
-        StoreFaceLists(FaceFilePath, FaceList, TagList, FaceFileState);
-    } else if (!ReadFaceFileAgain()) {
-        KeepUnsavedWorkAside(FaceFilePath, FaceList, TagList, FaceFileState);
+    if (MayWriteFaceFile(path, FaceFileState)) {
+        StoreFaceLists(path, FaceList, TagList, FaceFileState);
+    } else if (!ReadFaceFileAgain(path)) {
+        KeepUnsavedWorkAside(path, FaceList, TagList, FaceFileState);
     }
 }

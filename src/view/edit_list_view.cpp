@@ -6,13 +6,15 @@
 #include "view/picker_controls.h"
 #include "view/window_text.h"
 
-WNDPROC OriginalListViewProc;
 TextList EditRowFaces;
 TextList EditRowTags;
 
 namespace {
 
 const int NoRow = -1;
+
+// The list view's own window procedure, which the subclass hands everything else to.
+WNDPROC OriginalListViewProc;
 
 // The row the editors were opened over, NoRow while they are closed, and the editors' texts as
 // they read right after the row's cells went in: a cell whose editor still reads the same is left
@@ -144,6 +146,13 @@ LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_SIZE: CommitAndCloseRowEditors(); break;
     }
     return CallWindowProcA(OriginalListViewProc, window, message, wParam, lParam);
+}
+
+void SubclassEditListView()
+{
+    OriginalListViewProc =
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(EditListView, GWLP_WNDPROC));
+    SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditListViewProc));
 }
 
 void ShowEditRows()

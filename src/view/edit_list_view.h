@@ -7,13 +7,12 @@
 
 #include "store/face_lists.h"
 
-// The list view's own window procedure, restored at shut-down.
-extern WNDPROC OriginalListViewProc;
-
 // The rows while edit mode lasts: row r shows EditRowTags[r] and EditRowFaces[r].
 extern TextList EditRowFaces;
 extern TextList EditRowTags;
 
+// Puts EditListViewProc in front of the list view's own window procedure.
+void SubclassEditListView();
 // Commits the editors on losing the focus; a scroll or resize first closes them over their row.
 LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

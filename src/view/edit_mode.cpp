@@ -1,13 +1,13 @@
 #include "view/edit_mode.h"
 
-#include "app/app_state.h"
-#include "app/window_layout.h"
 #include "resource.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "view/edit_list_view.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -87,4 +87,13 @@ void FillEditListView()
     EditRowFaces = FaceList;
     EditRowTags = TagList;
     ShowEditRows();
+}
+
+void FillFaceView()
+{
+    if (EditMode) {
+        FillEditListView();
+    } else {
+        FillCombo(FaceCombo, FaceList);
+    }
 }

@@ -23,3 +23,5 @@ void ReadBackEditList();
 
 // Rebuilds the rows from FaceList and TagList, all of them whatever the filter.
 void FillEditListView();
+// Refills FaceCombo from the whole list, or, in edit mode, the rows.
+void FillFaceView();

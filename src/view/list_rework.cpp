@@ -1,7 +1,7 @@
 #include "view/list_rework.h"
 
-#include "app/app_state.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "store/face_order.h"
 #include "view/edit_mode.h"

@@ -1,6 +1,6 @@
 #include "view/menu_enabling.h"
 
-#include "../../res/resource.h"
+#include "resource.h"
 
 std::array<MenuItemEnabling, 3> DecideContextMenuEnabling(bool clipboardHasText,
                                                           bool cursorOverEditListView)

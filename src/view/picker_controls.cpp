@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
-#include "view/edit_list_view.h"
+#include "shell/process_state.h"
 
 HWND FaceCombo;
 HWND FilterCombo;
@@ -53,10 +52,6 @@ void CreatePickerControls(HWND pickerWindow)
     EditListView = CreateControl(0, "SYSLISTVIEW32", EditListViewStyle, pickerWindow);
     TagEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", InPlaceEditStyle, EditListView);
     FaceEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", InPlaceEditStyle, EditListView);
-
-    OriginalListViewProc =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(EditListView, GWLP_WNDPROC));
-    SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditListViewProc));
 
     LRESULT extended = SendMessageA(EditListView, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     SendMessageA(EditListView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,

@@ -9,6 +9,6 @@ extern HWND EditListView;
 extern HWND TagEdit;
 extern HWND FaceEdit;
 
-// Creates the six controls hidden or zero-sized (the layout places them), subclasses the list
-// view and gives it its two columns.
+// Creates the six controls hidden or zero-sized (the layout places them) and gives the list view
+// its two columns.
 void CreatePickerControls(HWND pickerWindow);

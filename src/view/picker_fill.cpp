@@ -2,14 +2,14 @@
 
 #include <mmsystem.h>
 
-#include "app/app_state.h"
+#include "shell/process_state.h"
 #include "store/face_lists.h"
+#include "store/move_to_top.h"
 #include "view/complete_text.h"
-#include "view/edit_mode.h"
 #include "view/face_filter.h"
 #include "view/fill_slices.h"
-#include "view/filter_text.h"
 #include "view/picker_controls.h"
+#include "view/window_text.h"
 
 namespace {
 
@@ -20,6 +20,12 @@ const std::size_t ItemsPerLook = 64;
 
 // The fills still running, oldest first.
 PendingFills RunningFills;
+
+// What the last refresh gave FaceCombo: the entries matching the filter (with their tags), or,
+// while these lists are empty and FaceComboFiltered is false, the whole list.
+bool FaceComboFiltered;
+TextList ShownFaceList;
+TextList ShownTagList;
 
 // The list box inside a combo box, which holds its items; the combo box itself when the system
 // does not tell.
@@ -137,15 +143,6 @@ void MoveComboItemToTop(HWND combo, int index, const std::string& entry)
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void FillFaceView()
-{
-    if (EditMode) {
-        FillEditListView();
-    } else {
-        FillCombo(FaceCombo, FaceList);
-    }
-}
-
 void FillFilterCombo()
 {
     FillCombo(FilterCombo, FilterList);
@@ -153,9 +150,10 @@ void FillFilterCombo()
 
 void RefreshPicker()
 {
-    std::string filter = FilterText();
-    if (filter.empty()) {
-        FillFaceView();
+    std::string filter = WindowText(FilterCombo);
+    FaceComboFiltered = !filter.empty();
+    if (!FaceComboFiltered) {
+        FillCombo(FaceCombo, FaceList);
         // The whole list is what is shown; a copy of it would only double the memory.
         TextList().swap(ShownFaceList);
         TextList().swap(ShownTagList);
@@ -168,7 +166,37 @@ void RefreshPicker()
 
 const TextList& ShownFaces()
 {
-    return IsFilterTyped() ? ShownFaceList : FaceList;
+    return FaceComboFiltered ? ShownFaceList : FaceList;
+}
+
+// Under a filter the row moves to the top of what is shown, and the first equal emoticon of the
+// whole list moves with its own tag, whatever TopMove says.
+void MoveShownFaceToTop(std::size_t shown, bool topMove)
+{
+    if (!FaceComboFiltered) {
+        MoveFaceToTop(shown, topMove);
+        return;
+    }
+    if (shown >= ShownFaceList.size()) {
+        return;
+    }
+    long index = FindFirstEqualFace(FaceList, ShownFaceList[shown]);
+    if (index >= 0) {
+        MoveEntryToTop(FaceList, TagList, static_cast<std::size_t>(index));
+        MoveEntryToTop(ShownFaceList, ShownTagList, shown);
+        MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaceList[0]);
+    }
+    SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
+}
+
+void MoveFaceToTop(std::size_t index, bool topMove)
+{
+    if (!topMove || index >= FaceList.size()) {
+        return;
+    }
+    MoveEntryToTop(FaceList, TagList, index);
+    MoveComboItemToTop(FaceCombo, static_cast<int>(index), FaceList[0]);
+    SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
 void UpdateTitleCounter(HWND pickerWindow)

@@ -7,8 +7,6 @@
 
 // Rebuilds what the picker offers from the lists and the filter text, and selects item 0.
 void RefreshPicker();
-// Refills FaceCombo from the whole list, or, in edit mode, the list view from the entries.
-void FillFaceView();
 // Fills a combo box with the texts, in order, replacing what it held: at once as far as a
 // dropped list can show, the rest by ContinueComboFills. texts must outlive the fill.
 void FillCombo(HWND combo, const TextList& texts);
@@ -22,7 +20,14 @@ void MoveComboItemToTop(HWND combo, int index, const std::string& entry);
 void FillComboThrough(HWND combo, LRESULT index);
 // Refills FilterCombo's list from the prepared filters; its edit field keeps its text.
 void FillFilterCombo();
-// What FaceCombo offers: the filtered entries while a filter text is set, else the whole list.
+// What FaceCombo offers, as the last refresh filled it: the entries that matched the filter, or
+// the whole list.
 const TextList& ShownFaces();
+// A choice of FaceCombo's item shown: its entry moves to the top of FaceList (with TopMove; under
+// a filter the first equal emoticon always moves) and of what is shown, and item 0 is selected.
+void MoveShownFaceToTop(std::size_t shown, bool topMove);
+// With topMove, entry index of FaceList moves to the top, and so does its item in FaceCombo,
+// which shows the whole list, and item 0 is selected; otherwise nothing changes.
+void MoveFaceToTop(std::size_t index, bool topMove);
 // Sets the title to the shown and the total number of emoticons.
 void UpdateTitleCounter(HWND pickerWindow);

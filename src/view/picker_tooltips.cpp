@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "view/picker_controls.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/layout_math.h"
+#include "view/layout_math.h"
 #include "app/transparency_rule.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/layout_math.h"
+#include "view/layout_math.h"
 
 int FilterComboWidth(int clientWidth, bool filterOn)
 {

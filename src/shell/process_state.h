@@ -15,6 +15,8 @@ extern int InteractionAllowed;
 extern int OptionsOpen;
 extern int AboutOpen;
 extern int ClipAddOpen;
+// A choice is being copied and pasted: nothing else may act on the lists or the picker's windows.
+extern int ChoiceInProgress;
 // An exit was asked for while a modal dialog ran; it is carried out once the dialog has closed.
 extern int ExitPending;
 // Auto-hide and automatic pasting in force right now; they follow their settings except while

@@ -1,11 +1,10 @@
-#include "app/window_layout.h"
+#include "view/window_layout.h"
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
-#include "app/layout_math.h"
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
+#include "view/layout_math.h"
 #include "view/picker_controls.h"
 
 namespace {
@@ -117,11 +116,11 @@ void ResizeToClientWidth(int clientWidth)
 
 } // namespace
 
-void LayoutWindow(int mode, int newClientWidth)
+void LayoutWindow(int mode, int width)
 {
     switch (mode) {
     case LayoutInitial:
-        Resize(PickerWindow, ReadSettingInt("Width", "300"), PickerBarHeight());
+        Resize(PickerWindow, width, PickerBarHeight());
         LayOutChildren();
         break;
     case LayoutModeSwitch:
@@ -133,7 +132,7 @@ void LayoutWindow(int mode, int newClientWidth)
         LayOutChildren();
         break;
     case LayoutResize:
-        ResizeToClientWidth(newClientWidth);
+        ResizeToClientWidth(width);
         break;
     }
     SetColumnWidths();

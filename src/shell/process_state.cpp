@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "shell/process_state.h"
 
 HINSTANCE AppInstance;
 HWND PickerWindow;
@@ -10,6 +10,7 @@ int InteractionAllowed;
 int OptionsOpen;
 int AboutOpen;
 int ClipAddOpen;
+int ChoiceInProgress;
 int ExitPending;
 int AutoHideArmed;
 int AutoPasteArmed;

@@ -1,13 +1,13 @@
-#include "view/command_routing.h"
+#include "app/command_routing.h"
 
-#include "app/app_state.h"
+#include "app/choice.h"
 #include "app/shutdown.h"
-#include "app/window_layout.h"
-#include "paste/choice.h"
 #include "resource.h"
 #include "settings/settings_record.h"
+#include "shell/process_state.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -100,7 +100,8 @@ LRESULT OnCloseUp(HWND sender)
 LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(wParam) == CMD_END_PROGRAM) {
-        return ShutDown(pickerWindow);
+        EndProgram(pickerWindow);
+        return 0;
     }
     HWND sender = reinterpret_cast<HWND>(lParam);
     switch (HIWORD(wParam)) {

@@ -1,4 +1,4 @@
-#include "paste/move_to_top.h"
+#include "store/move_to_top.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,12 @@
-#include "view/context_menu.h"
+#include "app/context_menu.h"
 
 #include "about/about_box.h"
-#include "app/app_state.h"
 #include "app/clip_add_dialog.h"
 #include "app/external_edit.h"
+#include "app/modal_guard.h"
 #include "app/options_dialog.h"
 #include "resource.h"
+#include "shell/process_state.h"
 #include "view/edit_list_view.h"
 #include "view/edit_mode.h"
 #include "view/list_rework.h"
@@ -17,7 +18,7 @@ namespace {
 void RunMenuCommand(HWND pickerWindow, UINT command)
 {
     switch (command) {
-    case IDM_ABOUT: ShowAboutBox(); break;
+    case IDM_ABOUT: ModalGuard(AboutOpen, IDD_ABOUT, AboutBoxProc); break;
     case IDM_OPTIONS: ShowOptionsDialog(); break;
     case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
     case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;

@@ -1,0 +1,85 @@
+#include "app/choice.h"
+
+#include <string>
+
+#include "paste/clipboard_copy.h"
+#include "paste/paste_keystroke.h"
+#include "settings/settings_record.h"
+#include "shell/process_state.h"
+#include "view/combo_items.h"
+#include "view/complete_text.h"
+#include "view/picker_controls.h"
+#include "view/picker_fill.h"
+
+namespace {
+
+// The chosen filter goes into the edit field first: when the choice is reported the field
+// still holds the previous text.
+void ApplyChosenFilter()
+{
+    LRESULT index = SendMessageA(FilterCombo, CB_GETCURSEL, 0, 0);
+    if (index < 0) {
+        return;
+    }
+    SetWindowTextA(FilterCombo, CompleteText(ComboItemText(FilterCombo, index)).c_str());
+    RefreshPicker();
+    UpdateTitleCounter(PickerWindow);
+}
+
+void CopyAndPaste(HWND combo, const std::string& face)
+{
+    CopyToClipboard(combo, face, Settings.Char, Settings.Return == 1);
+    if (AutoPasteArmed) {
+        PasteInto(PasteTarget, PickerWindow, Settings.PasteTime, Settings.PasteKey);
+    }
+}
+
+// The pop-up's items are FaceList's; FaceCombo, which the hotkey left unfiltered, follows the
+// choice once the paste has given the picker the foreground back.
+void ChooseFromPopup()
+{
+    LRESULT index = SendMessageA(PopupCombo, CB_GETCURSEL, 0, 0);
+    if (index < 0) {
+        ShowWindow(PopupCombo, SW_HIDE);
+        return;
+    }
+    CopyAndPaste(PopupCombo, ComboItemText(PopupCombo, index));
+    FillComboThrough(FaceCombo, index);
+    SendMessageA(FaceCombo, CB_SETCURSEL, index, 0);
+    ShowWindow(PopupCombo, SW_HIDE);
+    MoveFaceToTop(static_cast<std::size_t>(index), Settings.TopMove != 0);
+}
+
+void ChooseFromFaceCombo()
+{
+    LRESULT shown = SendMessageA(FaceCombo, CB_GETCURSEL, 0, 0);
+    if (shown < 0) {
+        return;
+    }
+    std::string face = ComboItemText(FaceCombo, shown);
+    MoveShownFaceToTop(static_cast<std::size_t>(shown), Settings.TopMove != 0);
+    CopyAndPaste(FaceCombo, face);
+}
+
+} // namespace
+
+// Everything a choice needs is read before the paste waits for its target. While it waits, the
+// picker answers messages sent to it; ChoiceInProgress keeps the hover timer, the hotkey's
+// pop-up and a second choice from acting on a choice half made.
+void OnChoice(HWND combo)
+{
+    if (combo == FilterCombo) {
+        ApplyChosenFilter();
+        return;
+    }
+    if (ChoiceInProgress) {
+        return;
+    }
+    ChoiceInProgress = 1;
+    if (combo == PopupCombo) {
+        ChooseFromPopup();
+    } else if (combo == FaceCombo) {
+        ChooseFromFaceCombo();
+    }
+    ChoiceInProgress = 0;
+}
