@@ -56,26 +56,27 @@ void CloseRowEditors()
     ShowWindow(FaceEdit, SW_HIDE);
 }
 
-void CommitCell(HWND editor, const std::string& openedText, std::string& cell, int row)
+void CommitCell(HWND editor, const std::string& openedText, std::string& cell)
 {
     std::string text = WindowText(editor);
-    if (row != OpenedRow || text != openedText) {
+    if (text != openedText) {
         cell = std::move(text);
     }
 }
 
-// Both cells go into the row at every commit. Without the filter column the tag cannot be seen
+// Both cells go into the row the editors were opened over at every commit, and into no other,
+// whatever the selection has become meanwhile. Without the filter column the tag cannot be seen
 // or typed, so it keeps its text.
-void CommitRowEditors(int row)
+void CommitRowEditors()
 {
-    if (OpenedRow == NoRow || !IsRow(row)) {
+    if (!IsRow(OpenedRow)) {
         return;
     }
-    std::size_t index = static_cast<std::size_t>(row);
+    std::size_t index = static_cast<std::size_t>(OpenedRow);
     if (Settings.Filter) {
-        CommitCell(TagEdit, OpenedTagText, EditRowTags[index], row);
+        CommitCell(TagEdit, OpenedTagText, EditRowTags[index]);
     }
-    CommitCell(FaceEdit, OpenedFaceText, EditRowFaces[index], row);
+    CommitCell(FaceEdit, OpenedFaceText, EditRowFaces[index]);
     SendMessageA(EditListView, LVM_REDRAWITEMS, index, index);
 }
 
@@ -127,7 +128,7 @@ LRESULT OnEditorCommand(HWND window, WPARAM wParam, LPARAM lParam)
         return CallWindowProcA(OriginalListViewProc, window, WM_COMMAND, wParam, lParam);
     }
     if (sender == TagEdit || sender == FaceEdit) {
-        CommitRowEditors(FirstSelectedRow());
+        CommitRowEditors();
     }
     return 0;
 }
@@ -158,7 +159,7 @@ void ShowEditRows()
 void CommitAndCloseRowEditors()
 {
     if (OpenedRow != NoRow) {
-        CommitRowEditors(OpenedRow);
+        CommitRowEditors();
         CloseRowEditors();
     }
 }
