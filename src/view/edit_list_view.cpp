@@ -265,6 +265,10 @@ void InsertEditRow()
     }
 }
 
+// Every selected row goes, in one pass over the rows however they are spread. Clearing the
+// states of all rows, Wine's list view invalidates each row that changes as it goes, a request
+// to the wineserver each: with 100,000 rows selected that took seconds. Held from drawing, the
+// clearing is one quick pass, and the rows are drawn once with their new count.
 void DeleteSelectedEditRows()
 {
     CommitAndCloseRowEditors();
@@ -273,6 +277,8 @@ void DeleteSelectedEditRows()
         return;
     }
     DeleteEntries(EditRowFaces, EditRowTags, selected);
+    SendMessageA(EditListView, WM_SETREDRAW, FALSE, 0);
     SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageA(EditListView, WM_SETREDRAW, TRUE, 0);
     ShowRowCount();
 }

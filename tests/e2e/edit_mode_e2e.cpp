@@ -280,6 +280,7 @@ TEST(EditMode, RowsAreAddedAndDeletedAndTheDuplicateCheckAndSortLeaveEditMode)
     ASSERT_TRUE(ChooseFromMenu(CentreOf(ListViewCellRect(rows, 2, 1)), {VK_UP, VK_UP, VK_RETURN}));
     ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(rows) == 2; }));
     EXPECT_EQ(RowsOf(rows, 0), (std::vector<std::string>{"", "b"}));
+    EXPECT_EQ(ListView_GetSelectedCount(rows), 0u) << "no row that stays is selected";
 
     // Nothing selected: new rows go to the end.
     RECT last = ListViewCellRect(rows, 1, 1);
