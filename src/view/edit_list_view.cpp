@@ -58,26 +58,27 @@ void CloseRowEditors()
     ShowWindow(FaceEdit, SW_HIDE);
 }
 
-void CommitCell(HWND editor, const std::string& openedText, std::string& cell, int row)
+void CommitCell(HWND editor, const std::string& openedText, std::string& cell)
 {
     std::string text = WindowText(editor);
-    if (row != OpenedRow || text != openedText) {
+    if (text != openedText) {
         cell = std::move(text);
     }
 }
 
-// Both cells go into the row at every commit. Without the filter column the tag cannot be seen
+// Both cells go into the row the editors were opened over at every commit, and into no other,
+// whatever the selection has become meanwhile. Without the filter column the tag cannot be seen
 // or typed, so it keeps its text.
-void CommitRowEditors(int row)
+void CommitRowEditors()
 {
-    if (OpenedRow == NoRow || !IsRow(row)) {
+    if (!IsRow(OpenedRow)) {
         return;
     }
-    std::size_t index = static_cast<std::size_t>(row);
+    std::size_t index = static_cast<std::size_t>(OpenedRow);
     if (Settings.Filter) {
-        CommitCell(TagEdit, OpenedTagText, EditRowTags[index], row);
+        CommitCell(TagEdit, OpenedTagText, EditRowTags[index]);
     }
-    CommitCell(FaceEdit, OpenedFaceText, EditRowFaces[index], row);
+    CommitCell(FaceEdit, OpenedFaceText, EditRowFaces[index]);
     SendMessageA(EditListView, LVM_REDRAWITEMS, index, index);
 }
 
@@ -129,7 +130,7 @@ LRESULT OnEditorCommand(HWND window, WPARAM wParam, LPARAM lParam)
         return CallWindowProcA(OriginalListViewProc, window, WM_COMMAND, wParam, lParam);
     }
     if (sender == TagEdit || sender == FaceEdit) {
-        CommitRowEditors(FirstSelectedRow());
+        CommitRowEditors();
     }
     return 0;
 }
@@ -167,7 +168,7 @@ void ShowEditRows()
 void CommitAndCloseRowEditors()
 {
     if (OpenedRow != NoRow) {
-        CommitRowEditors(OpenedRow);
+        CommitRowEditors();
         CloseRowEditors();
     }
 }
@@ -273,6 +274,10 @@ void InsertEditRow()
     }
 }
 
+// Every selected row goes, in one pass over the rows however they are spread. Clearing the
+// states of all rows, Wine's list view invalidates each row that changes as it goes, a request
+// to the wineserver each: with 100,000 rows selected that took seconds. Held from drawing, the
+// clearing is one quick pass, and the rows are drawn once with their new count.
 void DeleteSelectedEditRows()
 {
     CommitAndCloseRowEditors();
@@ -281,6 +286,8 @@ void DeleteSelectedEditRows()
         return;
     }
     DeleteEntries(EditRowFaces, EditRowTags, selected);
+    SendMessageA(EditListView, WM_SETREDRAW, FALSE, 0);
     SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageA(EditListView, WM_SETREDRAW, TRUE, 0);
     ShowRowCount();
 }

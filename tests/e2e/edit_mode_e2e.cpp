@@ -59,16 +59,24 @@ void ClickRow(HWND listView, int row)
     ClickAt(cell.right - 10, (cell.top + cell.bottom) / 2);
 }
 
-// Double-clicks a row open, clicks into its emoticon box and types there, after the text when
-// appending, else in place of it. The focus stays in the box.
-RowEditors TypeIntoFace(HWND listView, int row, const std::string& text, bool append)
+// A Ctrl+click, or with two clicks a Ctrl+double-click. The pointer settles before Ctrl goes
+// down: under Wine a pointer move while the key is held leaves it out of the click.
+void CtrlClickAt(POINT at, int clicks)
 {
-    RowEditors editors = EditorsOf(listView);
-    DoubleClickAt(CentreOf(ListViewCellRect(listView, row, 1)));
-    if (!WaitUntil([&] { return IsWindowVisible(editors.face) != 0; })) {
-        ADD_FAILURE() << "a double-click on row " << row << " opens the editors";
-        return editors;
+    SettleMouseAt(at);
+    KeyDown(VK_CONTROL);
+    for (int click = 0; click < clicks; ++click) {
+        MouseButtonAt(at, true, true);
+        MouseButtonAt(at, true, false);
     }
+    KeyUp(VK_CONTROL);
+}
+
+// Clicks into the open emoticon box and types there, after the text when appending, else in
+// place of it. The focus stays in the box.
+void TypeIntoOpenFace(HWND listView, const RowEditors& editors, const std::string& text,
+                      bool append)
+{
     std::string expected = append ? ControlText(editors.face) + text : text;
     POINT box = CentreOf(WindowRectOf(editors.face));
     ClickAt(box.x, box.y);
@@ -82,6 +90,18 @@ RowEditors TypeIntoFace(HWND listView, int row, const std::string& text, bool ap
     TypeText(text);
     EXPECT_TRUE(WaitUntil([&] { return ControlText(editors.face) == expected; }))
         << ControlText(editors.face);
+}
+
+// Double-clicks a row open and types into its emoticon box (see TypeIntoOpenFace).
+RowEditors TypeIntoFace(HWND listView, int row, const std::string& text, bool append)
+{
+    RowEditors editors = EditorsOf(listView);
+    DoubleClickAt(CentreOf(ListViewCellRect(listView, row, 1)));
+    if (!WaitUntil([&] { return IsWindowVisible(editors.face) != 0; })) {
+        ADD_FAILURE() << "a double-click on row " << row << " opens the editors";
+        return editors;
+    }
+    TypeIntoOpenFace(listView, editors, text, append);
     return editors;
 }
 
@@ -143,6 +163,45 @@ TEST(EditMode, ShowsEveryEntryWhateverTheFilterAndAnEditInPlaceReachesThePickerA
     picker.RequestClose();
     EXPECT_EQ(picker.WaitForExit(), 0);
     EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\r\nb\t(;_;)\r\nc\t(-_-)");
+}
+
+// A Ctrl+double-click on one row of a selection of two opens the editors over it but leaves only
+// the other row selected. What is typed goes into the row the editors were opened over, both when
+// the focus moves on to the other box and when another row is clicked; no other row changes, in
+// the list or in the saved file.
+TEST(EditMode, AnEditGoesIntoTheRowItsEditorsWereOpenedOverWhateverIsSelected)
+{
+    WorkDir dir;
+    dir.Write(FaceFile, "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt4\t(d)\r\n");
+    RunningPicker picker(dir);
+    ASSERT_TRUE(picker.Started());
+    const PickerWindows& windows = picker.Windows();
+    SetForegroundWindow(picker.Picker());
+    ASSERT_TRUE(EnterEditMode(windows));
+    HWND list = windows.editListView;
+
+    ClickRow(list, 1);
+    RECT cell = ListViewCellRect(list, 3, 1);
+    CtrlClickAt({cell.right - 10, (cell.top + cell.bottom) / 2}, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ListView_GetSelectedCount(list) == 2; }));
+    RowEditors editors = EditorsOf(list);
+    CtrlClickAt(CentreOf(cell), 2);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editors.face) != 0; }));
+    ASSERT_EQ(WindowRectOf(editors.face).top, ListViewCellRect(list, 3, 1).top);
+    ASSERT_EQ(ListView_GetSelectedCount(list), 1u);
+    ASSERT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
+
+    TypeIntoOpenFace(list, editors, "(Z)", false);
+    ClickControl(editors.tag);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(list) == editors.tag; }));
+    ClickRow(list, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editors.face); }));
+    EXPECT_EQ(RowsOf(list, 0), (std::vector<std::string>{"t1", "t2", "t3", "t4"}));
+    EXPECT_EQ(RowsOf(list, 1), (std::vector<std::string>{"(a)", "(b)", "(c)", "(Z)"}));
+
+    picker.RequestClose();
+    EXPECT_EQ(picker.WaitForExit(), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt4\t(Z)");
 }
 
 TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
@@ -221,6 +280,7 @@ TEST(EditMode, RowsAreAddedAndDeletedAndTheDuplicateCheckAndSortLeaveEditMode)
     ASSERT_TRUE(ChooseFromMenu(CentreOf(ListViewCellRect(rows, 2, 1)), {VK_UP, VK_UP, VK_RETURN}));
     ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(rows) == 2; }));
     EXPECT_EQ(RowsOf(rows, 0), (std::vector<std::string>{"", "b"}));
+    EXPECT_EQ(ListView_GetSelectedCount(rows), 0u) << "no row that stays is selected";
 
     // Nothing selected: new rows go to the end.
     RECT last = ListViewCellRect(rows, 1, 1);
