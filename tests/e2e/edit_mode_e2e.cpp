@@ -199,9 +199,21 @@ TEST(EditMode, AnEditGoesIntoTheRowItsEditorsWereOpenedOverWhateverIsSelected)
     EXPECT_EQ(RowsOf(list, 0), (std::vector<std::string>{"t1", "t2", "t3", "t4"}));
     EXPECT_EQ(RowsOf(list, 1), (std::vector<std::string>{"(a)", "(b)", "(c)", "(Z)"}));
 
+    // Typed back after a commit, the earlier text is an edit as well; a text pasted over several
+    // lines goes in as one line.
+    TypeIntoFace(list, 3, "(d)", false);
+    ClickControl(editors.tag);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(list) == editors.tag; }));
+    SendMessageA(editors.tag, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("t\r\n4\r\n"));
+    TypeIntoOpenFace(list, editors, "(Z)", false);
+    ClickRow(list, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editors.face); }));
+    EXPECT_EQ(ListViewCell(list, 3, 0), "t 4");
+    EXPECT_EQ(ListViewCell(list, 3, 1), "(Z)");
+
     picker.RequestClose();
     EXPECT_EQ(picker.WaitForExit(), 0);
-    EXPECT_EQ(dir.Read(FaceFile), "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt4\t(Z)");
+    EXPECT_EQ(dir.Read(FaceFile), "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt 4\t(Z)");
 }
 
 TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
