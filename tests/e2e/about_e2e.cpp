@@ -2,10 +2,12 @@
 // the box. The browser is a script of the test's own, named to Wine's browser launcher.
 #include <gtest/gtest.h>
 
-#include "harness.h"
 #include "resource.h"
+#include "scenario.h"
 
 namespace {
+
+using AboutBox = PickerScenario;
 
 // Wine's own export: the host path of a Windows path.
 std::string UnixPathOf(const std::string& windowsPath)
@@ -30,10 +32,9 @@ struct BrowserSetting {
     }
 };
 
-TEST(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
+TEST_F(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
 {
-    WorkDir dir;
-    dir.Write("browser.sh", "printf '%s\\n' \"$2\" >> \"$1\"\n");
+    Prepare({{"browser.sh", "printf '%s\\n' \"$2\" >> \"$1\"\n"}});
     std::string browser = "/bin/sh \"" + UnixPathOf(dir.PathOf("browser.sh")) + "\" \"" +
                           UnixPathOf(dir.Path()) + "/browser.log\"";
     BrowserSetting setting;
@@ -42,10 +43,7 @@ TEST(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
     RegSetValueExA(setting.key, "Browsers", 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(browser.c_str()),
                    static_cast<DWORD>(browser.size() + 1));
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    RECT face = WindowRectOf(picker.Windows().faceCombo);
-    const POINT menuAt = {(face.left + face.right) / 2, (face.top + face.bottom) / 2};
+    ASSERT_TRUE(Launch());
 
     const struct {
         int button;
@@ -59,7 +57,7 @@ TEST(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
     std::string expectedLog;
     for (const auto& button : buttons) {
         SCOPED_TRACE(button.button);
-        HWND box = OpenDialogFromMenu(menuAt, 'A', "バージョン情報");
+        HWND box = OpenDialogFromMenu(CentreOf(windows.faceCombo), 'A', "バージョン情報");
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(ControlText(GetDlgItem(box, IDC_VERSION_LINE)), "Version 4.1.1 (2010/04/27)");
         ClickControl(GetDlgItem(box, button.button));

@@ -3,25 +3,18 @@
 // nothing when the user backs out.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string FaceFile = "Vemplor.txt";
+using ClipAdd = PickerScenario;
+
 const int TextBox = 1034;
 const int Counter = 1035;
 
-// Chooses the menu item over the given control and waits for the dialog, found by its caption.
 HWND OpenClipAddDialog(HWND over)
 {
-    HWND dialog = nullptr;
-    if (ChooseFromContextMenu(over, 'L')) {
-        WaitUntil([&] {
-            dialog = FindWindowA("#32770", "クリップボードから追加");
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
-    }
-    return dialog;
+    return OpenDialogOver(over, 'L', "クリップボードから追加");
 }
 
 std::string DialogText(HWND dialog, int id)
@@ -51,20 +44,9 @@ HWND MessageBoxOver(HWND dialog)
     return search.found;
 }
 
-bool CloseWith(HWND dialog, int button)
+TEST_F(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBacksOut)
 {
-    RECT rect = WindowRectOf(GetDlgItem(dialog, button));
-    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    return WaitUntil([&] { return !IsWindow(dialog); });
-}
-
-TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBacksOut)
-{
-    WorkDir dir;
-    dir.Write(FaceFile, "smile\t(^_^)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, "smile\t(^_^)\n"}}));
 
     SetClipboardText("(^o^)顔");
     HWND dialog = OpenClipAddDialog(windows.faceCombo);
@@ -77,7 +59,8 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^o^)顔", "(^_^)"}));
 
     SetClipboardText("(^_^)");
-    ASSERT_TRUE(CloseWith(OpenClipAddDialog(windows.faceCombo), IDOK)) << "already there, tagged";
+    ASSERT_TRUE(ClickAndWaitClosed(OpenClipAddDialog(windows.faceCombo), IDOK))
+        << "already there, tagged";
 
     SetClipboardText("abc");
     dialog = OpenClipAddDialog(windows.faceCombo);
@@ -87,10 +70,10 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     PressKey(VK_END);
     TypeText("字");
     EXPECT_TRUE(WaitUntil([&] { return DialogText(dialog, Counter) == "文字数 : 5"; }));
-    ASSERT_TRUE(CloseWith(dialog, IDOK));
+    ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
 
     SetClipboardText("(T_T)");
-    ASSERT_TRUE(CloseWith(OpenClipAddDialog(windows.faceCombo), IDCANCEL));
+    ASSERT_TRUE(ClickAndWaitClosed(OpenClipAddDialog(windows.faceCombo), IDCANCEL));
     dialog = OpenClipAddDialog(windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     PressKey(VK_ESCAPE);
@@ -100,36 +83,30 @@ TEST(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBack
     // In edit mode a row the user added stays, and a text longer than any buffer is added whole.
     const std::string longFace = std::string(1500, '-') + "(^^)";
     SetClipboardText(longFace);
-    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'E'));
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.editListView) != FALSE; }));
+    ASSERT_TRUE(EnterEditModeOverList(windows));
     ASSERT_TRUE(ChooseFromContextMenu(windows.editListView, 'N'));
     ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(windows.editListView) == 4; }));
     dialog = OpenClipAddDialog(windows.editListView);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 1504");
-    ASSERT_TRUE(CloseWith(dialog, IDOK));
+    ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
     EXPECT_TRUE(WaitUntil([&] { return ListViewRowCount(windows.editListView) == 5; }));
 
-    picker.RequestClose();
-    ASSERT_EQ(picker.WaitForExit(), 0);
+    ASSERT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(dir.Read(FaceFile),
               "\t" + longFace + "\r\n\tabc字\r\n\t(^o^)顔\r\nsmile\t(^_^)\r\n\t");
 }
 
-TEST(ClipAdd, AnEntryIsOneLineOfTheClipboardsOwnBytesAndNeverEmpty)
+TEST_F(ClipAdd, AnEntryIsOneLineOfTheClipboardsOwnBytesAndNeverEmpty)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "smile\t(^_^)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, "smile\t(^_^)\n"}}));
 
     SetClipboardText("line1\r\nline2\r\n");
     HWND dialog = OpenClipAddDialog(windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(DialogText(dialog, TextBox), "line1 line2");
     EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 11");
-    ASSERT_TRUE(CloseWith(dialog, IDOK));
+    ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
 
     SetClipboardText("\r\n");
     dialog = OpenClipAddDialog(windows.faceCombo);
@@ -152,10 +129,9 @@ TEST(ClipAdd, AnEntryIsOneLineOfTheClipboardsOwnBytesAndNeverEmpty)
     dialog = OpenClipAddDialog(windows.faceCombo);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 6");
-    ASSERT_TRUE(CloseWith(dialog, IDOK));
+    ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
 
-    picker.RequestClose();
-    ASSERT_EQ(picker.WaitForExit(), 0);
+    ASSERT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(dir.Read(FaceFile), "\t(\x81 X)\x81\r\n\tline1 line2\r\nsmile\t(^_^)");
 }
 

@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string FaceFile = "Vemplor.txt";
+using ContextMenu = PickerScenario;
 
 // The menu's items from the top, separators not counted.
 const std::size_t ContextMenuItemCount = 11;
@@ -100,12 +100,6 @@ HWND RightClickForMenu(POINT at, std::vector<MenuItemLook>& items)
     return WaitForMenu(items);
 }
 
-POINT CentreOf(HWND window)
-{
-    RECT rect = WindowRectOf(window);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 // Halfway between the window's top edge and its client area: inside the caption.
 POINT CaptionPointOf(HWND window)
 {
@@ -133,16 +127,13 @@ void PutBitmapOnlyOnTheClipboard()
     }
 }
 
-TEST(ContextMenu, OpensAtTheCursorOverThePickerAndEscapeRunsNothing)
+TEST_F(ContextMenu, OpensAtTheCursorOverThePickerAndEscapeRunsNothing)
 {
-    WorkDir dir;
     const std::string list = "a\t(^_^)\n";
-    dir.Write(FaceFile, list);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, list}}));
     SetForegroundWindow(picker.Picker());
 
-    POINT click = CentreOf(picker.Windows().faceCombo);
+    POINT click = CentreOf(windows.faceCombo);
     std::vector<MenuItemLook> items;
     HWND menuWindow = RightClickForMenu(click, items);
     ASSERT_NE(menuWindow, nullptr) << "a right click on the picker opens the menu";
@@ -155,16 +146,14 @@ TEST(ContextMenu, OpensAtTheCursorOverThePickerAndEscapeRunsNothing)
     EXPECT_FALSE(IsWindowVisible(menuWindow));
     EXPECT_TRUE(picker.Running());
     EXPECT_EQ(dir.Read(FaceFile), list);
-    EXPECT_FALSE(dir.Exists("Vemplor.ini")) << "a dismissed menu writes nothing";
+    EXPECT_FALSE(dir.Exists(SettingsFile)) << "a dismissed menu writes nothing";
 }
 
-TEST(ContextMenu, AddFromClipboardIsOfferedExactlyWhileTheClipboardHoldsText)
+TEST_F(ContextMenu, AddFromClipboardIsOfferedExactlyWhileTheClipboardHoldsText)
 {
-    WorkDir dir;
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start());
     SetForegroundWindow(picker.Picker());
-    POINT click = CentreOf(picker.Windows().faceCombo);
+    POINT click = CentreOf(windows.faceCombo);
 
     struct ClipboardCase {
         const char* what;
@@ -195,12 +184,9 @@ TEST(ContextMenu, AddFromClipboardIsOfferedExactlyWhileTheClipboardHoldsText)
     }
 }
 
-TEST(ContextMenu, ACaptionRightClickShowsThisMenuAndItsExitItemWorksByMouse)
+TEST_F(ContextMenu, ACaptionRightClickShowsThisMenuAndItsExitItemWorksByMouse)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "\t(^_^)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "\t(^_^)\n"}}));
     SetForegroundWindow(picker.Picker());
     SetClipboardText("");
 
@@ -227,20 +213,14 @@ TEST(ContextMenu, ACaptionRightClickShowsThisMenuAndItsExitItemWorksByMouse)
     EXPECT_EQ(dir.Read(FaceFile), "\t(^_^)");
 }
 
-TEST(ContextMenu, ExitQuitsAndSavesEvenWhenClosingWouldOnlyHide)
+TEST_F(ContextMenu, ExitQuitsAndSavesEvenWhenClosingWouldOnlyHide)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "b\t(>_<)\n\t(^_^)\n");
-    dir.WriteSetting("Close", "0");
-    dir.WriteSetting("Width", "420");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    SetWindowPos(picker.Picker(), nullptr, 150, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(picker.Picker()).left == 150; }));
+    ASSERT_TRUE(Start({{FaceFile, "b\t(>_<)\n\t(^_^)\n"}}, {{"Close", "0"}, {"Width", "420"}}));
+    ASSERT_TRUE(MoveWindowTo(picker.Picker(), 150, 100));
     SetForegroundWindow(picker.Picker());
 
     std::vector<MenuItemLook> items;
-    HWND menuWindow = RightClickForMenu(CentreOf(picker.Windows().faceCombo), items);
+    HWND menuWindow = RightClickForMenu(CentreOf(windows.faceCombo), items);
     ASSERT_NE(menuWindow, nullptr);
     PressKey('X');
     EXPECT_EQ(picker.WaitForExit(), 0);

@@ -28,12 +28,6 @@ HWND WaitForPicker()
     return picker != nullptr && IsWindowVisible(picker) ? picker : nullptr;
 }
 
-POINT CentreOf(HWND window)
-{
-    RECT rect = WindowRectOf(window);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 int Fail(const char* step)
 {
     std::fprintf(stderr, "demo: %s\n", step);
@@ -50,8 +44,7 @@ std::string Counter(HWND picker)
 
 int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
 {
-    POINT edit = CentreOf(windows.filterEdit);
-    ClickAt(edit.x, edit.y);
+    ClickControl(windows.filterEdit);
     if (!WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; })) {
         return Fail("the filter box did not take the keyboard focus");
     }
@@ -62,8 +55,7 @@ int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
         return Fail(("the filter box shows \"" + ControlText(windows.filterEdit) +
                      "\", not the typed filter").c_str());
     }
-    POINT list = CentreOf(windows.faceCombo);
-    ClickAt(list.x, list.y);
+    ClickControl(windows.faceCombo);
     HWND dropDown = nullptr;
     if (!WaitUntil([&] { return (dropDown = VisibleDropDownList(windows.picker)) != nullptr; })) {
         return Fail("the emoticon list did not open");

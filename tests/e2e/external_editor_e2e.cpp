@@ -2,11 +2,12 @@
 // editor, and then shows what the files hold, whatever became of the editor.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string FaceFile = "Vemplor.txt";
+using ExternalEditor = PickerScenario;
+
 const std::string NextEdit = "next.txt";
 const char* const TextFileKey = "Software\\Classes\\.txt";
 const char* const TestProgIdKey = "Software\\Classes\\VemplorTestEditor";
@@ -39,34 +40,20 @@ private:
     char previous_[256] = "";
 };
 
-// The picker's thread answers once the command it runs has ended.
-bool CommandFinished(HWND picker)
+TEST_F(ExternalEditor, TheEditedFilesShowInThePickerAndALaterChangeIsNotWrittenOver)
 {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(picker, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &ignored) != 0;
-}
-
-TEST(ExternalEditor, TheEditedFilesShowInThePickerAndALaterChangeIsNotWrittenOver)
-{
-    WorkDir dir("list folder");
     WorkDir editorFolder("editor folder");
     const std::string editor = editorFolder.PathOf("fake editor.exe");
     CopyFileA(VEMPLOR_FAKE_EDITOR_PATH, editor.c_str(), FALSE);
     TextFileAssociation association("\"" + editor + "\" \"%1\"");
-    dir.Write(FaceFile, "cat\t(=^.^=)\n\t(^_^)\n");
-    dir.Write("Filter.txt", "cat\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
-    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("^"));
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    Prepare({{FaceFile, "cat\t(=^.^=)\n\t(^_^)\n"}, {FilterFile, "cat\n"}}, {}, "list folder");
+    ASSERT_TRUE(Launch());
+    SetFilterText(windows, "^");
 
     // Spaces in both paths: the editor still gets the list's path as its one argument.
     dir.Write(NextEdit, "\t(^o^)\n\t(-_-)\nmo\tmo^\n");
     ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'I'));
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/3]"; }))
-        << WindowTitle(windows.picker);
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[2/3]")) << WindowTitle(windows.picker);
     EXPECT_TRUE(IsWindowVisible(windows.picker));
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^o^)", "mo^"}));
 
@@ -82,26 +69,23 @@ TEST(ExternalEditor, TheEditedFilesShowInThePickerAndALaterChangeIsNotWrittenOve
     dir.Write(NextEdit, dir.Read(FaceFile));
     ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'I'));
     ASSERT_TRUE(WaitUntil([&] { return !dir.Exists(NextEdit); }));
-    ASSERT_TRUE(CommandFinished(windows.picker));
+    ASSERT_TRUE(CaughtUp(windows.picker));
     dir.Write(FaceFile, "\t(^o^)\n\t(new)\n");
-    picker.RequestClose();
-    ASSERT_EQ(picker.WaitForExit(), 0);
+    ASSERT_EQ(CloseAndWait(picker), 0);
     EXPECT_NE(dir.Read(FaceFile).find("\t(new)"), std::string::npos) << dir.Read(FaceFile);
 }
 
-TEST(ExternalEditor, ThePickerComesBackWhenNoEditorCanBeStarted)
+TEST_F(ExternalEditor, ThePickerComesBackWhenNoEditorCanBeStarted)
 {
-    WorkDir dir;
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start());
     for (const char* openCommand : {"\"C:\\no such folder\\editor.exe\" \"%1\"", ""}) {
         SCOPED_TRACE(openCommand);
         TextFileAssociation association(openCommand);
         // With no list file, the save before the editor shows as the file appearing.
         DeleteFileA(dir.PathOf(FaceFile).c_str());
-        ASSERT_TRUE(ChooseFromContextMenu(picker.Windows().faceCombo, 'I'));
+        ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'I'));
         ASSERT_TRUE(WaitUntil([&] { return dir.Exists(FaceFile); }));
-        ASSERT_TRUE(CommandFinished(picker.Picker()));
+        ASSERT_TRUE(CaughtUp(picker.Picker()));
         EXPECT_TRUE(IsWindowVisible(picker.Picker()));
     }
 }

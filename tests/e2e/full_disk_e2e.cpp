@@ -4,9 +4,11 @@
 
 #include <cstdio>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
+
+using FullDisk = PickerScenario;
 
 const std::string SmallDisk = VEMPLOR_SMALL_DISK_PATH;
 
@@ -22,41 +24,34 @@ void FillDisk(const WorkDir& dir)
     std::fclose(file);
 }
 
-void RunAndCloseAt(const WorkDir& dir, int left, int top)
-{
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    SetWindowPos(picker.Picker(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    picker.RequestClose();
-    EXPECT_EQ(picker.WaitForExit(), 0);
-}
-
-TEST(FullDisk, SavingOntoAFullDiskLeavesTheSettingsAndTheListWhole)
+TEST_F(FullDisk, SavingOntoAFullDiskLeavesTheSettingsAndTheListWhole)
 {
     if (GetFileAttributesA((SmallDisk + "\\.small-disk").c_str()) == INVALID_FILE_ATTRIBUTES) {
         GTEST_SKIP() << "no small disk mounted (mounting needs root)";
     }
-    WorkDir dir("", SmallDisk);
     // Just short of a disk block: the position written at exit makes it need another.
     const std::string head = "[Option]\r\nWidth=420\r\nMemo=";
     const std::string memo(4090 - head.size() - 2, 'm');
     const std::string settings = head + memo + "\r\n";
     const std::string list = "a\t(^_^)\r\nb\t(;_;)";
-    dir.Write("Vemplor.ini", settings);
-    dir.Write("Vemplor.txt", list);
+    Prepare({{SettingsFile, settings}, {FaceFile, list}}, {}, "", SmallDisk);
     FillDisk(dir);
 
-    RunAndCloseAt(dir, 50, 60);
-    EXPECT_EQ(dir.Read("Vemplor.ini"), settings);
-    EXPECT_EQ(dir.Read("Vemplor.txt"), list);
+    ASSERT_TRUE(Launch());
+    SetWindowPos(picker.Picker(), nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(SettingsFile), settings);
+    EXPECT_EQ(dir.Read(FaceFile), list);
     for (const std::string& name : dir.FileNames()) {
         EXPECT_EQ(name.find(".saving"), std::string::npos) << name;
     }
 
     DeleteFileA(dir.PathOf("filler").c_str());
-    RunAndCloseAt(dir, 70, 80);
-    EXPECT_EQ(dir.Read("Vemplor.ini"), settings + "Left=70\r\nTop=80\r\n");
-    EXPECT_EQ(dir.Read("Vemplor.txt"), list);
+    ASSERT_TRUE(Launch());
+    SetWindowPos(picker.Picker(), nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(SettingsFile), settings + "Left=70\r\nTop=80\r\n");
+    EXPECT_EQ(dir.Read(FaceFile), list);
 }
 
 } // namespace

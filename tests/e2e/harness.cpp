@@ -4,11 +4,8 @@
 #include <cstring>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 namespace {
-
-const char* const SettingsName = "Vemplor.ini";
 
 INPUT KeyInput(WORD virtualKey, bool up, bool extended)
 {
@@ -52,6 +49,22 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 
 WorkDir::WorkDir(const std::string& label, const std::string& parent)
 {
+    Create(label, parent);
+}
+
+WorkDir::~WorkDir()
+{
+    Remove();
+}
+
+void WorkDir::Renew(const std::string& label, const std::string& parent)
+{
+    Remove();
+    Create(label, parent);
+}
+
+void WorkDir::Create(const std::string& label, const std::string& parent)
+{
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
     if (!parent.empty()) {
@@ -64,7 +77,7 @@ WorkDir::WorkDir(const std::string& label, const std::string& parent)
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-WorkDir::~WorkDir()
+void WorkDir::Remove()
 {
     for (const std::string& name : FileNames()) {
         std::string file = PathOf(name);
@@ -139,26 +152,37 @@ std::vector<std::string> WorkDir::FileNames() const
 void WorkDir::WriteSetting(const std::string& key, const std::string& value) const
 {
     WritePrivateProfileStringA("Option", key.c_str(), value.c_str(),
-                               PathOf(SettingsName).c_str());
+                               PathOf(SettingsFile).c_str());
 }
 
 std::string WorkDir::ReadSetting(const std::string& key) const
 {
     char value[1024];
     GetPrivateProfileStringA("Option", key.c_str(), "<absent>", value, sizeof value,
-                             PathOf(SettingsName).c_str());
+                             PathOf(SettingsFile).c_str());
     return value;
 }
 
 RunningPicker::RunningPicker(const WorkDir& workDir)
 {
+    Launch(workDir);
+}
+
+RunningPicker::~RunningPicker()
+{
+    End();
+}
+
+bool RunningPicker::Launch(const WorkDir& workDir)
+{
+    End();
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     char commandLine[MAX_PATH + 2];
     wsprintfA(commandLine, "\"%s\"", VEMPLOR_EXE_PATH);
     if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
                         workDir.Path().c_str(), &startup, &process_)) {
-        return;
+        return false;
     }
     HWND picker = nullptr;
     WaitUntil([&] {
@@ -168,9 +192,10 @@ RunningPicker::RunningPicker(const WorkDir& workDir)
     if (picker != nullptr) {
         windows_ = FindPickerWindows(picker);
     }
+    return Started();
 }
 
-RunningPicker::~RunningPicker()
+void RunningPicker::End()
 {
     if (process_.hProcess == nullptr) {
         return;
@@ -181,6 +206,8 @@ RunningPicker::~RunningPicker()
     }
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
+    process_ = {};
+    windows_ = {};
 }
 
 bool RunningPicker::Running() const
@@ -202,6 +229,12 @@ int RunningPicker::WaitForExit(DWORD timeoutMs)
 void RunningPicker::RequestClose() const
 {
     PostMessageA(windows_.picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+int CloseAndWait(RunningPicker& picker, DWORD timeoutMs)
+{
+    picker.RequestClose();
+    return picker.WaitForExit(timeoutMs);
 }
 
 namespace {
@@ -258,6 +291,36 @@ RECT WindowRectOf(HWND window)
     RECT rect = {};
     GetWindowRect(window, &rect);
     return rect;
+}
+
+POINT MiddleOf(const RECT& rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT CentreOf(HWND window)
+{
+    return MiddleOf(WindowRectOf(window));
+}
+
+bool MoveWindowTo(HWND window, int x, int y)
+{
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return WaitUntil([&] {
+        RECT rect = WindowRectOf(window);
+        return rect.left == x && rect.top == y;
+    });
+}
+
+bool TitleBecomes(HWND window, const std::string& title)
+{
+    return WaitUntil([&] { return WindowTitle(window) == title; });
+}
+
+bool CaughtUp(HWND window, DWORD timeoutMs)
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
 }
 
 void KeyDown(WORD virtualKey, bool extended)
@@ -503,7 +566,7 @@ OptionKeys ReadOptionKeys(const WorkDir& dir)
     std::vector<char> section(1 << 16);
     DWORD length = GetPrivateProfileSectionA("Option", section.data(),
                                              static_cast<DWORD>(section.size()),
-                                             dir.PathOf("Vemplor.ini").c_str());
+                                             dir.PathOf(SettingsFile).c_str());
     OptionKeys keys;
     for (DWORD at = 0; at < length && section[at] != '\0';) {
         std::string line = section.data() + at;
@@ -529,11 +592,28 @@ int LayeredAlpha(HWND window)
     return alpha;
 }
 
-HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption)
+void SetFilterText(const PickerWindows& windows, const std::string& filter)
 {
-    if (!ChooseFromMenu(at, {accessKey})) {
-        return nullptr;
-    }
+    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter.c_str()));
+    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(windows.filterCombo));
+}
+
+bool EnterEditModeOverList(const PickerWindows& windows)
+{
+    return ChooseFromContextMenu(windows.faceCombo, 'E') &&
+           WaitUntil([&] { return IsWindowVisible(windows.editListView) != 0; });
+}
+
+bool HotKeyTaken(UINT modifiers, UINT key)
+{
+    bool free = RegisterHotKey(nullptr, 1, modifiers, key) != 0;
+    UnregisterHotKey(nullptr, 1);
+    return !free;
+}
+
+HWND WaitForDialog(const char* caption)
+{
     HWND dialog = nullptr;
     WaitUntil([&] {
         dialog = FindWindowA("#32770", caption);
@@ -542,10 +622,26 @@ HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption)
     return dialog;
 }
 
+HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption)
+{
+    return ChooseFromMenu(at, {accessKey}) ? WaitForDialog(caption) : nullptr;
+}
+
+HWND OpenDialogOver(HWND over, WORD accessKey, const char* caption)
+{
+    return ChooseFromContextMenu(over, accessKey) ? WaitForDialog(caption) : nullptr;
+}
+
 void ClickControl(HWND control)
 {
-    RECT rect = WindowRectOf(control);
-    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    POINT centre = CentreOf(control);
+    ClickAt(centre.x, centre.y);
+}
+
+bool ClickAndWaitClosed(HWND dialog, int buttonId)
+{
+    ClickControl(GetDlgItem(dialog, buttonId));
+    return WaitUntil([&] { return !IsWindow(dialog); });
 }
 
 namespace {
@@ -676,16 +772,21 @@ bool ChooseFromMenu(POINT at, std::initializer_list<WORD> keys)
 bool ChooseFromContextMenu(HWND over, WORD accessKey)
 {
     SetForegroundWindow(GetAncestor(over, GA_ROOT));
-    RECT rect = WindowRectOf(over);
-    return ChooseFromMenu({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, {accessKey});
+    return ChooseFromMenu(CentreOf(over), {accessKey});
 }
 
-bool TrayIconPresent(HWND picker)
+NOTIFYICONDATAA PickerIconRecord(HWND picker)
 {
     NOTIFYICONDATAA record = {};
     record.cbSize = sizeof record;
     record.hWnd = picker;
     record.uID = 1;
+    return record;
+}
+
+bool TrayIconPresent(HWND picker)
+{
+    NOTIFYICONDATAA record = PickerIconRecord(picker);
     return Shell_NotifyIconA(NIM_MODIFY, &record) != 0;
 }
 

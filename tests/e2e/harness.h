@@ -3,6 +3,7 @@
 // real vemplor.exe started in it, its windows found as a user sees them, input sent to it, and
 // everything cleaned up whatever the test's outcome.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <initializer_list>
@@ -11,6 +12,11 @@
 #include <vector>
 
 #include "picker_probe.h"
+
+// The files the picker reads and writes in its working directory.
+inline const std::string FaceFile = "Vemplor.txt";
+inline const std::string FilterFile = "Filter.txt";
+inline const std::string SettingsFile = "Vemplor.ini";
 
 // Polls condition until it holds or timeoutMs passes; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
@@ -22,6 +28,8 @@ class WorkDir {
 public:
     explicit WorkDir(const std::string& label = "", const std::string& parent = "");
     ~WorkDir();
+    // Removes the directory with everything in it and takes a fresh one.
+    void Renew(const std::string& label = "", const std::string& parent = "");
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
 
@@ -39,17 +47,26 @@ public:
     std::string ReadSetting(const std::string& key) const;
 
 private:
+    void Create(const std::string& label, const std::string& parent);
+    void Remove();
+
     std::string path_;
 };
 
 // The running program. The destructor ends it if the test did not.
 class RunningPicker {
 public:
+    RunningPicker() = default;
     explicit RunningPicker(const WorkDir& workDir);
     ~RunningPicker();
     RunningPicker(const RunningPicker&) = delete;
     RunningPicker& operator=(const RunningPicker&) = delete;
 
+    // Ends the program started before, if it still runs, and starts it in the directory; true
+    // once its window shows.
+    bool Launch(const WorkDir& workDir);
+    // Ends the program if it still runs.
+    void End();
     // True once the picker's window is visible with its controls.
     bool Started() const { return windows_.picker != nullptr; }
     const PickerWindows& Windows() const { return windows_; }
@@ -64,6 +81,9 @@ private:
     PROCESS_INFORMATION process_ = {};
     PickerWindows windows_;
 };
+
+// Closes the picker as the caption's close button does; its exit code (see WaitForExit).
+int CloseAndWait(RunningPicker& picker, DWORD timeoutMs = 10000);
 
 // Another program holding a file open without sharing until Release or the end of the test.
 class HeldFile {
@@ -84,6 +104,16 @@ private:
 };
 
 RECT WindowRectOf(HWND window);
+POINT MiddleOf(const RECT& rect);
+// The middle of the window on the screen.
+POINT CentreOf(HWND window);
+// Moves a window, and waits until it is there.
+bool MoveWindowTo(HWND window, int x, int y);
+// Waits until the window's title reads title.
+bool TitleBecomes(HWND window, const std::string& title);
+// A round trip through the window's thread: true once whatever it was doing with earlier input
+// or a command it runs is done.
+bool CaughtUp(HWND window, DWORD timeoutMs = 10000);
 
 // Real input through the system's input queue. Mouse events carry their own position, and a
 // move waits until the pointer has stayed there (see SettleMouseAt).
@@ -153,12 +183,28 @@ bool IsTopMost(HWND window);
 // The opacity the window is drawn with, or -1 when it has none of its own.
 int LayeredAlpha(HWND window);
 
+// Puts the text into the filter box and tells the picker, as an edit of the box does.
+void SetFilterText(const PickerWindows& windows, const std::string& filter);
+// Enters edit mode through the context menu over the emoticon list; true once the table shows.
+bool EnterEditModeOverList(const PickerWindows& windows);
+// True while someone (the picker) holds the system-wide hotkey.
+bool HotKeyTaken(UINT modifiers, UINT key);
+
+inline const char* const OptionsCaption = "オプション";
+// The visible dialog of that caption once it shows, or null.
+HWND WaitForDialog(const char* caption);
 // Picks the item of the access key from the menu a right click at the point opens, then waits
 // for the dialog of that caption and returns it (null when either never showed).
 HWND OpenDialogFromMenu(POINT at, WORD accessKey, const char* caption);
+// The same through ChooseFromContextMenu over one of the picker's controls.
+HWND OpenDialogOver(HWND over, WORD accessKey, const char* caption);
 // A real click in the middle of a control.
 void ClickControl(HWND control);
+// Clicks the dialog's button and waits until the dialog is gone.
+bool ClickAndWaitClosed(HWND dialog, int buttonId);
 
+// The record naming the picker's icon in the notification area.
+NOTIFYICONDATAA PickerIconRecord(HWND picker);
 // The notification area lets a program modify only an icon it holds.
 bool TrayIconPresent(HWND picker);
 // The only icon sits at the right end of the taskbar.

@@ -2,97 +2,67 @@
 // ends, and a failed save never costs the user the list they had.
 #include <gtest/gtest.h>
 
-#include "harness.h"
 #include "resource.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string FaceFile = "Vemplor.txt";
+using Lifecycle = PickerScenario;
 
-// Closes the picker as the caption's close button does and returns the exit code.
-int CloseAndWait(RunningPicker& picker)
+TEST_F(Lifecycle, ListIsRewrittenInTheSavedFormatOnClose)
 {
-    picker.RequestClose();
-    return picker.WaitForExit();
-}
-
-TEST(Lifecycle, ListIsRewrittenInTheSavedFormatOnClose)
-{
-    WorkDir dir;
-    dir.Write(FaceFile, "x\n顔\nsmile\t(^_^)\r\n\n\tlonely\ntag\tface\twith tab\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    EXPECT_EQ(ComboItems(picker.Windows().faceCombo),
+    ASSERT_TRUE(Start({{FaceFile, "x\n顔\nsmile\t(^_^)\r\n\n\tlonely\ntag\tface\twith tab\n"}}));
+    EXPECT_EQ(ComboItems(windows.faceCombo),
               (std::vector<std::string>{"顔", "(^_^)", "lonely", "face\twith tab"}));
-    EXPECT_EQ(ComboSelection(picker.Windows().faceCombo), 0);
+    EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
 
     EXPECT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(dir.Read(FaceFile), "\t顔\r\nsmile\t(^_^)\r\n\tlonely\r\ntag\tface\twith tab");
     EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
 }
 
-TEST(Lifecycle, MissingFilesGiveAnEmptyPickerAndTheListFileIsCreatedAtExit)
+TEST_F(Lifecycle, MissingFilesGiveAnEmptyPickerAndTheListFileIsCreatedAtExit)
 {
-    WorkDir dir;
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    EXPECT_TRUE(ComboItems(picker.Windows().faceCombo).empty());
-    EXPECT_TRUE(ComboItems(picker.Windows().filterCombo).empty());
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(ComboItems(windows.faceCombo).empty());
+    EXPECT_TRUE(ComboItems(windows.filterCombo).empty());
 
     EXPECT_EQ(CloseAndWait(picker), 0);
     std::string saved;
     ASSERT_TRUE(dir.Read(FaceFile, saved));
     EXPECT_EQ(saved, "");
-    EXPECT_FALSE(dir.Exists("Filter.txt"));
+    EXPECT_FALSE(dir.Exists(FilterFile));
     EXPECT_EQ(dir.ReadSetting("Left"), "0");
     EXPECT_EQ(dir.ReadSetting("Top"), "0");
     EXPECT_EQ(dir.ReadSetting("Width"), "300");
     EXPECT_EQ(dir.ReadSetting("Close"), "<absent>");
 }
 
-TEST(Lifecycle, FilterFileLinesBecomeFilterItemsIncludingTheTrailingEmptyOne)
+TEST_F(Lifecycle, FilterFileLinesBecomeFilterItemsIncludingTheTrailingEmptyOne)
 {
-    WorkDir dir;
-    dir.Write("Filter.txt", "猫\r\n\r\nsmile\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    EXPECT_EQ(ComboItems(picker.Windows().filterCombo),
-              (std::vector<std::string>{"猫", "", "smile", ""}));
-    EXPECT_EQ(WindowTitle(picker.Windows().filterCombo), "");
+    ASSERT_TRUE(Start({{FilterFile, "猫\r\n\r\nsmile\n"}}));
+    EXPECT_EQ(ComboItems(windows.filterCombo), (std::vector<std::string>{"猫", "", "smile", ""}));
+    EXPECT_EQ(WindowTitle(windows.filterCombo), "");
 }
 
-TEST(Lifecycle, CloseSettingDecidesBetweenQuittingAndHiding)
+TEST_F(Lifecycle, CloseSettingDecidesBetweenQuittingAndHiding)
 {
-    {
-        WorkDir dir;
-        dir.WriteSetting("Close", "0");
-        dir.WriteSetting("TrayIcon", "0");
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        EXPECT_EQ(CloseAndWait(picker), 0) << "without a tray icon closing must quit";
-    }
-    {
-        WorkDir dir;
-        dir.Write(FaceFile, "\t(^_^)");
-        dir.WriteSetting("Close", "0");
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        picker.RequestClose();
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker.Picker()); }));
-        EXPECT_TRUE(picker.Running()) << "with the tray icon closing only hides";
+    ASSERT_TRUE(Start({}, {{"Close", "0"}, {"TrayIcon", "0"}}));
+    EXPECT_EQ(CloseAndWait(picker), 0) << "without a tray icon closing must quit";
 
-        // Closing is read from the file at each request: no restart needed.
-        dir.WriteSetting("Close", "1");
-        picker.RequestClose();
-        EXPECT_EQ(picker.WaitForExit(), 0);
-    }
+    ASSERT_TRUE(Start({{FaceFile, "\t(^_^)"}}, {{"Close", "0"}}));
+    picker.RequestClose();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker.Picker()); }));
+    EXPECT_TRUE(picker.Running()) << "with the tray icon closing only hides";
+
+    // Closing is read from the file at each request: no restart needed.
+    dir.WriteSetting("Close", "1");
+    EXPECT_EQ(CloseAndWait(picker), 0);
 }
 
-TEST(Lifecycle, OnlyTheSideEdgesResize)
+TEST_F(Lifecycle, OnlyTheSideEdgesResize)
 {
-    WorkDir dir;
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start());
     HWND window = picker.Picker();
     RECT rect = WindowRectOf(window);
     int middleX = (rect.left + rect.right) / 2;
@@ -109,14 +79,9 @@ TEST(Lifecycle, OnlyTheSideEdgesResize)
     EXPECT_EQ(hitAt(rect.right + 50, rect.bottom + 50), HTNOWHERE);
 }
 
-TEST(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
+TEST_F(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
 {
-    WorkDir dir;
-    dir.WriteSetting("Left", "100");
-    dir.WriteSetting("Top", "200");
-    dir.WriteSetting("Width", "500");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({}, {{"Left", "100"}, {"Top", "200"}, {"Width", "500"}}));
     HWND window = picker.Picker();
     RECT before = WindowRectOf(window);
     ASSERT_EQ(before.right - before.left, 500);
@@ -144,41 +109,29 @@ TEST(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
     EXPECT_EQ(dir.ReadSetting("Left"), "0");
 }
 
-TEST(Lifecycle, AFailedSaveLeavesTheOldListIntact)
+TEST_F(Lifecycle, AFailedSaveLeavesTheOldListIntact)
 {
     const std::string original = "old\t(^_^)\nkeep\t(;_;)\n";
-    {
-        WorkDir dir;
-        dir.Write(FaceFile, original);
-        SetFileAttributesA(dir.PathOf(FaceFile).c_str(), FILE_ATTRIBUTE_READONLY);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        EXPECT_EQ(CloseAndWait(picker), 0);
-        EXPECT_EQ(dir.Read(FaceFile), original) << "a read-only list is not overwritten";
-        EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
-    }
-    {
-        // A directory named like the temporary file is stepped around, not written into.
-        WorkDir dir;
-        dir.Write(FaceFile, original);
-        CreateDirectoryA(dir.PathOf(FaceFile + ".saving").c_str(), nullptr);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        EXPECT_EQ(CloseAndWait(picker), 0);
-        EXPECT_EQ(dir.Read(FaceFile), "old\t(^_^)\r\nkeep\t(;_;)");
-        EXPECT_EQ(GetFileAttributesA(dir.PathOf(FaceFile + ".saving").c_str()),
-                  static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-    }
+    Prepare({{FaceFile, original}});
+    SetFileAttributesA(dir.PathOf(FaceFile).c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(Launch());
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(FaceFile), original) << "a read-only list is not overwritten";
+    EXPECT_FALSE(dir.Exists(FaceFile + ".saving"));
+
+    // A directory named like the temporary file is stepped around, not written into.
+    Prepare({{FaceFile, original}});
+    CreateDirectoryA(dir.PathOf(FaceFile + ".saving").c_str(), nullptr);
+    ASSERT_TRUE(Launch());
+    EXPECT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "old\t(^_^)\r\nkeep\t(;_;)");
+    EXPECT_EQ(GetFileAttributesA(dir.PathOf(FaceFile + ".saving").c_str()),
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
-TEST(Lifecycle, EndOfTheWindowsSessionSavesTheListAndThePlace)
+TEST_F(Lifecycle, EndOfTheWindowsSessionSavesTheListAndThePlace)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "a\t(^_^)\n\t(;_;)\n");
-    dir.WriteSetting("Left", "40");
-    dir.WriteSetting("Top", "60");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\n\t(;_;)\n"}}, {{"Left", "40"}, {"Top", "60"}}));
     EXPECT_EQ(SendMessageA(picker.Picker(), WM_QUERYENDSESSION, 0, 0), TRUE);
     SendMessageA(picker.Picker(), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\r\n\t(;_;)");
@@ -187,26 +140,20 @@ TEST(Lifecycle, EndOfTheWindowsSessionSavesTheListAndThePlace)
     EXPECT_TRUE(picker.Running()) << "the session's end saves but leaves the teardown to Windows";
 }
 
-TEST(Lifecycle, ACancelledSessionEndSavesNothing)
+TEST_F(Lifecycle, ACancelledSessionEndSavesNothing)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "a\t(^_^)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\n"}}));
     SendMessageA(picker.Picker(), WM_ENDSESSION, FALSE, 0);
     EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\n");
     EXPECT_EQ(dir.ReadSetting("Width"), "<absent>");
 }
 
-TEST(Lifecycle, AnExitAskedForWhileTheOptionsDialogIsOpenWaitsUntilItCloses)
+TEST_F(Lifecycle, AnExitAskedForWhileTheOptionsDialogIsOpenWaitsUntilItCloses)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "a\t(^_^)\nb\t(;_;)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    RECT combo = WindowRectOf(picker.Windows().faceCombo);
+    ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\nb\t(;_;)\n"}}));
+    RECT combo = WindowRectOf(windows.faceCombo);
     HWND dialog = OpenDialogFromMenu({(combo.left + combo.right) / 2, combo.top + 4}, 'O',
-                                     "オプション");
+                                     OptionsCaption);
     ASSERT_NE(dialog, nullptr);
 
     PostMessageA(picker.Picker(), WM_CLOSE, 0, 0);

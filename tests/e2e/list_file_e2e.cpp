@@ -2,52 +2,34 @@
 // back, or holding entries that end in half a character. The user's list survives each.
 #include <gtest/gtest.h>
 
-#include "harness.h"
 #include "paste_target_harness.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string FaceFile = "Vemplor.txt";
+using ListFile = PickerScenario;
+
 const std::string KeptAsideFile = "Vemplor.unsaved.txt";
 const std::string ThreeFaces = "a\t(^_^)\r\nb\t(;_;)\r\nc\t(-_-)";
 const std::string ThirdOnTop = "c\t(-_-)\r\na\t(^_^)\r\nb\t(;_;)";
 
-int CloseAndWait(RunningPicker& picker)
+TEST_F(ListFile, AListHeldByAnotherProgramIsNeverWrittenOverAndTheSessionsWorkIsKeptAside)
 {
-    picker.RequestClose();
-    return picker.WaitForExit();
-}
-
-bool TitleBecomes(const RunningPicker& picker, const std::string& title)
-{
-    return WaitUntil([&] { return WindowTitle(picker.Picker()) == title; });
-}
-
-// The user comes back to the picker from another window; what the picker shows then is the
-// signal to wait for.
-void ComeBackTo(const RunningPicker& picker)
-{
-    SetForegroundWindow(picker.Picker());
-}
-
-TEST(ListFile, AListHeldByAnotherProgramIsNeverWrittenOverAndTheSessionsWorkIsKeptAside)
-{
-    WorkDir dir;
-    dir.Write(FaceFile, ThreeFaces);
+    Prepare({{FaceFile, ThreeFaces}});
     HeldFile holder(dir.PathOf(FaceFile));
     ASSERT_TRUE(holder.Held());
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Launch());
     EXPECT_EQ(WindowTitle(picker.Picker()), "Vemplor 登録数[0/0]");
 
-    // Once the other program lets go, the list is there when the user comes back.
+    // Once the other program lets go, the list is there when the user comes back (what the
+    // picker shows then is the signal to wait for).
     holder.Release();
     RunningPasteTarget elsewhere;
     ASSERT_TRUE(elsewhere.Started());
-    ComeBackTo(picker);
-    ASSERT_TRUE(TitleBecomes(picker, "Vemplor 登録数[3/3]"));
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 2);
-    EXPECT_EQ(ComboItem(picker.Windows().faceCombo, 0), "(-_-)");
+    SetForegroundWindow(picker.Picker());
+    ASSERT_TRUE(TitleBecomes(picker.Picker(), "Vemplor 登録数[3/3]"));
+    ChooseFace(picker.Picker(), windows.faceCombo, 2);
+    EXPECT_EQ(ComboItem(windows.faceCombo, 0), "(-_-)");
 
     // Held again at exit: the file stays as it is and the new order waits beside it.
     HeldFile again(dir.PathOf(FaceFile));
@@ -58,22 +40,18 @@ TEST(ListFile, AListHeldByAnotherProgramIsNeverWrittenOverAndTheSessionsWorkIsKe
     EXPECT_EQ(dir.Read(KeptAsideFile), ThirdOnTop);
 }
 
-TEST(ListFile, AChangeMadeElsewhereIsShownOnReturnAndNeverWrittenOver)
+TEST_F(ListFile, AChangeMadeElsewhereIsShownOnReturnAndNeverWrittenOver)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, ThreeFaces);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 2);
+    ASSERT_TRUE(Start({{FaceFile, ThreeFaces}}));
+    ChooseFace(picker.Picker(), windows.faceCombo, 2);
 
     // The user edits the list in another program and comes back.
     RunningPasteTarget elsewhere;
     ASSERT_TRUE(elsewhere.Started());
     dir.Write(FaceFile, "x\t(^o^)\r\ny\t(T_T)");
-    ComeBackTo(picker);
-    ASSERT_TRUE(TitleBecomes(picker, "Vemplor 登録数[2/2]"));
-    EXPECT_EQ(ComboItems(picker.Windows().faceCombo),
-              (std::vector<std::string>{"(^o^)", "(T_T)"}));
+    SetForegroundWindow(picker.Picker());
+    ASSERT_TRUE(TitleBecomes(picker.Picker(), "Vemplor 登録数[2/2]"));
+    EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^o^)", "(T_T)"}));
     EXPECT_EQ(dir.Read(KeptAsideFile), ThirdOnTop);
 
     // Edited again while the picker is in the background: the exit reads it instead of saving.
@@ -84,7 +62,7 @@ TEST(ListFile, AChangeMadeElsewhereIsShownOnReturnAndNeverWrittenOver)
     EXPECT_EQ(dir.Read(FaceFile), editedAgain);
 }
 
-TEST(ListFile, EntriesEndingInHalfACharacterAreShownWholeAndKeepTheirBytes)
+TEST_F(ListFile, EntriesEndingInHalfACharacterAreShownWholeAndKeepTheirBytes)
 {
     // 640 bytes: 64 entries, each ending in a Shift-JIS lead byte without its second byte.
     const std::string leads = "\x81\x88\x9F\xE0\xEA\xFC";
@@ -95,11 +73,7 @@ TEST(ListFile, EntriesEndingInHalfACharacterAreShownWholeAndKeepTheirBytes)
         list += leads[i % leads.size()];
     }
     ASSERT_EQ(list.size(), 640u);
-    WorkDir dir;
-    dir.Write(FaceFile, list);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, list}}));
     EXPECT_EQ(WindowTitle(picker.Picker()), "Vemplor 登録数[64/64]");
     EXPECT_EQ(ComboItems(windows.faceCombo).size(), 64u);
     EXPECT_EQ(ComboItem(windows.faceCombo, 63), "(^_^)abc?");

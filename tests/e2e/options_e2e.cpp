@@ -6,24 +6,18 @@
 #include <algorithm>
 #include <set>
 
-#include "harness.h"
 #include "resource.h"
+#include "scenario.h"
 
 #include <commctrl.h>
 
 namespace {
 
-const char* const OptionsCaption = "オプション";
+using Options = PickerScenario;
 
-POINT CentreOf(HWND window)
+HWND OpenOptions(const PickerWindows& windows)
 {
-    RECT rect = WindowRectOf(window);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-HWND OpenOptions(const RunningPicker& picker)
-{
-    return OpenDialogFromMenu(CentreOf(picker.Windows().faceCombo), 'O', OptionsCaption);
+    return OpenDialogFromMenu(CentreOf(windows.faceCombo), 'O', OptionsCaption);
 }
 
 LRESULT Ask(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
@@ -42,29 +36,13 @@ std::string Selected(HWND dialog, int id)
     return index < 0 ? "<none>" : ComboItem(GetDlgItem(dialog, id), index);
 }
 
-bool ClickAndWaitClosed(HWND dialog, int buttonId)
+TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
 {
-    ClickControl(GetDlgItem(dialog, buttonId));
-    return WaitUntil([&] { return !IsWindow(dialog); });
-}
-
-bool HotKeyTaken(UINT modifiers, UINT key)
-{
-    bool free = RegisterHotKey(nullptr, 1, modifiers, key) != 0;
-    UnregisterHotKey(nullptr, 1);
-    return !free;
-}
-
-TEST(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
-{
-    WorkDir dir;
     const std::string settings = "; notes\r\n[Option]\r\nPasteTime=250\r\nFontSize=13\r\n"
                                  "FontStyle=5\r\nChar=4\r\nAlpha=300\r\nPasteKey=9\r\nTopMost=2\r\n"
                                  "TrayIcon=2\r\n";
-    dir.Write("Vemplor.ini", settings);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    HWND dialog = OpenOptions(picker);
+    ASSERT_TRUE(Start({{SettingsFile, settings}}));
+    HWND dialog = OpenOptions(windows);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ControlText(GetDlgItem(dialog, IDC_PASTE_TIME)), "250");
     EXPECT_EQ(Selected(dialog, IDC_FONT_SIZE), "10");
@@ -105,16 +83,16 @@ TEST(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     ASSERT_TRUE(ClickAndWaitClosed(dialog, IDCANCEL));
     for (auto leave : {+[](HWND) { PressKey(VK_ESCAPE); },
                        +[](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); }}) {
-        dialog = OpenOptions(picker);
+        dialog = OpenOptions(windows);
         ASSERT_NE(dialog, nullptr);
         ClickControl(GetDlgItem(dialog, IDC_TOP_MOST));
         leave(dialog);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     }
-    EXPECT_EQ(dir.Read("Vemplor.ini"), settings) << "nothing but OK writes";
+    EXPECT_EQ(dir.Read(SettingsFile), settings) << "nothing but OK writes";
     EXPECT_TRUE(IsTopMost(picker.Picker())) << "nor applies anything";
 
-    dialog = OpenOptions(picker);
+    dialog = OpenOptions(windows);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
     OptionKeys keys = ReadOptionKeys(dir);
@@ -129,21 +107,16 @@ TEST(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     EXPECT_FALSE(IsTopMost(picker.Picker()));
 }
 
-TEST(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
+TEST_F(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "a\t(^_^)\nb\t(>_<)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\nb\t(>_<)\n"}}));
     HWND window = picker.Picker();
-    const PickerWindows& controls = picker.Windows();
     ASSERT_TRUE(WaitUntil([&] { return TrayIconPresent(window); }));
     ASSERT_TRUE(HotKeyTaken(MOD_CONTROL, 'K'));
-    const LRESULT itemHeight = SendMessageA(controls.faceCombo, CB_GETITEMHEIGHT, 0, 0);
-    ASSERT_TRUE(ChooseFromContextMenu(controls.faceCombo, 'E'));
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(controls.editListView) != 0; }));
+    const LRESULT itemHeight = SendMessageA(windows.faceCombo, CB_GETITEMHEIGHT, 0, 0);
+    ASSERT_TRUE(EnterEditModeOverList(windows));
 
-    HWND dialog = OpenDialogFromMenu(CentreOf(controls.editListView), 'O', OptionsCaption);
+    HWND dialog = OpenDialogFromMenu(CentreOf(windows.editListView), 'O', OptionsCaption);
     ASSERT_NE(dialog, nullptr);
     for (int box : {IDC_TOP_MOST, IDC_TRAY_ICON, IDC_FILTER, IDC_TRANSPARENT}) {
         ClickControl(GetDlgItem(dialog, box));
@@ -152,17 +125,17 @@ TEST(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
     Ask(dialog, IDC_FONT_SIZE, CB_SETCURSEL, 8);
     Ask(dialog, IDC_HOT_KEYS, HKM_SETHOTKEY, MAKEWORD('J', HOTKEYF_CONTROL));
     ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
-    EXPECT_FALSE(IsWindowVisible(controls.editListView)) << "OK leaves edit mode";
+    EXPECT_FALSE(IsWindowVisible(windows.editListView)) << "OK leaves edit mode";
     EXPECT_FALSE(IsTopMost(window));
     EXPECT_FALSE(TrayIconPresent(window));
-    EXPECT_FALSE(IsWindowVisible(controls.filterCombo));
+    EXPECT_FALSE(IsWindowVisible(windows.filterCombo));
     EXPECT_EQ(LayeredAlpha(window), 100);
-    EXPECT_GT(SendMessageA(controls.faceCombo, CB_GETITEMHEIGHT, 0, 0), itemHeight) << "20 points";
+    EXPECT_GT(SendMessageA(windows.faceCombo, CB_GETITEMHEIGHT, 0, 0), itemHeight) << "20 points";
     EXPECT_FALSE(HotKeyTaken(MOD_CONTROL, 'K')) << "the old hotkey is given back";
     EXPECT_TRUE(HotKeyTaken(MOD_CONTROL, 'J'));
 
     // OK applies again: the hotkey survives its re-registration, icon and stacking come back.
-    dialog = OpenOptions(picker);
+    dialog = OpenOptions(windows);
     ASSERT_NE(dialog, nullptr);
     ClickControl(GetDlgItem(dialog, IDC_TRAY_ICON));
     ClickControl(GetDlgItem(dialog, IDC_TOP_MOST));
@@ -172,12 +145,9 @@ TEST(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
     EXPECT_TRUE(IsTopMost(window));
 }
 
-TEST(Options, OpenedFromTheTrayWhileHiddenKeepsTheTrayAndHoldsOffTheMenuAndHotKey)
+TEST_F(Options, OpenedFromTheTrayWhileHiddenKeepsTheTrayAndHoldsOffTheMenuAndHotKey)
 {
-    WorkDir dir;
-    dir.WriteSetting("Close", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({}, {{"Close", "0"}}));
     picker.RequestClose();
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker.Picker()); }));
     HWND dialog = OpenDialogFromMenu(TrayIconPoint(), 'O', OptionsCaption);
@@ -194,7 +164,7 @@ TEST(Options, OpenedFromTheTrayWhileHiddenKeepsTheTrayAndHoldsOffTheMenuAndHotKe
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_EQ(VisibleMenuWindow(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(picker.Windows().popupCombo));
+    EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 // and is pasted into the window the user was working in, with the keystroke they chose.
 #include <gtest/gtest.h>
 
-#include "harness.h"
 #include "paste_target_harness.h"
+#include "scenario.h"
 
 namespace {
+
+using Paste = PickerScenario;
 
 const std::string TenFaces = "t1\tf1\nt2\tf2\nt3\tf3\nt4\tf4\nt5\tf5\n"
                              "t6\tf6\nt7\tf7\nt8\tf8\nt9\tf9\nt10\tf10\n";
@@ -26,20 +28,17 @@ std::string Clipboard()
     return text;
 }
 
-void SetFilterText(const PickerWindows& windows, const char* filter)
+// Chooses the first prepared filter as a choice in the filter list does.
+void ChooseFirstPreparedFilter(const PickerWindows& windows)
 {
-    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter));
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+    SendMessageA(windows.filterCombo, CB_SETCURSEL, 0, 0);
+    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(windows.filterCombo));
 }
 
-TEST(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
+TEST_F(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "\t(^_^)\nねこ\t(=^・^=)\n\t(;_;)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, "\t(^_^)\nねこ\t(=^・^=)\n\t(;_;)\n"}}));
     RunningPasteTarget target;
     ASSERT_TRUE(target.Started());
     ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
@@ -67,29 +66,15 @@ TEST(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
     }
 }
 
-POINT ComboCentre(HWND combo)
-{
-    RECT rect = WindowRectOf(combo);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 bool ListOpen(HWND picker)
 {
     return VisibleDropDownList(picker) != nullptr;
 }
 
-// A round trip through the picker's thread: whatever it was doing with earlier input is done.
-void WaitForPickerToCatchUp(HWND picker)
-{
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(picker, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-}
-
 // Opens the emoticon list with a click and walks down it with the arrow keys.
 void OpenAndWalk(const PickerWindows& windows, int steps)
 {
-    POINT face = ComboCentre(windows.faceCombo);
-    ClickAt(face.x, face.y);
+    ClickControl(windows.faceCombo);
     ASSERT_TRUE(WaitUntil([&] { return ListOpen(windows.picker); }));
     for (int step = 0; step < steps; ++step) {
         PressKey(VK_DOWN);
@@ -97,17 +82,13 @@ void OpenAndWalk(const PickerWindows& windows, int steps)
     ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == steps; }));
 }
 
-TEST(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
+TEST_F(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", TenFaces);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, TenFaces}}));
     RunningPasteTarget target;
     ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
     SetClipboardText("untouched");
-    POINT face = ComboCentre(windows.faceCombo);
+    POINT face = CentreOf(windows.faceCombo);
 
     // Escape after walking the list gives the selection back.
     OpenAndWalk(windows, 2);
@@ -141,7 +122,7 @@ TEST(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
     EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
 
     OpenAndWalk(windows, 3);
-    WaitForPickerToCatchUp(windows.picker);
+    CaughtUp(windows.picker);
     EXPECT_EQ(target.KeyLog(), "");
     EXPECT_EQ(Clipboard(), "untouched");
     EXPECT_EQ(ComboItems(windows.faceCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
@@ -150,13 +131,13 @@ TEST(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
-    WaitForPickerToCatchUp(windows.picker);
+    CaughtUp(windows.picker);
     EXPECT_EQ(target.KeyLog(), "D11 D56 U56 U11 ");
     EXPECT_EQ(Clipboard(), "f4");
     EXPECT_EQ(ComboItems(windows.faceCombo), Faces({4, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
 }
 
-TEST(Paste, EveryPasteKeyReachesTheTargetAsItsKeySequence)
+TEST_F(Paste, EveryPasteKeyReachesTheTargetAsItsKeySequence)
 {
     RunningPasteTarget target;
     ASSERT_TRUE(target.Started());
@@ -171,62 +152,46 @@ TEST(Paste, EveryPasteKeyReachesTheTargetAsItsKeySequence)
         {"-1", "D11 D56 U56 U11 "},
     };
     for (const auto& [pasteKey, keys] : cases) {
-        WorkDir dir;
-        dir.Write("Vemplor.txt", "\t(^_^)\n\t(;_;)\n");
-        dir.WriteSetting("PasteKey", pasteKey);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        ASSERT_TRUE(MakePasteTarget(target, picker.Picker(), picker.Windows().faceCombo));
-        ChooseFace(picker.Picker(), picker.Windows().faceCombo, 1);
+        ASSERT_TRUE(Start({{FaceFile, "\t(^_^)\n\t(;_;)\n"}}, {{"PasteKey", pasteKey}}));
+        ASSERT_TRUE(MakePasteTarget(target, picker.Picker(), windows.faceCombo));
+        ChooseFace(picker.Picker(), windows.faceCombo, 1);
         EXPECT_EQ(target.KeyLog(), keys) << "PasteKey " << pasteKey;
-        picker.RequestClose();
-        EXPECT_EQ(picker.WaitForExit(), 0);
+        EXPECT_EQ(CloseAndWait(picker), 0);
     }
 }
 
-TEST(Paste, WithoutAutomaticPastingTheTextGoesToTheClipboardOnly)
+TEST_F(Paste, WithoutAutomaticPastingTheTextGoesToTheClipboardOnly)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "\t(^_^)\n\t(;_;)\n");
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "\t(^_^)\n\t(;_;)\n"}}, {{"AutoPaste", "0"}}));
     RunningPasteTarget target;
     ASSERT_TRUE(target.BringToFront());
     SetClipboardText("before");
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 1);
+    ChooseFace(picker.Picker(), windows.faceCombo, 1);
     EXPECT_EQ(Clipboard(), "(;_;)");
     EXPECT_EQ(GetForegroundWindow(), target.Window());
     EXPECT_FALSE(WaitUntil([&] { return !target.KeyLog().empty(); }, 1000));
 }
 
-TEST(Paste, BeforeAnyOtherWindowWasInFrontNothingIsSent)
+TEST_F(Paste, BeforeAnyOtherWindowWasInFrontNothingIsSent)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "\t(^_^)\n\t(;_;)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "\t(^_^)\n\t(;_;)\n"}}));
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == picker.Picker(); }));
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 1);
+    ChooseFace(picker.Picker(), windows.faceCombo, 1);
     EXPECT_EQ(Clipboard(), "(;_;)");
     EXPECT_EQ(GetForegroundWindow(), picker.Picker());
 }
 
-TEST(Paste, ALineBreakTravelsInsideThePastedText)
+TEST_F(Paste, ALineBreakTravelsInsideThePastedText)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "\t(^_^)\n\t(;_;)\n");
-    dir.WriteSetting("Return", "1");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "\t(^_^)\n\t(;_;)\n"}}, {{"Return", "1"}}));
     RunningPasteTarget target;
-    ASSERT_TRUE(MakePasteTarget(target, picker.Picker(), picker.Windows().faceCombo));
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 1);
+    ASSERT_TRUE(MakePasteTarget(target, picker.Picker(), windows.faceCombo));
+    ChooseFace(picker.Picker(), windows.faceCombo, 1);
     EXPECT_EQ(Clipboard(), "(;_;)\r\n");
     EXPECT_EQ(target.Text(), "(;_;)\r\n");
 }
 
-TEST(Paste, WidthConversionFollowsTheCharSetting)
+TEST_F(Paste, WidthConversionFollowsTheCharSetting)
 {
     const std::string full = "ＡＢｃ１２３アイウ（＾＿＾）";
     const std::string half = "ABc123ｱｲｳ(^_^)";
@@ -238,28 +203,19 @@ TEST(Paste, WidthConversionFollowsTheCharSetting)
         {"1", full, half}, {"2", half, full}, {"0", full, full}, {"3", half, half},
     };
     for (const auto& example : cases) {
-        WorkDir dir;
-        dir.Write("Vemplor.txt", "\t" + example.face + "\n");
-        dir.WriteSetting("Char", example.setting);
-        dir.WriteSetting("AutoPaste", "0");
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        ChooseFace(picker.Picker(), picker.Windows().faceCombo, 0);
+        ASSERT_TRUE(Start({{FaceFile, "\t" + example.face + "\n"}},
+                          {{"Char", example.setting}, {"AutoPaste", "0"}}));
+        ChooseFace(picker.Picker(), windows.faceCombo, 0);
         EXPECT_EQ(Clipboard(), example.expected) << "Char " << example.setting;
     }
 }
 
-TEST(Paste, ALongEmoticonReachesTheClipboardWholeAfterWideningAndALineBreak)
+TEST_F(Paste, ALongEmoticonReachesTheClipboardWholeAfterWideningAndALineBreak)
 {
-    WorkDir dir;
     std::string face(1020, 'w');
-    dir.Write("Vemplor.txt", "\t" + face + "\n");
-    dir.WriteSetting("Char", "2");
-    dir.WriteSetting("Return", "1");
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 0);
+    ASSERT_TRUE(Start({{FaceFile, "\t" + face + "\n"}},
+                      {{"Char", "2"}, {"Return", "1"}, {"AutoPaste", "0"}}));
+    ChooseFace(picker.Picker(), windows.faceCombo, 0);
     std::string widened;
     for (int i = 0; i < 1020; ++i) {
         widened += "ｗ";
@@ -267,31 +223,20 @@ TEST(Paste, ALongEmoticonReachesTheClipboardWholeAfterWideningAndALineBreak)
     EXPECT_EQ(Clipboard(), widened + "\r\n");
 }
 
-TEST(Paste, TheChosenEmoticonMovesToTheTopWhenTopMoveIsOn)
+TEST_F(Paste, TheChosenEmoticonMovesToTheTopWhenTopMoveIsOn)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", TenFaces);
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    ChooseFace(picker.Picker(), picker.Windows().faceCombo, 5);
-    EXPECT_EQ(ComboItems(picker.Windows().faceCombo), Faces({6, 1, 2, 3, 4, 5, 7, 8, 9, 10}));
-    EXPECT_EQ(ComboSelection(picker.Windows().faceCombo), 0);
+    ASSERT_TRUE(Start({{FaceFile, TenFaces}}, {{"AutoPaste", "0"}}));
+    ChooseFace(picker.Picker(), windows.faceCombo, 5);
+    EXPECT_EQ(ComboItems(windows.faceCombo), Faces({6, 1, 2, 3, 4, 5, 7, 8, 9, 10}));
+    EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
     EXPECT_EQ(Clipboard(), "f6");
-    picker.RequestClose();
-    ASSERT_EQ(picker.WaitForExit(), 0);
-    EXPECT_EQ(dir.Read("Vemplor.txt").substr(0, 14), "t6\tf6\r\nt1\tf1\r\n");
+    ASSERT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(FaceFile).substr(0, 14), "t6\tf6\r\nt1\tf1\r\n");
 }
 
-TEST(Paste, WithTopMoveOffTheOrderStaysUnlessAFilterIsSet)
+TEST_F(Paste, WithTopMoveOffTheOrderStaysUnlessAFilterIsSet)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", TenFaces);
-    dir.WriteSetting("AutoPaste", "0");
-    dir.WriteSetting("TopMove", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, TenFaces}}, {{"AutoPaste", "0"}, {"TopMove", "0"}}));
     ChooseFace(windows.picker, windows.faceCombo, 5);
     EXPECT_EQ(ComboItems(windows.faceCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(ComboSelection(windows.faceCombo), 5);
@@ -308,30 +253,20 @@ TEST(Paste, WithTopMoveOffTheOrderStaysUnlessAFilterIsSet)
     EXPECT_EQ(ComboItems(windows.faceCombo), Faces({10, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
-TEST(Paste, UnderAFilterTheFirstEqualEmoticonMovesWithItsOwnTag)
+TEST_F(Paste, UnderAFilterTheFirstEqualEmoticonMovesWithItsOwnTag)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "a\t(x)\nb\t(y)\nc\t(x)\n");
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, "a\t(x)\nb\t(y)\nc\t(x)\n"}}, {{"AutoPaste", "0"}}));
     SetFilterText(windows, "c");
     ASSERT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(x)"}));
     ChooseFace(windows.picker, windows.faceCombo, 0);
     EXPECT_EQ(Clipboard(), "(x)");
-    picker.RequestClose();
-    ASSERT_EQ(picker.WaitForExit(), 0);
-    EXPECT_EQ(dir.Read("Vemplor.txt"), "a\t(x)\r\nb\t(y)\r\nc\t(x)");
+    ASSERT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "a\t(x)\r\nb\t(y)\r\nc\t(x)");
 }
 
-TEST(Paste, AChoiceInTheHotkeyListPastesThenReorders)
+TEST_F(Paste, AChoiceInTheHotkeyListPastesThenReorders)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", TenFaces);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, TenFaces}}));
     RunningPasteTarget target;
     ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
     SetFilterText(windows, "f1");
@@ -351,34 +286,21 @@ TEST(Paste, AChoiceInTheHotkeyListPastesThenReorders)
     EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
 }
 
-TEST(Paste, ALongPreparedFilterIsAppliedWhole)
+TEST_F(Paste, ALongPreparedFilterIsAppliedWhole)
 {
-    WorkDir dir;
     std::string longFilter(700, 'x');
-    dir.Write("Vemplor.txt", "\t" + longFilter + "y\n\t" + std::string(699, 'x') + "\n");
-    dir.Write("Filter.txt", longFilter + "\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
-    SendMessageA(windows.filterCombo, CB_SETCURSEL, 0, 0);
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    ASSERT_TRUE(Start({{FaceFile, "\t" + longFilter + "y\n\t" + std::string(699, 'x') + "\n"},
+                       {FilterFile, longFilter + "\n"}}));
+    ChooseFirstPreparedFilter(windows);
     EXPECT_EQ(ControlText(windows.filterEdit), longFilter);
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[1/2]");
 }
 
-TEST(Paste, ChoosingAPreparedFilterNeverTouchesTheClipboard)
+TEST_F(Paste, ChoosingAPreparedFilterNeverTouchesTheClipboard)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", TenFaces);
-    dir.Write("Filter.txt", "f1\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, TenFaces}, {FilterFile, "f1\n"}}));
     SetClipboardText("untouched");
-    SendMessageA(windows.filterCombo, CB_SETCURSEL, 0, 0);
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    ChooseFirstPreparedFilter(windows);
     EXPECT_EQ(ComboItems(windows.faceCombo), Faces({1, 10}));
     EXPECT_EQ(Clipboard(), "untouched");
 }

@@ -3,9 +3,11 @@
 // tooltips answer while they are switched on.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
+
+using Picker = PickerScenario;
 
 std::string SampleList()
 {
@@ -16,12 +18,6 @@ std::string SampleList()
            "えがお\t(^_^)\n"
            "なみだ\t(;_;)\n"
            "\tＡＢＣ\n";
-}
-
-void ClickCentre(HWND window)
-{
-    RECT rect = WindowRectOf(window);
-    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 HWND VisibleToolTip(HWND picker)
@@ -39,87 +35,59 @@ HWND VisibleToolTip(HWND picker)
     return nullptr;
 }
 
-std::string WideWindowText(HWND window)
+TEST_F(Picker, TypingAFilterNarrowsTheListAtEveryKeystroke)
 {
-    // Asked by message: across processes GetWindowText reads only the stored caption.
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    char bytes[512] = {};
-    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-    return bytes;
-}
-
-TEST(Picker, TypingAFilterNarrowsTheListAtEveryKeystroke)
-{
-    WorkDir dir;
-    dir.Write("Vemplor.txt", SampleList());
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, SampleList()}}));
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[7/7]");
 
-    ClickCentre(windows.filterEdit);
+    ClickControl(windows.filterEdit);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
     TypeText("(");
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[5/7]"; }))
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[5/7]"))
         << ControlText(windows.filterEdit) << " " << WindowTitle(windows.picker);
     EXPECT_EQ(ComboItems(windows.faceCombo),
               (std::vector<std::string>{"(^_^)", "(=^・^=)", "(ABC)", "(^_^)", "(;_;)"}));
     EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
 
     TypeText("^");
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/7]"; }));
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[2/7]"));
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^_^)", "(^_^)"}));
 
     PressKey(VK_BACK);
     PressKey(VK_BACK);
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[7/7]"; }));
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[7/7]"));
     EXPECT_EQ(ComboItems(windows.faceCombo).size(), 7u);
 
     // Case matters, and a full-width twin is another text; the tag "ABC" finds its entry.
     TypeText("ABC");
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[1/7]"; }));
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[1/7]"));
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(ABC)"}));
 }
 
-TEST(Picker, AFilterThatMatchesNothingLeavesTheListEmpty)
+TEST_F(Picker, AFilterThatMatchesNothingLeavesTheListEmpty)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", SampleList());
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
-    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("zzz"));
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    ASSERT_TRUE(Start({{FaceFile, SampleList()}}));
+    SetFilterText(windows, "zzz");
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[0/7]");
     EXPECT_TRUE(ComboItems(windows.faceCombo).empty());
     EXPECT_EQ(ComboSelection(windows.faceCombo), -1);
 }
 
-TEST(Picker, AFilterTakesPartWholeHoweverLongAndWhateverItsFirstCharacter)
+TEST_F(Picker, AFilterTakesPartWholeHoweverLongAndWhateverItsFirstCharacter)
 {
-    WorkDir dir;
     std::string longFace(1100, 'a');
-    dir.Write("Vemplor.txt", "\t" + longFace + "b\n\t" + longFace + "c\n" + SampleList());
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
-    std::string filter = longFace + "b";
-    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter.c_str()));
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    ASSERT_TRUE(Start({{FaceFile, "\t" + longFace + "b\n\t" + longFace + "c\n" + SampleList()}},
+                      {{"AutoPaste", "0"}}));
+    SetFilterText(windows, longFace + "b");
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[1/9]");
 
     // A filter typed with a double-byte first character filters, and a choice under it takes
     // the entry shown.
     SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    ClickCentre(windows.filterEdit);
+    ClickControl(windows.filterEdit);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
     TypeText("ねこ");
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[1/9]"; }))
-        << WindowTitle(windows.picker);
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[1/9]")) << WindowTitle(windows.picker);
     ASSERT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(=^・^=)"}));
     ASSERT_TRUE(OpenListAt(windows.faceCombo, 0));
     ConfirmOpenList(windows.faceCombo);
@@ -128,18 +96,13 @@ TEST(Picker, AFilterTakesPartWholeHoweverLongAndWhateverItsFirstCharacter)
     EXPECT_EQ(clipboard, "(=^・^=)");
 }
 
-TEST(Picker, ChoosingAPreparedFilterFromTheListFiltersAtOnce)
+TEST_F(Picker, ChoosingAPreparedFilterFromTheListFiltersAtOnce)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", SampleList());
-    dir.Write("Filter.txt", "ねこ\r\nえがお\r\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, SampleList()}, {FilterFile, "ねこ\r\nえがお\r\n"}}));
 
     ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.filterCombo, 1));
 
-    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[2/7]"; }));
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[2/7]"));
     EXPECT_EQ(ControlText(windows.filterEdit), "えがお");
     EXPECT_EQ(ComboItems(windows.faceCombo), (std::vector<std::string>{"(^_^)", "(^_^)"}));
     EXPECT_EQ(ComboSelection(windows.faceCombo), 0);
@@ -151,13 +114,9 @@ int CaptionAllowance()
            GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYSMCAPTION);
 }
 
-TEST(Picker, TheBarIsOneComboRowTallWithTheFilterInTheLeftThird)
+TEST_F(Picker, TheBarIsOneComboRowTallWithTheFilterInTheLeftThird)
 {
-    WorkDir dir;
-    dir.WriteSetting("Width", "460");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({}, {{"Width", "460"}}));
     RECT outer = WindowRectOf(windows.picker);
     RECT face = WindowRectOf(windows.faceCombo);
     RECT filter = WindowRectOf(windows.filterCombo);
@@ -171,13 +130,9 @@ TEST(Picker, TheBarIsOneComboRowTallWithTheFilterInTheLeftThird)
     EXPECT_EQ(face.right - face.left, client.right - client.right / 3);
 }
 
-TEST(Picker, WithTheFilterOffTheEmoticonListFillsTheRow)
+TEST_F(Picker, WithTheFilterOffTheEmoticonListFillsTheRow)
 {
-    WorkDir dir;
-    dir.WriteSetting("Filter", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({}, {{"Filter", "0"}}));
     RECT client = {};
     GetClientRect(windows.picker, &client);
     POINT origin = {0, 0};
@@ -189,14 +144,9 @@ TEST(Picker, WithTheFilterOffTheEmoticonListFillsTheRow)
     EXPECT_EQ(face.right - face.left, client.right);
 }
 
-TEST(Picker, TheEmoticonListDropsDownToTheBottomOfTheWorkArea)
+TEST_F(Picker, TheEmoticonListDropsDownToTheBottomOfTheWorkArea)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", SampleList());
-    dir.WriteSetting("Top", "100");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, SampleList()}}, {{"Top", "100"}}));
     RECT workArea = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
 
@@ -211,39 +161,32 @@ TEST(Picker, TheEmoticonListDropsDownToTheBottomOfTheWorkArea)
     EXPECT_NEAR(listRect.bottom, workArea.bottom - frameBelowRow, 2);
 }
 
-TEST(Picker, TooltipsNameTheListsWhileSwitchedOn)
+TEST_F(Picker, TooltipsNameTheListsWhileSwitchedOn)
 {
-    WorkDir dir;
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start());
     HWND tip = nullptr;
 
-    ClickCentre(windows.filterEdit);
+    ClickControl(windows.filterEdit);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
     RECT face = WindowRectOf(windows.faceCombo);
     MoveMouseTo(face.left + 20, (face.top + face.bottom) / 2);
     MoveMouseTo(face.left + 22, (face.top + face.bottom) / 2);
     ASSERT_TRUE(WaitUntil([&] { return (tip = VisibleToolTip(windows.picker)) != nullptr; }));
-    EXPECT_EQ(WideWindowText(tip), "顔文字リスト");
+    EXPECT_EQ(ControlText(tip), "顔文字リスト");
 
     RECT edit = WindowRectOf(windows.filterEdit);
     MoveMouseTo(edit.left + 10, (edit.top + edit.bottom) / 2);
     MoveMouseTo(edit.left + 12, (edit.top + edit.bottom) / 2);
     ASSERT_TRUE(WaitUntil([&] {
         tip = VisibleToolTip(windows.picker);
-        return tip != nullptr && WideWindowText(tip) == "顔文字フィルタ";
+        return tip != nullptr && ControlText(tip) == "顔文字フィルタ";
     }));
 }
 
-TEST(Picker, TooltipsStaySilentWhileSwitchedOff)
+TEST_F(Picker, TooltipsStaySilentWhileSwitchedOff)
 {
-    WorkDir dir;
-    dir.WriteSetting("ToolTip", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
-    ClickCentre(windows.filterEdit);
+    ASSERT_TRUE(Start({}, {{"ToolTip", "0"}}));
+    ClickControl(windows.filterEdit);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
     RECT face = WindowRectOf(windows.faceCombo);
     MoveMouseTo(face.left + 20, (face.top + face.bottom) / 2);
@@ -273,19 +216,14 @@ int ItemCount(HWND combo)
 // A list so long that FaceCombo is still filling while the user works: a click in the open
 // list chooses what it shows, the rest of the list follows in order behind the moved entry, a
 // keystroke gives the running fill up for its own result, and quitting saves the whole list.
-TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
+TEST_F(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
 {
     const int count = 300000;
     std::string file;
     for (int i = 0; i < count; ++i) {
         file += LongListLine(i);
     }
-    WorkDir dir;
-    dir.Write("Vemplor.txt", file);
-    dir.WriteSetting("AutoPaste", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, file}}, {{"AutoPaste", "0"}}));
     ASSERT_LT(ItemCount(windows.faceCombo), count) << "the list is still filling";
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[300000/300000]");
 
@@ -302,13 +240,11 @@ TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
     }
 
     // "f" shows every entry again; the keys after it each give up the fill still running.
-    ClickCentre(windows.filterEdit);
+    ClickControl(windows.filterEdit);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(windows.picker) == windows.filterEdit; }));
     TypeText("f12345");
-    auto titleShows = [&](const char* title) {
-        return WaitUntil([&] { return WindowTitle(windows.picker) == title; });
-    };
-    ASSERT_TRUE(titleShows("Vemplor 登録数[10/300000]")) << WindowTitle(windows.picker);
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[10/300000]"))
+        << WindowTitle(windows.picker);
     std::vector<std::string> narrowed;
     for (int i = 123450; i <= 123459; ++i) {
         narrowed.push_back(LongListFace(i));
@@ -319,9 +255,8 @@ TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
     for (int i = 0; i < 6; ++i) {
         PressKey(VK_BACK);
     }
-    ASSERT_TRUE(titleShows("Vemplor 登録数[300000/300000]"));
-    picker.RequestClose();
-    ASSERT_EQ(picker.WaitForExit(30000), 0);
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[300000/300000]"));
+    ASSERT_EQ(CloseAndWait(picker, 30000), 0);
     std::string saved = LongListLine(5);
     for (int i = 0; i < count; ++i) {
         if (i != 5) {
@@ -329,7 +264,7 @@ TEST(Picker, WhileALongListIsStillFillingEveryActionSeesTheWholeList)
         }
     }
     saved.resize(saved.size() - 2);
-    EXPECT_TRUE(dir.Read("Vemplor.txt") == saved) << "the whole list, in its new order";
+    EXPECT_TRUE(dir.Read(FaceFile) == saved) << "the whole list, in its new order";
 }
 
 } // namespace

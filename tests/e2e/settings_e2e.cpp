@@ -5,11 +5,11 @@
 
 #include <map>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string SettingsFile = "Vemplor.ini";
+using Settings = PickerScenario;
 
 // The keys the program has no business writing.
 OptionKeys WithoutThePlace(OptionKeys keys)
@@ -18,21 +18,6 @@ OptionKeys WithoutThePlace(OptionKeys keys)
     keys.erase("Top");
     keys.erase("Width");
     return keys;
-}
-
-int QuitAndWait(RunningPicker& picker)
-{
-    picker.RequestClose();
-    return picker.WaitForExit();
-}
-
-bool MovePickerTo(HWND picker, int x, int y)
-{
-    SetWindowPos(picker, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return WaitUntil([&] {
-        RECT rect = WindowRectOf(picker);
-        return rect.left == x && rect.top == y;
-    });
 }
 
 // The picker font seen from outside: the emoticon list's item height is the font's character
@@ -56,15 +41,15 @@ std::ostream& operator<<(std::ostream& out, const FontLook& look)
 // and synthetic bold widens each one.
 const std::string FontSample = "iiiiiiiiii";
 
-FontLook PickerFontLook(const RunningPicker& picker)
+FontLook PickerFontLook(const PickerWindows& windows)
 {
-    HWND edit = picker.Windows().filterEdit;
+    HWND edit = windows.filterEdit;
     std::string text = FontSample + "|";
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     LRESULT start = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
     LRESULT end = SendMessageA(edit, EM_POSFROMCHAR, FontSample.size(), 0);
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    int height = static_cast<int>(SendMessageA(picker.Windows().faceCombo, CB_GETITEMHEIGHT, 0, 0));
+    int height = static_cast<int>(SendMessageA(windows.faceCombo, CB_GETITEMHEIGHT, 0, 0));
     return {height, static_cast<short>(LOWORD(end)) - static_cast<short>(LOWORD(start))};
 }
 
@@ -131,29 +116,26 @@ std::string Repeated(const std::string& piece, int times)
     return text;
 }
 
-TEST(Settings, WithoutAFileEveryDefaultHoldsAndExitWritesOnlyThePlace)
+TEST_F(Settings, WithoutAFileEveryDefaultHoldsAndExitWritesOnlyThePlace)
 {
-    WorkDir dir;
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start());
     HWND window = picker.Picker();
     RECT rect = WindowRectOf(window);
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(rect.top, 0);
     EXPECT_EQ(rect.right - rect.left, 300);
     EXPECT_TRUE(IsTopMost(window));
-    EXPECT_TRUE(IsWindowVisible(picker.Windows().filterCombo));
+    EXPECT_TRUE(IsWindowVisible(windows.filterCombo));
     EXPECT_EQ(LayeredAlpha(window), 255) << "opaque";
-    EXPECT_EQ(PickerFontLook(picker), ExpectedFontLook(12, FW_NORMAL, false, DefaultFace));
-    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'K')) << "Ctrl+K belongs to the picker";
-    UnregisterHotKey(nullptr, 1);
+    EXPECT_EQ(PickerFontLook(windows), ExpectedFontLook(12, FW_NORMAL, false, DefaultFace));
+    EXPECT_TRUE(HotKeyTaken(MOD_CONTROL, 'K')) << "Ctrl+K belongs to the picker";
     EXPECT_FALSE(dir.Exists(SettingsFile)) << "starting writes nothing";
 
-    EXPECT_EQ(QuitAndWait(picker), 0);
+    EXPECT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(ReadOptionKeys(dir), (OptionKeys{{"Left", "0"}, {"Top", "0"}, {"Width", "300"}}));
 }
 
-TEST(Settings, TopMostIsOnForAnyNonZeroValue)
+TEST_F(Settings, TopMostIsOnForAnyNonZeroValue)
 {
     const struct {
         const char* stored;
@@ -161,15 +143,12 @@ TEST(Settings, TopMostIsOnForAnyNonZeroValue)
     } cases[] = {{"2", true}, {"-1", true}, {"1", true}, {"0", false}, {"off", false}};
     for (const auto& topMost : cases) {
         SCOPED_TRACE(topMost.stored);
-        WorkDir dir;
-        dir.WriteSetting("TopMost", topMost.stored);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
+        ASSERT_TRUE(Start({}, {{"TopMost", topMost.stored}}));
         EXPECT_EQ(IsTopMost(picker.Picker()), topMost.topMost);
     }
 }
 
-TEST(Settings, OnlySavePositionOneWritesTheMovedPlace)
+TEST_F(Settings, OnlySavePositionOneWritesTheMovedPlace)
 {
     const struct {
         const char* stored;
@@ -177,35 +156,27 @@ TEST(Settings, OnlySavePositionOneWritesTheMovedPlace)
     } cases[] = {{"0", false}, {"2", false}, {"1", true}};
     for (const auto& savePosition : cases) {
         SCOPED_TRACE(savePosition.stored);
-        WorkDir dir;
-        dir.WriteSetting("SavePosition", savePosition.stored);
-        dir.WriteSetting("Left", "120");
-        dir.WriteSetting("Top", "80");
-        dir.WriteSetting("Width", "350");
-        {
-            RunningPicker picker(dir);
-            ASSERT_TRUE(picker.Started());
-            RECT rect = WindowRectOf(picker.Picker());
-            EXPECT_EQ(rect.left, 120) << "the stored place is used whatever SavePosition says";
-            EXPECT_EQ(rect.top, 80);
-            EXPECT_EQ(rect.right - rect.left, 350);
-            ASSERT_TRUE(MovePickerTo(picker.Picker(), 300, 200));
-            EXPECT_EQ(QuitAndWait(picker), 0);
-        }
+        ASSERT_TRUE(Start({}, {{"SavePosition", savePosition.stored},
+                               {"Left", "120"}, {"Top", "80"}, {"Width", "350"}}));
+        RECT rect = WindowRectOf(picker.Picker());
+        EXPECT_EQ(rect.left, 120) << "the stored place is used whatever SavePosition says";
+        EXPECT_EQ(rect.top, 80);
+        EXPECT_EQ(rect.right - rect.left, 350);
+        ASSERT_TRUE(MoveWindowTo(picker.Picker(), 300, 200));
+        EXPECT_EQ(CloseAndWait(picker), 0);
         EXPECT_EQ(dir.ReadSetting("Left"), savePosition.saves ? "300" : "120");
         EXPECT_EQ(dir.ReadSetting("Top"), savePosition.saves ? "200" : "80");
         EXPECT_EQ(dir.ReadSetting("Width"), "350");
         EXPECT_EQ(dir.ReadSetting("SavePosition"), savePosition.stored);
 
-        RunningPicker again(dir);
-        ASSERT_TRUE(again.Started());
-        RECT rect = WindowRectOf(again.Picker());
+        ASSERT_TRUE(Launch());
+        rect = WindowRectOf(picker.Picker());
         EXPECT_EQ(rect.left, savePosition.saves ? 300 : 120);
         EXPECT_EQ(rect.top, savePosition.saves ? 200 : 80);
     }
 }
 
-TEST(Settings, FontSizeAndStyleShapeThePickerFont)
+TEST_F(Settings, FontSizeAndStyleShapeThePickerFont)
 {
     const struct {
         const char* size;
@@ -223,17 +194,13 @@ TEST(Settings, FontSizeAndStyleShapeThePickerFont)
     };
     for (const auto& font : cases) {
         SCOPED_TRACE(std::string("FontSize ") + font.size + ", FontStyle " + font.style);
-        WorkDir dir;
-        dir.WriteSetting("FontSize", font.size);
-        dir.WriteSetting("FontStyle", font.style);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        EXPECT_EQ(PickerFontLook(picker),
+        ASSERT_TRUE(Start({}, {{"FontSize", font.size}, {"FontStyle", font.style}}));
+        EXPECT_EQ(PickerFontLook(windows),
                   ExpectedFontLook(font.points, font.weight, font.italic, DefaultFace));
     }
 }
 
-TEST(Settings, AFontNameIsUsedUpToItsFirst31Bytes)
+TEST_F(Settings, AFontNameIsUsedUpToItsFirst31Bytes)
 {
     const std::string first31 = "VemplorFaceAliasForTheTest31byt";
     ASSERT_EQ(first31.size(), 31u);
@@ -258,17 +225,14 @@ TEST(Settings, AFontNameIsUsedUpToItsFirst31Bytes)
     };
     for (const auto& name : cases) {
         SCOPED_TRACE(name.stored);
-        WorkDir dir;
-        dir.WriteSetting("FontName", name.stored);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
-        EXPECT_EQ(PickerFontLook(picker), name.aliased ? aliased : unknown);
-        EXPECT_EQ(QuitAndWait(picker), 0);
+        ASSERT_TRUE(Start({}, {{"FontName", name.stored}}));
+        EXPECT_EQ(PickerFontLook(windows), name.aliased ? aliased : unknown);
+        EXPECT_EQ(CloseAndWait(picker), 0);
         EXPECT_EQ(dir.ReadSetting("FontName"), name.stored) << "the stored name stays whole";
     }
 }
 
-TEST(Settings, TransparencyTakesTheLowByteOfAlphaButNeverHidesTheWindow)
+TEST_F(Settings, TransparencyTakesTheLowByteOfAlphaButNeverHidesTheWindow)
 {
     const struct {
         const char* transparent;
@@ -287,18 +251,14 @@ TEST(Settings, TransparencyTakesTheLowByteOfAlphaButNeverHidesTheWindow)
     for (const auto& transparency : cases) {
         SCOPED_TRACE(std::string("Transparent ") + transparency.transparent + ", Alpha " +
                      transparency.alpha);
-        WorkDir dir;
-        dir.WriteSetting("Transparent", transparency.transparent);
-        dir.WriteSetting("Alpha", transparency.alpha);
-        RunningPicker picker(dir);
-        ASSERT_TRUE(picker.Started());
+        ASSERT_TRUE(Start(
+            {}, {{"Transparent", transparency.transparent}, {"Alpha", transparency.alpha}}));
         EXPECT_EQ(LayeredAlpha(picker.Picker()), transparency.layeredAlpha);
     }
 }
 
-TEST(Settings, GarbledNumbersReadByTheirDigitsAndStayAsTheyWere)
+TEST_F(Settings, GarbledNumbersReadByTheirDigitsAndStayAsTheyWere)
 {
-    WorkDir dir;
     const std::string contents = "[Option]\r\n"
                                  "Left=  12abc\r\n"
                                  "Top=-0\r\n"
@@ -309,10 +269,9 @@ TEST(Settings, GarbledNumbersReadByTheirDigitsAndStayAsTheyWere)
                                  "FontSize=36pt\r\n"
                                  "HotKey=1.5\r\n"
                                  "Comment=not ours\r\n";
-    dir.Write(SettingsFile, contents);
+    Prepare({{SettingsFile, contents}});
     const OptionKeys before = ReadOptionKeys(dir);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Launch());
     HWND window = picker.Picker();
     RECT rect = WindowRectOf(window);
     EXPECT_EQ(rect.left, 12);
@@ -320,13 +279,12 @@ TEST(Settings, GarbledNumbersReadByTheirDigitsAndStayAsTheyWere)
     EXPECT_EQ(rect.right - rect.left, 300) << "a width of 0 stops at the minimum";
     EXPECT_FALSE(IsTopMost(window));
     EXPECT_EQ(LayeredAlpha(window), 10) << "a low byte of 0 would leave an invisible window";
-    EXPECT_EQ(PickerFontLook(picker).height,
+    EXPECT_EQ(PickerFontLook(windows).height,
               ExpectedFontLook(36, FW_NORMAL, false, DefaultFace).height);
-    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'K')) << "HotKey 1.5 reads as 1";
-    UnregisterHotKey(nullptr, 1);
+    EXPECT_TRUE(HotKeyTaken(MOD_CONTROL, 'K')) << "HotKey 1.5 reads as 1";
     EXPECT_EQ(dir.Read(SettingsFile), contents) << "starting writes nothing";
 
-    EXPECT_EQ(QuitAndWait(picker), 0);
+    EXPECT_EQ(CloseAndWait(picker), 0);
     OptionKeys after = ReadOptionKeys(dir);
     EXPECT_EQ(WithoutThePlace(after), WithoutThePlace(before));
     EXPECT_EQ(after["Left"], "12");
@@ -334,27 +292,25 @@ TEST(Settings, GarbledNumbersReadByTheirDigitsAndStayAsTheyWere)
     EXPECT_EQ(after["Width"], "300");
 }
 
-TEST(Settings, BinaryBytesAroundTheSectionDoNotStopTheReader)
+TEST_F(Settings, BinaryBytesAroundTheSectionDoNotStopTheReader)
 {
-    WorkDir dir;
     std::string noise;
     unsigned state = 20100427;
     for (int i = 0; i < 4096; ++i) {
         state = state * 1103515245u + 12345u;
         noise.push_back(static_cast<char>(state >> 16));
     }
-    dir.Write(SettingsFile, noise + "\r\n[Option]\r\nTopMost=0\r\nLeft=33\r\nAlpha=77\r\n"
-                                    "Transparent=1\r\n" + noise);
+    Prepare({{SettingsFile, noise + "\r\n[Option]\r\nTopMost=0\r\nLeft=33\r\nAlpha=77\r\n"
+                            "Transparent=1\r\n" + noise}});
     const OptionKeys before = ReadOptionKeys(dir);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Launch());
     EXPECT_FALSE(IsTopMost(picker.Picker()));
     EXPECT_EQ(WindowRectOf(picker.Picker()).left, 33);
     EXPECT_EQ(LayeredAlpha(picker.Picker()), 77);
 
     // The system's INI writer rewrites the whole file and may reshape the noise itself (its
     // trailing blanks, its invalid double-byte pairs); the keys are what must survive.
-    EXPECT_EQ(QuitAndWait(picker), 0);
+    EXPECT_EQ(CloseAndWait(picker), 0);
     OptionKeys after = ReadOptionKeys(dir);
     for (const char* key : {"TopMost", "Alpha", "Transparent"}) {
         EXPECT_EQ(after[key], before.at(key)) << key;
@@ -363,61 +319,55 @@ TEST(Settings, BinaryBytesAroundTheSectionDoNotStopTheReader)
     EXPECT_EQ(after["Width"], "300");
 }
 
-TEST(Settings, TenKilobyteLinesAreCutTo31BytesAndTheRestIsStillRead)
+TEST_F(Settings, TenKilobyteLinesAreCutTo31BytesAndTheRestIsStillRead)
 {
     const std::string faceName = Repeated("F", 31);
     FaceAlias alias(faceName);
-    WorkDir dir;
-    dir.Write(SettingsFile, "[Option]\r\n" + Repeated("junk without an equals sign ", 400) +
+    Prepare({{SettingsFile, "[Option]\r\n" + Repeated("junk without an equals sign ", 400) +
                                 "\r\nFontName=" + faceName + Repeated("F", 10000) +
                                 "\r\nTransparent=1\r\nAlpha=" + Repeated("9", 10000) +
-                                "\r\nTopMost=0\r\nLeft=44\r\n");
+                                "\r\nTopMost=0\r\nLeft=44\r\n"}});
     const OptionKeys before = ReadOptionKeys(dir);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    EXPECT_EQ(PickerFontLook(picker), ExpectedFontLook(12, FW_NORMAL, false, ProportionalFace));
+    ASSERT_TRUE(Launch());
+    EXPECT_EQ(PickerFontLook(windows), ExpectedFontLook(12, FW_NORMAL, false, ProportionalFace));
     EXPECT_EQ(LayeredAlpha(picker.Picker()), 255) << "the largest int has a low byte of 255";
     EXPECT_FALSE(IsTopMost(picker.Picker()));
     EXPECT_EQ(WindowRectOf(picker.Picker()).left, 44);
 
-    EXPECT_EQ(QuitAndWait(picker), 0);
+    EXPECT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(WithoutThePlace(ReadOptionKeys(dir)), WithoutThePlace(before));
 }
 
-TEST(Settings, KeysOutsideTheOptionSectionAreNotTakenAndSurviveTheExit)
+TEST_F(Settings, KeysOutsideTheOptionSectionAreNotTakenAndSurviveTheExit)
 {
-    WorkDir dir;
-    dir.Write(SettingsFile, "TopMost=0\r\nLeft=50\r\n[Other]\r\nTopMost=0\r\nWidth=500\r\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(
+        Start({{SettingsFile, "TopMost=0\r\nLeft=50\r\n[Other]\r\nTopMost=0\r\nWidth=500\r\n"}}));
     RECT rect = WindowRectOf(picker.Picker());
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(rect.right - rect.left, 300);
     EXPECT_TRUE(IsTopMost(picker.Picker()));
 
-    EXPECT_EQ(QuitAndWait(picker), 0);
+    EXPECT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(ReadOptionKeys(dir), (OptionKeys{{"Left", "0"}, {"Top", "0"}, {"Width", "300"}}));
     std::string saved = dir.Read(SettingsFile);
     EXPECT_NE(saved.find("TopMost=0\r\nLeft=50\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("[Other]\r\nTopMost=0\r\nWidth=500\r\n"), std::string::npos) << saved;
 }
 
-TEST(Settings, AReadOnlyFileIsReadAndLeftUntouched)
+TEST_F(Settings, AReadOnlyFileIsReadAndLeftUntouched)
 {
-    WorkDir dir;
     const std::string contents = "[Option]\r\nLeft=50\r\nTop=60\r\nWidth=400\r\nTopMost=0\r\n";
-    dir.Write(SettingsFile, contents);
+    Prepare({{SettingsFile, contents}});
     SetFileAttributesA(dir.PathOf(SettingsFile).c_str(), FILE_ATTRIBUTE_READONLY);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Launch());
     RECT rect = WindowRectOf(picker.Picker());
     EXPECT_EQ(rect.left, 50);
     EXPECT_EQ(rect.top, 60);
     EXPECT_EQ(rect.right - rect.left, 400);
     EXPECT_FALSE(IsTopMost(picker.Picker()));
-    ASSERT_TRUE(MovePickerTo(picker.Picker(), 210, 110));
+    ASSERT_TRUE(MoveWindowTo(picker.Picker(), 210, 110));
 
-    EXPECT_EQ(QuitAndWait(picker), 0);
+    EXPECT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(dir.Read(SettingsFile), contents);
 }
 

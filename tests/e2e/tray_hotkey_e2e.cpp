@@ -2,21 +2,13 @@
 // hotkey drops every emoticon down at the mouse wherever the user is working.
 #include <gtest/gtest.h>
 
-#include "harness.h"
 #include "paste_target_harness.h"
-
-#include <shellapi.h>
+#include "scenario.h"
 
 namespace {
 
-NOTIFYICONDATAA PickerIconRecord(HWND picker)
-{
-    NOTIFYICONDATAA record = {};
-    record.cbSize = sizeof record;
-    record.hWnd = picker;
-    record.uID = 1;
-    return record;
-}
+using Tray = PickerScenario;
+using Hotkey = PickerScenario;
 
 // A second click on the same spot soon after the first is a double click, which does nothing:
 // successive clicks alternate between two spots on the icon.
@@ -38,15 +30,10 @@ HWND WaitForMenu()
     return menu;
 }
 
-TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
+TEST_F(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
 {
-    WorkDir dir;
-    dir.Write("Vemplor.txt", "a\t(^_^)\n\t(;_;)\n");
-    dir.WriteSetting("Close", "0");
-    dir.WriteSetting("Transparent", "1");
-    dir.WriteSetting("Alpha", "100");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\n\t(;_;)\n"}},
+                      {{"Close", "0"}, {"Transparent", "1"}, {"Alpha", "100"}}));
     HWND window = picker.Picker();
     EXPECT_TRUE(TrayIconPresent(window));
 
@@ -89,16 +76,12 @@ TEST(Tray, IconLivesFromStartToExitAndBringsTheClosedPickerBack)
     EXPECT_EQ(picker.WaitForExit(), 0);
     // Wine takes away the icons of windows that are gone, so whether the exit removed the icon
     // itself shows only at the session end, where the window lives on (the next test).
-    EXPECT_EQ(dir.Read("Vemplor.txt"), "a\t(^_^)\r\n\t(;_;)");
+    EXPECT_EQ(dir.Read(FaceFile), "a\t(^_^)\r\n\t(;_;)");
 }
 
-TEST(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
+TEST_F(Tray, LeftClickLeavesTheWindowToAutoHideAndTheSessionEndTakesTheIcon)
 {
-    WorkDir dir;
-    dir.WriteSetting("AutoHide", "1");
-    dir.WriteSetting("HideTime", "600000");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
+    ASSERT_TRUE(Start({}, {{"AutoHide", "1"}, {"HideTime", "600000"}}));
     HWND window = picker.Picker();
 
     // The menu of the next click opens only after the left click has been handled.
@@ -121,28 +104,22 @@ void PressHotKeyAt(POINT at)
     KeyUp(VK_CONTROL);
 }
 
-TEST(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
+TEST_F(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
 {
-    WorkDir dir;
     std::vector<std::string> faces;
     std::string list;
     for (int i = 1; i <= 30; ++i) {
         faces.push_back("f" + std::to_string(i));
         list += "t" + std::to_string(i) + "\t" + faces.back() + "\n";
     }
-    dir.Write("Vemplor.txt", list);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, list}}));
     RunningPasteTarget target;
     ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
 
     // The user narrows the picker's list, goes back to work and presses Ctrl+K there.
-    RECT filter = WindowRectOf(windows.filterEdit);
-    ClickAt((filter.left + filter.right) / 2, (filter.top + filter.bottom) / 2);
+    ClickControl(windows.filterEdit);
     TypeText("f1");
-    ASSERT_TRUE(
-        WaitUntil([&] { return WindowTitle(windows.picker) == "Vemplor 登録数[11/30]"; }));
+    ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[11/30]"));
     ASSERT_TRUE(target.BringToFront());
     PressHotKeyAt({300, 200});
     HWND dropped = nullptr;
