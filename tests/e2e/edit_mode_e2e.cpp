@@ -8,16 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "scenario.h"
 
 namespace {
 
-const std::string FaceFile = "Vemplor.txt";
-
-POINT CentreOf(RECT rect)
-{
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+using EditMode = PickerScenario;
 
 struct RowEditors {
     HWND tag = nullptr;
@@ -78,7 +73,7 @@ void TypeIntoOpenFace(HWND listView, const RowEditors& editors, const std::strin
                       bool append)
 {
     std::string expected = append ? ControlText(editors.face) + text : text;
-    POINT box = CentreOf(WindowRectOf(editors.face));
+    POINT box = CentreOf(editors.face);
     ClickAt(box.x, box.y);
     WaitUntil([&] { return FocusedWindow(listView) == editors.face; });
     PressKey(VK_END, true);
@@ -96,7 +91,7 @@ void TypeIntoOpenFace(HWND listView, const RowEditors& editors, const std::strin
 RowEditors TypeIntoFace(HWND listView, int row, const std::string& text, bool append)
 {
     RowEditors editors = EditorsOf(listView);
-    DoubleClickAt(CentreOf(ListViewCellRect(listView, row, 1)));
+    DoubleClickAt(MiddleOf(ListViewCellRect(listView, row, 1)));
     if (!WaitUntil([&] { return IsWindowVisible(editors.face) != 0; })) {
         ADD_FAILURE() << "a double-click on row " << row << " opens the editors";
         return editors;
@@ -117,15 +112,11 @@ bool LeaveByMenu(const PickerWindows& windows, POINT at, std::initializer_list<W
            WaitUntil([&] { return IsWindowVisible(windows.faceCombo) != 0; });
 }
 
-TEST(EditMode, ShowsEveryEntryWhateverTheFilterAndAnEditInPlaceReachesThePickerAndTheFile)
+TEST_F(EditMode, ShowsEveryEntryWhateverTheFilterAndAnEditInPlaceReachesThePickerAndTheFile)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "a\t(^_^)\nb\t(T_T)\nc\t(^o^)\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\nb\t(T_T)\nc\t(^o^)\n"}}));
     SetForegroundWindow(picker.Picker());
-    POINT filter = CentreOf(WindowRectOf(windows.filterCombo));
+    POINT filter = CentreOf(windows.filterCombo);
     ClickAt(filter.x - 10, filter.y);
     TypeText("_");
     ASSERT_TRUE(WaitUntil([&] { return WindowTitle(picker.Picker()) == "Vemplor 登録数[2/3]"; }));
@@ -151,7 +142,7 @@ TEST(EditMode, ShowsEveryEntryWhateverTheFilterAndAnEditInPlaceReachesThePickerA
 
     TypeIntoFace(list, 2, "(-_-)", false);
     ClickRow(list, 0);
-    ASSERT_TRUE(LeaveByMenu(windows, CentreOf(ListViewCellRect(list, 0, 1)), {'E'}));
+    ASSERT_TRUE(LeaveByMenu(windows, MiddleOf(ListViewCellRect(list, 0, 1)), {'E'}));
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(HeightOf(picker.Picker()), barHeight);
     EXPECT_EQ(WindowTitle(picker.Picker()), "Vemplor 登録数[3/3]")
@@ -169,13 +160,9 @@ TEST(EditMode, ShowsEveryEntryWhateverTheFilterAndAnEditInPlaceReachesThePickerA
 // the other row selected. What is typed goes into the row the editors were opened over, both when
 // the focus moves on to the other box and when another row is clicked; no other row changes, in
 // the list or in the saved file.
-TEST(EditMode, AnEditGoesIntoTheRowItsEditorsWereOpenedOverWhateverIsSelected)
+TEST_F(EditMode, AnEditGoesIntoTheRowItsEditorsWereOpenedOverWhateverIsSelected)
 {
-    WorkDir dir;
-    dir.Write(FaceFile, "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt4\t(d)\r\n");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt4\t(d)\r\n"}}));
     SetForegroundWindow(picker.Picker());
     ASSERT_TRUE(EnterEditMode(windows));
     HWND list = windows.editListView;
@@ -185,7 +172,7 @@ TEST(EditMode, AnEditGoesIntoTheRowItsEditorsWereOpenedOverWhateverIsSelected)
     CtrlClickAt({cell.right - 10, (cell.top + cell.bottom) / 2}, 1);
     ASSERT_TRUE(WaitUntil([&] { return ListView_GetSelectedCount(list) == 2; }));
     RowEditors editors = EditorsOf(list);
-    CtrlClickAt(CentreOf(cell), 2);
+    CtrlClickAt(MiddleOf(cell), 2);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editors.face) != 0; }));
     ASSERT_EQ(WindowRectOf(editors.face).top, ListViewCellRect(list, 3, 1).top);
     ASSERT_EQ(ListView_GetSelectedCount(list), 1u);
@@ -216,7 +203,7 @@ TEST(EditMode, AnEditGoesIntoTheRowItsEditorsWereOpenedOverWhateverIsSelected)
     EXPECT_EQ(dir.Read(FaceFile), "t1\t(a)\r\nt2\t(b)\r\nt3\t(c)\r\nt 4\t(Z)");
 }
 
-TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
+TEST_F(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
 {
     // 纊 in the code page's first form, which a conversion through Unicode gives back in another.
     const std::string oddCharacter = "\xED\x40";
@@ -226,12 +213,8 @@ TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
     }
     longFace += oddCharacter;
     const std::string oddTag = "long" + oddCharacter;
-    WorkDir dir;
-    dir.Write(FaceFile, oddTag + "\t" + longFace + "\nkeep\t(o_o)\nx\t(-_-)\n");
-    dir.WriteSetting("Filter", "0");
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, oddTag + "\t" + longFace + "\nkeep\t(o_o)\nx\t(-_-)\n"}},
+                      {{"Filter", "0"}}));
     SetForegroundWindow(picker.Picker());
 
     ASSERT_TRUE(EnterEditMode(windows));
@@ -239,7 +222,7 @@ TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
     ASSERT_EQ(ListViewRowCount(list), 3);
     EXPECT_EQ(ListViewCell(list, 0, 1), longFace);
     RowEditors editors = EditorsOf(list);
-    DoubleClickAt(CentreOf(ListViewCellRect(list, 0, 1)));
+    DoubleClickAt(MiddleOf(ListViewCellRect(list, 0, 1)));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editors.face) != 0; }));
     EXPECT_EQ(ControlText(editors.face).size(), longFace.size())
         << "the whole entry is offered for editing";
@@ -266,14 +249,10 @@ TEST(EditMode, LongAndUnusualEntriesPassUntouchedAndTypingNotYetCommittedIsKept)
 
 // Rows added at the selection and at the end, several deleted at once, then the duplicate check
 // and the sort started in edit mode: blank rows are entries with an empty tag and face.
-TEST(EditMode, RowsAreAddedAndDeletedAndTheDuplicateCheckAndSortLeaveEditMode)
+TEST_F(EditMode, RowsAreAddedAndDeletedAndTheDuplicateCheckAndSortLeaveEditMode)
 {
-    WorkDir dir;
     const std::string list = "b\ty\na\tx\nb\ty\n";
-    dir.Write(FaceFile, list);
-    RunningPicker picker(dir);
-    ASSERT_TRUE(picker.Started());
-    const PickerWindows& windows = picker.Windows();
+    ASSERT_TRUE(Start({{FaceFile, list}}));
     SetForegroundWindow(picker.Picker());
     ASSERT_TRUE(EnterEditMode(windows));
     HWND rows = windows.editListView;
@@ -281,7 +260,7 @@ TEST(EditMode, RowsAreAddedAndDeletedAndTheDuplicateCheckAndSortLeaveEditMode)
     PressKey('A');
     ASSERT_TRUE(WaitUntil([&] { return ListView_GetNextItem(rows, -1, LVNI_SELECTED) == 1; }))
         << "typing picks a row by its tag";
-    ASSERT_TRUE(ChooseFromMenu(CentreOf(ListViewCellRect(rows, 1, 1)), {'N'}));
+    ASSERT_TRUE(ChooseFromMenu(MiddleOf(ListViewCellRect(rows, 1, 1)), {'N'}));
     ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(rows) == 4; }));
     EXPECT_EQ(RowsOf(rows, 1), (std::vector<std::string>{"y", "", "x", "y"}));
     EXPECT_EQ(ListView_GetNextItem(rows, -1, LVNI_SELECTED), 2) << "the selection moves down";
@@ -289,7 +268,7 @@ TEST(EditMode, RowsAreAddedAndDeletedAndTheDuplicateCheckAndSortLeaveEditMode)
     ClickRow(rows, 0);
     AddListViewRowToSelection(rows, 2);
     ASSERT_TRUE(WaitUntil([&] { return ListView_GetSelectedCount(rows) == 2; }));
-    ASSERT_TRUE(ChooseFromMenu(CentreOf(ListViewCellRect(rows, 2, 1)), {VK_UP, VK_UP, VK_RETURN}));
+    ASSERT_TRUE(ChooseFromMenu(MiddleOf(ListViewCellRect(rows, 2, 1)), {VK_UP, VK_UP, VK_RETURN}));
     ASSERT_TRUE(WaitUntil([&] { return ListViewRowCount(rows) == 2; }));
     EXPECT_EQ(RowsOf(rows, 0), (std::vector<std::string>{"", "b"}));
     EXPECT_EQ(ListView_GetSelectedCount(rows), 0u) << "no row that stays is selected";
