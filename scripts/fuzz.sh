@@ -12,7 +12,7 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 
 failed=0
-for target in face_file filter_file setting_values face_filter; do
+for target in face_file filter_file setting_values face_filter list_encoding; do
   learned="build/fuzz-corpus/$target"
   found="tests/fuzz/regressions/$target/"
   mkdir -p "$learned" "$found"

@@ -101,27 +101,33 @@ FileRead ReadWholeFile(const char* path, std::string& contents)
     return FileRead::Whole;
 }
 
-bool ReadFaceFile(const char* path, TextList& faces, TextList& tags)
+bool ReadFaceFile(const char* path, TextList& faces, TextList& tags, ListFileForm* form)
 {
-    std::string text;
-    if (ReadWholeFile(path, text) == FileRead::Failed) {
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) == FileRead::Failed) {
         return false;
     }
-    ParseFaceText(text, faces, tags);
+    ListFileForm read;
+    ParseFaceText(DecodeListFile(bytes, read), faces, tags);
+    if (form != nullptr) {
+        *form = std::move(read);
+    }
     return true;
 }
 
 void ReadFilterFile(const char* path, TextList& filters)
 {
-    std::string text;
-    if (ReadWholeFile(path, text) != FileRead::Whole) {
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) != FileRead::Whole) {
         filters.clear();
         return;
     }
-    ParseFilterText(text, filters);
+    ListFileForm form;
+    ParseFilterText(DecodeListFile(bytes, form), filters);
 }
 
-bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags)
+bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags,
+                   const ListFileForm& form)
 {
-    return ReplaceFileContents(path, FormatFaceText(faces, tags));
+    return ReplaceFileContents(path, EncodeListFile(FormatFaceText(faces, tags), form));
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "store/face_lists.h"
+#include "store/text_encoding.h"
 
 // Splits file contents into entries. Lines shorter than 2 bytes are skipped; a line is split
 // at its first TAB (tag before, emoticon after); a line without TAB is an emoticon with no tag.
@@ -31,13 +32,17 @@ bool ReadWholeStream(std::FILE* file, std::string& contents);
 // contents is then empty: a partial list must never pass for the whole one.
 FileRead ReadWholeFile(const char* path, std::string& contents);
 
-// Reads the emoticon file into the lists; a missing file gives empty lists. False when the file
-// could not be read whole: the lists are then left as they were.
-bool ReadFaceFile(const char* path, TextList& faces, TextList& tags);
+// Reads the emoticon file, in the encoding it is in, into the lists, and tells its form when
+// asked; a missing file gives empty lists and the Shift-JIS form. False when the file could not
+// be read whole: the lists are then left as they were.
+bool ReadFaceFile(const char* path, TextList& faces, TextList& tags,
+                  ListFileForm* form = nullptr);
 
-// Reads the filter file; a missing or unreadable file gives an empty list.
+// Reads the filter file, in the encoding it is in; a missing or unreadable file gives an empty
+// list.
 void ReadFilterFile(const char* path, TextList& filters);
 
-// Writes the lists to the emoticon file. The old file is replaced only once the new contents
-// are safely on disk; on failure it is left as it was and false is returned.
-bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags);
+// Writes the lists to the emoticon file in the form given. The old file is replaced only once
+// the new contents are safely on disk; on failure it is left as it was and false is returned.
+bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags,
+                   const ListFileForm& form = {});

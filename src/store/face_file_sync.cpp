@@ -38,7 +38,8 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
     FileStamp stamp = StampOf(path);
     TextList fileFaces;
     TextList fileTags;
-    if (!ReadFaceFile(path, fileFaces, fileTags)) {
+    ListFileForm form;
+    if (!ReadFaceFile(path, fileFaces, fileTags, &form)) {
         sync.complete = false;
         return false;
     }
@@ -50,6 +51,7 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
     tags.swap(fileTags);
     sync.complete = true;
     sync.stamp = stamp;
+    sync.form = std::move(form);
     sync.savedText = FormatFaceText(faces, tags);
     return true;
 }
@@ -58,7 +60,7 @@ bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tag
                     FaceFileSync& sync)
 {
     std::string text = FormatFaceText(faces, tags);
-    if (!ReplaceFileContents(path, text)) {
+    if (!ReplaceFileContents(path, EncodeListFile(text, sync.form))) {
         KeepUnsavedWorkAside(path, faces, tags, sync);
         return false;
     }
@@ -78,7 +80,7 @@ KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const Te
     for (int number = 1; number <= MostKeptAsideFiles; ++number) {
         std::string kept = KeptAsidePath(path, number);
         if (!StampOf(kept.c_str()).exists) {
-            if (!ReplaceFileContents(kept.c_str(), text)) {
+            if (!ReplaceFileContents(kept.c_str(), EncodeListFile(text, sync.form))) {
                 break;
             }
             sync.savedText = std::move(text);

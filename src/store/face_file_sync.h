@@ -5,13 +5,15 @@
 
 #include "store/face_lists.h"
 #include "store/file_stamp.h"
+#include "store/text_encoding.h"
 
 // What the program knows of the emoticon file since it last read or wrote it.
 struct FaceFileSync {
     // The lists came from the whole file (or from no file at all), so writing them loses nothing.
     bool complete = false;
-    // The file as it was then.
+    // The file as it was then, and the encoding it is written in.
     FileStamp stamp;
+    ListFileForm form;
     // The lists in their saved form as they were then, or as they were last kept aside: where
     // the lists differ from it they hold the user's unsaved work.
     std::string savedText;

@@ -7,6 +7,7 @@
 
 #include "settings/setting_values.h"
 #include "store/face_file.h"
+#include "store/text_encoding.h"
 #include "view/complete_text.h"
 #include "view/face_filter.h"
 
@@ -123,11 +124,25 @@ bool CheckFaceFilter(const std::string& input)
     return shown == shownFaces.size() && shown == shownTags.size();
 }
 
-const FuzzTarget FuzzTargets[4] = {
+bool CheckListEncoding(const std::string& input)
+{
+    ListFileForm form;
+    std::string text = DecodeListFile(input, form);
+    TextList faces;
+    TextList tags;
+    ParseFaceText(text, faces, tags);
+    ListFileForm savedForm;
+    std::string saved = EncodeListFile(FormatFaceText(faces, tags), form);
+    return EncodeListFile(text, form) == input && form.encoding == DetectTextEncoding(input) &&
+           (faces.empty() || DecodeListFile(saved, savedForm) == FormatFaceText(faces, tags));
+}
+
+const FuzzTarget FuzzTargets[5] = {
     {"face_file", CheckFaceFileText},
     {"filter_file", CheckFilterFileText},
     {"setting_values", CheckSettingValues},
     {"face_filter", CheckFaceFilter},
+    {"list_encoding", CheckListEncoding},
 };
 
 void RequireProperty(bool holds)

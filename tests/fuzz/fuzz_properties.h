@@ -23,7 +23,11 @@ bool CheckSettingValues(const std::string& input);
 // filter are shown, in list order.
 bool CheckFaceFilter(const std::string& input);
 
-extern const FuzzTarget FuzzTargets[4];
+// Any bytes of a list file, decoded and encoded again, are the same bytes; a list saved in the
+// file's encoding reads back as the same lines.
+bool CheckListEncoding(const std::string& input);
+
+extern const FuzzTarget FuzzTargets[5];
 
 // Stops the fuzzer with a crash report when a property does not hold.
 void RequireProperty(bool holds);

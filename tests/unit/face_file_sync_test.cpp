@@ -21,6 +21,13 @@
 
 namespace {
 
+// A literal's bytes, NULs included.
+template <std::size_t Size>
+std::string Bytes(const char (&literal)[Size])
+{
+    return std::string(literal, Size - 1);
+}
+
 class FaceFileSyncTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -116,6 +123,29 @@ TEST_F(FaceFileSyncTest, AFileThatCouldNotBeReadIsNeverWrittenAndLaterWorkGoesTo
     ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
     EXPECT_EQ(faces, (TextList{"(^_^)"}));
     EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.unsaved-3.txt"));
+}
+
+TEST_F(FaceFileSyncTest, AUnicodeListIsWrittenBackAndKeptAsideInItsOwnEncoding)
+{
+    // "a TAB ☢" and "b TAB ☺" in UTF-16LE with its mark, LF line ends.
+    Write("Vemplor.txt", Bytes("\xFF\xFE" "a\0\t\0\x22\x26\n\0" "b\0\t\0\x3A\x26"));
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(faces, (TextList{"\xE2\x98\xA2", "\xE2\x98\xBA"}));
+    std::swap(faces[0], faces[1]);
+    std::swap(tags[0], tags[1]);
+    ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.txt"),
+              Bytes("\xFF\xFE" "b\0\t\0\x3A\x26\r\0\n\0" "a\0\t\0\x22\x26"));
+
+    std::swap(faces[0], faces[1]);
+    ChangeOutside("\xEF\xBB\xBF" "c\t\xE2\x99\xA1");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.unsaved.txt"),
+              Bytes("\xFF\xFE" "b\0\t\0\x22\x26\r\0\n\0" "a\0\t\0\x3A\x26"));
+    faces.push_back("(^_^)");
+    tags.push_back("");
+    ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.txt"), "\xEF\xBB\xBF" "c\t\xE2\x99\xA1\r\n\t(^_^)");
 }
 
 TEST(KeptAsidePath, TheNumberGoesBeforeTheExtensionOfTheFileName)

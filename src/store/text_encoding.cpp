@@ -1,0 +1,169 @@
+#include "store/text_encoding.h"
+
+namespace {
+
+const std::string Utf8Mark = "\xEF\xBB\xBF";
+const std::string Utf16LeMark = "\xFF\xFE";
+
+bool StartsWith(const std::string& bytes, const std::string& mark)
+{
+    return bytes.compare(0, mark.size(), mark) == 0;
+}
+
+unsigned char ByteAt(const std::string& bytes, std::size_t at)
+{
+    return static_cast<unsigned char>(bytes[at]);
+}
+
+// The length of the well-formed UTF-8 sequence at, or 0 when none starts there: no overlong
+// forms, no surrogates, nothing past U+10FFFF.
+std::size_t Utf8SequenceAt(const std::string& bytes, std::size_t at)
+{
+    unsigned char lead = ByteAt(bytes, at);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF                  ? 3
+                         : lead >= 0xF0 && lead <= 0xF4                  ? 4
+                                                                         : 0;
+    if (length == 0 || at + length > bytes.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((ByteAt(bytes, at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    unsigned char second = length > 1 ? ByteAt(bytes, at + 1) : 0;
+    bool overlong = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
+    bool surrogate = lead == 0xED && second >= 0xA0;
+    bool tooLarge = lead == 0xF4 && second >= 0x90;
+    return overlong || surrogate || tooLarge ? 0 : length;
+}
+
+bool IsUtf8WithMultiByte(const std::string& bytes)
+{
+    bool multiByte = false;
+    for (std::size_t at = 0; at < bytes.size();) {
+        std::size_t length = Utf8SequenceAt(bytes, at);
+        if (length == 0) {
+            return false;
+        }
+        multiByte = multiByte || length > 1;
+        at += length;
+    }
+    return multiByte;
+}
+
+void AppendUtf8(std::string& text, unsigned long codePoint)
+{
+    if (codePoint < 0x80) {
+        text += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        text += static_cast<char>(0xC0 | (codePoint >> 6));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        text += static_cast<char>(0xE0 | (codePoint >> 12));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (codePoint >> 18));
+        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+bool IsHighSurrogate(unsigned unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(unsigned unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// UTF-16LE units from start to an even end, as UTF-8; a lone surrogate as its own three bytes.
+std::string Utf16LeToUtf8(const std::string& bytes, std::size_t start, std::size_t end)
+{
+    std::string text;
+    text.reserve((end - start) * 3 / 2);
+    for (std::size_t at = start; at < end; at += 2) {
+        unsigned unit = ByteAt(bytes, at) | (ByteAt(bytes, at + 1) << 8);
+        unsigned next = at + 3 < end ? ByteAt(bytes, at + 2) | (ByteAt(bytes, at + 3) << 8) : 0;
+        if (IsHighSurrogate(unit) && IsLowSurrogate(next)) {
+            AppendUtf8(text, 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+            at += 2;
+        } else {
+            AppendUtf8(text, unit);
+        }
+    }
+    return text;
+}
+
+void AppendUtf16Le(std::string& bytes, unsigned unit)
+{
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+}
+
+// The inverse of Utf16LeToUtf8 for the text it gives; any other byte that is not part of a
+// sequence of up to four bytes becomes U+FFFD.
+std::string Utf8ToUtf16Le(const std::string& text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (std::size_t at = 0; at < text.size();) {
+        unsigned char lead = ByteAt(text, at);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        bool whole = lead < 0x80 || (lead >= 0xC0 && at + length <= text.size());
+        unsigned long codePoint = whole ? (length == 1 ? lead : lead & (0x7F >> length)) : 0xFFFD;
+        for (std::size_t i = 1; whole && i < length; ++i) {
+            codePoint = (codePoint << 6) | (ByteAt(text, at + i) & 0x3F);
+        }
+        at += whole ? length : 1;
+        if (codePoint >= 0x10000) {
+            AppendUtf16Le(bytes, 0xD800 + ((codePoint - 0x10000) >> 10));
+            AppendUtf16Le(bytes, 0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+        } else {
+            AppendUtf16Le(bytes, static_cast<unsigned>(codePoint));
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TextEncoding DetectTextEncoding(const std::string& bytes)
+{
+    if (StartsWith(bytes, Utf8Mark)) {
+        return TextEncoding::Utf8WithBom;
+    }
+    if (StartsWith(bytes, Utf16LeMark)) {
+        return TextEncoding::Utf16LeWithBom;
+    }
+    return IsUtf8WithMultiByte(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+}
+
+std::string DecodeListFile(const std::string& bytes, ListFileForm& form)
+{
+    form.encoding = DetectTextEncoding(bytes);
+    form.oddLastByte.clear();
+    switch (form.encoding) {
+    case TextEncoding::Utf8WithBom: return bytes.substr(Utf8Mark.size());
+    case TextEncoding::Utf16LeWithBom: {
+        std::size_t end = bytes.size() - (bytes.size() - Utf16LeMark.size()) % 2;
+        form.oddLastByte = bytes.substr(end);
+        return Utf16LeToUtf8(bytes, Utf16LeMark.size(), end);
+    }
+    default: return bytes;
+    }
+}
+
+std::string EncodeListFile(const std::string& text, const ListFileForm& form)
+{
+    switch (form.encoding) {
+    case TextEncoding::Utf8WithBom: return Utf8Mark + text;
+    case TextEncoding::Utf16LeWithBom: return Utf16LeMark + Utf8ToUtf16Le(text) + form.oddLastByte;
+    default: return text;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The encodings a list file may be in, and the bytes the lists hold for each. Shift-JIS and
+// UTF-8 files are held as their own bytes; UTF-16LE files as UTF-8, where a surrogate without its
+// partner keeps its place in the three-byte form UTF-8 would give it. So a file decoded and
+// encoded again gives its own bytes back, whatever they are.
+#include <string>
+
+enum class TextEncoding { ShiftJis, Utf8, Utf8WithBom, Utf16LeWithBom };
+
+// A UTF-8 or UTF-16LE byte-order mark says so; bytes that are valid UTF-8 and hold at least one
+// multi-byte sequence are UTF-8; everything else, pure ASCII included, is Shift-JIS.
+TextEncoding DetectTextEncoding(const std::string& bytes);
+
+// How a list file is written: its encoding and, as a UTF-16 file's last byte may have no
+// partner, that byte.
+struct ListFileForm {
+    TextEncoding encoding = TextEncoding::ShiftJis;
+    std::string oddLastByte;
+};
+
+// A list file's contents as the lists hold them (no byte-order mark, UTF-16 turned into UTF-8),
+// and its form.
+std::string DecodeListFile(const std::string& bytes, ListFileForm& form);
+
+// The file's bytes for text in the form, byte-order mark and odd last byte included.
+std::string EncodeListFile(const std::string& text, const ListFileForm& form);
