@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "timing_harness.h"
 
 namespace {
 
@@ -26,39 +27,11 @@ const int ToggleRounds = 5;
 const double ToggleGoalMs = 300.0;
 const double ReworkGoalMs = 1000.0;
 const DWORD ResultTimeoutMs = 30000;
-const int SampledItems = 16;
-
-struct Entries {
-    std::vector<std::string> tags;
-    std::vector<std::string> faces;
-};
-
-double NowMs()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Polls closely, so that the time measured is the picker's and not the poll's.
-bool PollUntil(const std::function<bool()>& condition)
-{
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > ResultTimeoutMs) {
-            return false;
-        }
-        Sleep(1);
-    }
-    return true;
-}
 
 // About half the entries repeat an earlier one, in a scrambled order, with Shift-JIS faces.
-Entries Generate(std::size_t count)
+FaceEntries Generate(std::size_t count)
 {
-    Entries entries;
+    FaceEntries entries;
     for (std::size_t i = 0; i < count; ++i) {
         std::size_t key = (i * 7919) % (count / 2 + 1);
         entries.tags.push_back("tag" + std::to_string(key % 50));
@@ -67,18 +40,9 @@ Entries Generate(std::size_t count)
     return entries;
 }
 
-std::string ListFile(const Entries& entries)
-{
-    std::string text;
-    for (std::size_t i = 0; i < entries.faces.size(); ++i) {
-        text += entries.tags[i] + "\t" + entries.faces[i] + "\r\n";
-    }
-    return text;
-}
-
 // The driver's own account of the two commands: lines "tag TAB face" in byte order, and the
 // first of each line in list order.
-Entries Model(const Entries& entries, bool sort)
+FaceEntries Model(const FaceEntries& entries, bool sort)
 {
     std::vector<std::string> lines;
     std::set<std::string> seen;
@@ -91,7 +55,7 @@ Entries Model(const Entries& entries, bool sort)
     if (sort) {
         std::sort(lines.begin(), lines.end());
     }
-    Entries result;
+    FaceEntries result;
     for (const std::string& line : lines) {
         std::size_t tab = line.find('\t');
         result.tags.push_back(line.substr(0, tab));
@@ -100,29 +64,14 @@ Entries Model(const Entries& entries, bool sort)
     return result;
 }
 
-bool PickerShows(const PickerWindows& windows, const Entries& expected)
+bool PickerShows(const PickerWindows& windows, const FaceEntries& expected)
 {
-    int count = static_cast<int>(SendMessageW(windows.faceCombo, CB_GETCOUNT, 0, 0));
-    if (!IsWindowVisible(windows.faceCombo) || count != static_cast<int>(expected.faces.size())) {
-        return false;
-    }
-    char title[64];
-    wsprintfA(title, "Vemplor 登録数[%d/%d]", count, count);
-    if (WindowTitle(windows.picker) != title) {
-        return false;
-    }
-    for (int sample = 0; sample < SampledItems; ++sample) {
-        int index =
-            static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
-        if (ComboItem(windows.faceCombo, index) !=
-            expected.faces[static_cast<std::size_t>(index)]) {
-            return false;
-        }
-    }
-    return true;
+    std::string problem;
+    return IsWindowVisible(windows.faceCombo) &&
+           ShowsItems(windows, expected.faces, expected.faces.size(), problem);
 }
 
-bool ListShows(const PickerWindows& windows, const Entries& expected)
+bool ListShows(const PickerWindows& windows, const FaceEntries& expected)
 {
     HWND list = windows.editListView;
     int rows = static_cast<int>(expected.faces.size());
@@ -141,13 +90,7 @@ double TimeMenuCommand(const PickerWindows& windows, WORD key, const std::functi
     }
     double start = NowMs();
     PressKey(key);
-    return PollUntil(done) ? NowMs() - start : -1.0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return PollUntil(done, ResultTimeoutMs) ? NowMs() - start : -1.0;
 }
 
 // Prints one line of the report; 0 met, 1 wrong or missing result, 2 goal missed.
@@ -160,16 +103,16 @@ int Report(const char* what, const std::vector<double>& times, double goalMs)
     double worst = *std::max_element(times.begin(), times.end());
     bool met = worst <= goalMs;
     std::printf("%-48s median %7.1f ms  max %7.1f ms  goal <= %.0f ms: %s\n", what, Median(times),
-                worst, goalMs, met ? "met" : "MISSED");
+                worst, goalMs, Verdict(met));
     return met ? 0 : 2;
 }
 
 // Starts the picker on the entries in a fresh directory (no paste keystroke into whatever window
 // has the foreground), measures, and closes it.
-int MeasureOn(const Entries& entries, const std::function<int(const PickerWindows&)>& measure)
+int MeasureOn(const FaceEntries& entries, const std::function<int(const PickerWindows&)>& measure)
 {
     WorkDir dir;
-    dir.Write("Vemplor.txt", ListFile(entries));
+    dir.Write("Vemplor.txt", FormatListFile(entries));
     dir.WriteSetting("AutoPaste", "0");
     RunningPicker picker(dir);
     if (!picker.Started()) {
@@ -181,7 +124,7 @@ int MeasureOn(const Entries& entries, const std::function<int(const PickerWindow
     return verdict;
 }
 
-int MeasureToggle(const PickerWindows& windows, const Entries& entries)
+int MeasureToggle(const PickerWindows& windows, const FaceEntries& entries)
 {
     std::vector<double> entering;
     std::vector<double> leaving;
@@ -195,11 +138,11 @@ int MeasureToggle(const PickerWindows& windows, const Entries& entries)
     return std::max(verdict, Report("leave edit mode, 10,000 entries", leaving, ToggleGoalMs));
 }
 
-int MeasureRework(const PickerWindows& windows, const Entries& entries)
+int MeasureRework(const PickerWindows& windows, const FaceEntries& entries)
 {
-    Entries sorted = Model(entries, true);
-    Entries unique = Model(sorted, false);
-    auto enter = [&](const Entries& shown) {
+    FaceEntries sorted = Model(entries, true);
+    FaceEntries unique = Model(sorted, false);
+    auto enter = [&](const FaceEntries& shown) {
         return TimeMenuCommand(windows, 'E', [&] { return ListShows(windows, shown); });
     };
     std::vector<double> enteringBig = {enter(entries)};
@@ -263,10 +206,10 @@ int MeasureDelete(const PickerWindows& windows, const Entries& entries)
 int main()
 {
     std::printf("Edit mode, from the menu key until the picker shows the checked result:\n");
-    Entries small = Generate(ToggleEntries);
+    FaceEntries small = Generate(ToggleEntries);
     int verdict = MeasureOn(
         small, [&](const PickerWindows& windows) { return MeasureToggle(windows, small); });
-    Entries big = Generate(ReworkEntries);
+    FaceEntries big = Generate(ReworkEntries);
     verdict = std::max(verdict, MeasureOn(big, [&](const PickerWindows& windows) {
                            return MeasureRework(windows, big);
                        }));

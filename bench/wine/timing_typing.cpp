@@ -1,0 +1,104 @@
+// Typing: the cost of each keystroke in the filter box, checked against the expected list.
+#include <cstdio>
+
+#include "picker_timing.h"
+
+namespace {
+
+std::size_t CharLength(const std::string& sjis, std::size_t at)
+{
+    unsigned char lead = static_cast<unsigned char>(sjis[at]);
+    bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    return doubleByte && at + 1 < sjis.size() ? 2 : 1;
+}
+
+// The filter texts one round of typing passes through: each word typed a character at a time,
+// then erased a character at a time back to the empty filter, which shows the whole list.
+std::vector<std::string> TypingSequence()
+{
+    // Many matches narrowing to few; a tag word with few matches; a word that matches nothing.
+    static const char* const words[] = {"(´∀`", "ねこ", "xyz"};
+    std::vector<std::string> sequence;
+    for (const char* word : words) {
+        std::string text = word;
+        std::vector<std::size_t> ends;
+        for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
+            ends.push_back(at + CharLength(text, at));
+        }
+        for (std::size_t end : ends) {
+            sequence.push_back(text.substr(0, end));
+        }
+        for (std::size_t k = ends.size() - 1; k-- > 0;) {
+            sequence.push_back(text.substr(0, ends[k]));
+        }
+        sequence.push_back(std::string());
+    }
+    return sequence;
+}
+
+// The goals: a keystroke within one frame (16 ms) up to 10,000 entries and within 100 ms at
+// 100,000.
+double KeystrokeGoalMs(std::size_t entries)
+{
+    return entries <= 10000 ? 16.0 : 100.0;
+}
+
+} // namespace
+
+void MeasureKeystrokes(const PickerProcess& picker, FaceEntries& entries, bool detail,
+                       SizeReport& report)
+{
+    if (entries.faces.size() > LongestTypedList) {
+        return;
+    }
+    const std::vector<std::string> sequence = TypingSequence();
+    if (detail) {
+        std::printf("  keystroke = %s\n", picker.editReportsTextChange
+                                               ? "WM_SETTEXT to the filter edit (it notifies)"
+                                               : "WM_SETTEXT and WM_COMMAND CBN_EDITCHANGE");
+        // The floor under every keystroke, which sends two messages.
+        std::printf("  one message round trip to the picker: %.3f ms (median)\n",
+                    MedianMessageMs([&] { ComboCount(picker.windows.faceCombo); }));
+    }
+    std::vector<std::vector<double>> times(sequence.size());
+    std::vector<std::vector<std::string>> expected;
+    for (const std::string& filter : sequence) {
+        expected.push_back(ExpectedShownFaces(entries, filter));
+    }
+    for (int round = 0; round < KeystrokeRounds; ++round) {
+        for (std::size_t k = 0; k < sequence.size(); ++k) {
+            times[k].push_back(TypeFilter(picker, sequence[k]));
+            std::string problem;
+            bool filled = WaitFilled(picker, static_cast<int>(expected[k].size()));
+            if (!filled || !ShowsExactly(picker, expected[k], entries.faces.size(), problem)) {
+                std::printf("  WRONG after filter \"%s\": %s\n", Printable(sequence[k]).c_str(),
+                            problem.c_str());
+                report.correct = false;
+                return;
+            }
+        }
+    }
+    // Each keystroke is represented by its median over the rounds, which keeps a stray pause
+    // of the machine from passing for the program's cost.
+    for (std::size_t k = 0; k < sequence.size(); ++k) {
+        report.keystrokeMs.push_back(Median(times[k]));
+        if (detail) {
+            std::printf("  %-12s %7zu shown  median %8.2f ms  max %8.2f ms\n",
+                        ("\"" + Printable(sequence[k]) + "\"").c_str(), expected[k].size(),
+                        Median(times[k]), Max(times[k]));
+        }
+    }
+}
+
+std::string KeystrokeGoalCell(const SizeReport& report, bool& allMet)
+{
+    if (report.keystrokeMs.empty()) {
+        return "-";
+    }
+    bool met = Max(report.keystrokeMs) <= KeystrokeGoalMs(report.entries);
+    allMet = allMet && met;
+    char text[64];
+    wsprintfA(text, "<= %d ms: %s", static_cast<int>(KeystrokeGoalMs(report.entries)),
+              Verdict(met));
+    return text;
+}
