@@ -162,7 +162,7 @@ int MeasureRework(const PickerWindows& windows, const FaceEntries& entries)
 // then deleted with the list view's menu item 削除, the second from the bottom (its access key
 // is also the duplicate check's): timed from Enter on it until the list shows no row and no
 // selection, the driver's model of the result, which the title confirms once edit mode is left.
-int MeasureDelete(const PickerWindows& windows, const Entries& entries)
+int MeasureDelete(const PickerWindows& windows, const FaceEntries& entries)
 {
     const char* what = "delete all selected rows, 100,000 entries";
     HWND list = windows.editListView;
@@ -175,7 +175,7 @@ int MeasureDelete(const PickerWindows& windows, const Entries& entries)
     KeyDown(VK_SHIFT);
     PressKey(VK_END, true);
     KeyUp(VK_SHIFT);
-    if (!PollUntil([&] { return ListView_GetSelectedCount(list) == rows; })) {
+    if (!PollUntil([&] { return ListView_GetSelectedCount(list) == rows; }, ResultTimeoutMs)) {
         return Report(what, {}, ReworkGoalMs);
     }
     row = ListViewCellRect(list, ListView_GetTopIndex(list), 1);
@@ -185,10 +185,12 @@ int MeasureDelete(const PickerWindows& windows, const Entries& entries)
         PressKey(VK_UP);
         double start = NowMs();
         PressKey(VK_RETURN);
-        if (PollUntil([&] {
-                return IsWindowVisible(list) && ListViewRowCount(list) == 0 &&
-                       ListView_GetSelectedCount(list) == 0;
-            })) {
+        if (PollUntil(
+                [&] {
+                    return IsWindowVisible(list) && ListViewRowCount(list) == 0 &&
+                           ListView_GetSelectedCount(list) == 0;
+                },
+                ResultTimeoutMs)) {
             deleting[0] = NowMs() - start;
         }
     }
