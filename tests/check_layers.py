@@ -10,7 +10,7 @@ import sys
 MAY_INCLUDE = {
     "app": {"app", "view", "paste", "settings", "store", "about", "shell"},
     "view": {"view", "settings", "store", "shell"},
-    "paste": {"paste"},
+    "paste": {"paste", "shell"},
     "settings": {"settings", "store"},
     "store": {"store"},
     "about": {"about", "shell"},

@@ -8,21 +8,23 @@
 #include "about/about_pages.h"
 #include "resource.h"
 #include "shell/process_state.h"
+#include "shell/wide_text.h"
 
 namespace {
 
 void InitAboutBox(HWND box)
 {
-    char versionLine[260];
-    wsprintfA(versionLine, "Version %s (%s)", VersionText, VersionDate);
-    SetDlgItemTextA(box, IDC_VERSION_LINE, versionLine);
-    SetDlgItemTextA(box, IDC_HOME_PAGE, HomePageAddress().c_str());
+    wchar_t versionLine[64];
+    wsprintfW(versionLine, L"Version %S (%S)", VersionText, VersionDate);
+    SetDlgItemTextW(box, IDC_VERSION_LINE, versionLine);
+    SetDlgItemTextW(box, IDC_HOME_PAGE, WideFromShiftJis(HomePageAddress()).c_str());
 }
 
 // The browser's failure to start is not the box's business: it closes all the same.
 void OpenPageAndClose(HWND box, const std::string& address)
 {
-    ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", WideFromShiftJis(address).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
     EndDialog(box, IDOK);
 }
 

@@ -29,7 +29,7 @@ void ApplyFilterBox()
         return;
     }
     ShowWindow(FilterCombo, SW_HIDE);
-    SetWindowTextA(FilterCombo, "");
+    SetWindowTextW(FilterCombo, L"");
     RefreshPicker();
     UpdateTitleCounter(PickerWindow);
 }

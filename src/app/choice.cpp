@@ -6,8 +6,9 @@
 #include "paste/paste_keystroke.h"
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
+#include "store/face_store.h"
 #include "view/combo_items.h"
-#include "view/complete_text.h"
+#include "view/entry_text.h"
 #include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
@@ -17,18 +18,20 @@ namespace {
 // still holds the previous text.
 void ApplyChosenFilter()
 {
-    LRESULT index = SendMessageA(FilterCombo, CB_GETCURSEL, 0, 0);
+    LRESULT index = SendMessageW(FilterCombo, CB_GETCURSEL, 0, 0);
     if (index < 0) {
         return;
     }
-    SetWindowTextA(FilterCombo, CompleteText(ComboItemText(FilterCombo, index)).c_str());
+    SetWindowTextW(FilterCombo, ShownFilter(ComboItemText(FilterCombo, index)).c_str());
     RefreshPicker();
     UpdateTitleCounter(PickerWindow);
 }
 
 void CopyAndPaste(HWND combo, const std::string& face)
 {
-    CopyToClipboard(combo, face, Settings.Char, Settings.Return == 1);
+    bool shiftJis = FaceListEncoding() == TextEncoding::ShiftJis;
+    CopyToClipboard(combo, ShownEntry(face), shiftJis ? &face : nullptr, Settings.Char,
+                    Settings.Return == 1);
     if (AutoPasteArmed) {
         PasteInto(PasteTarget, PickerWindow, Settings.PasteTime, Settings.PasteKey);
     }
@@ -38,21 +41,21 @@ void CopyAndPaste(HWND combo, const std::string& face)
 // choice once the paste has given the picker the foreground back.
 void ChooseFromPopup()
 {
-    LRESULT index = SendMessageA(PopupCombo, CB_GETCURSEL, 0, 0);
+    LRESULT index = SendMessageW(PopupCombo, CB_GETCURSEL, 0, 0);
     if (index < 0) {
         ShowWindow(PopupCombo, SW_HIDE);
         return;
     }
     CopyAndPaste(PopupCombo, ComboItemText(PopupCombo, index));
     FillComboThrough(FaceCombo, index);
-    SendMessageA(FaceCombo, CB_SETCURSEL, index, 0);
+    SendMessageW(FaceCombo, CB_SETCURSEL, index, 0);
     ShowWindow(PopupCombo, SW_HIDE);
     MoveFaceToTop(static_cast<std::size_t>(index), Settings.TopMove != 0);
 }
 
 void ChooseFromFaceCombo()
 {
-    LRESULT shown = SendMessageA(FaceCombo, CB_GETCURSEL, 0, 0);
+    LRESULT shown = SendMessageW(FaceCombo, CB_GETCURSEL, 0, 0);
     if (shown < 0) {
         return;
     }

@@ -1,16 +1,17 @@
 #include "app/clip_add_dialog.h"
 
-#include <cstring>
 #include <string>
 
 #include "app/clip_add_counter.h"
 #include "app/modal_guard.h"
 #include "resource.h"
 #include "shell/process_state.h"
+#include "shell/wide_text.h"
 #include "store/face_adding.h"
+#include "store/face_store.h"
 #include "store/face_lists.h"
 #include "store/one_line_entry.h"
-#include "view/complete_text.h"
+#include "view/entry_text.h"
 #include "view/edit_mode.h"
 #include "view/picker_fill.h"
 #include "view/window_text.h"
@@ -18,29 +19,58 @@
 namespace {
 
 // The entry the clipboard offers, and the box's text right after it went in: while the box still
-// reads the same, the entry keeps its own bytes, which the system's text conversion might not
-// give back exactly (a lone lead byte, an invalid second byte).
+// reads the same, the entry keeps its own bytes, which the text conversion might not give back
+// exactly (a lone lead byte, an invalid second byte).
 std::string OfferedEntry;
-std::string OfferedText;
+std::wstring OfferedText;
 
-// The clipboard's text, whole; empty when there is none. The data need not end in a NUL, so
-// the text ends at the first NUL or at the end of the block, whichever comes first.
-std::string ClipboardText(HWND owner)
+// The text format the clipboard's owner placed, which the system lists before those it makes
+// from it; 0 when there is no text.
+UINT PlacedTextFormat()
 {
-    std::string text;
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner)) {
-        return text;
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+        if (format == CF_TEXT || format == CF_UNICODETEXT) {
+            return format;
+        }
     }
-    HANDLE data = GetClipboardData(CF_TEXT);
-    const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-    if (bytes != nullptr) {
-        std::size_t size = GlobalSize(data);
-        const void* end = std::memchr(bytes, '\0', size);
-        text.assign(bytes, end != nullptr ? static_cast<const char*>(end) : bytes + size);
+    return 0;
+}
+
+// The clipboard's text in the format given, whole, up to its first NUL or the end of the block.
+template <typename Unit>
+std::basic_string<Unit> TextOf(UINT format)
+{
+    std::basic_string<Unit> text;
+    HANDLE data = GetClipboardData(format);
+    const Unit* units = data != nullptr ? static_cast<const Unit*>(GlobalLock(data)) : nullptr;
+    if (units != nullptr) {
+        std::size_t size = GlobalSize(data) / sizeof(Unit);
+        std::size_t length = 0;
+        while (length < size && units[length] != 0) {
+            ++length;
+        }
+        text.assign(units, length);
         GlobalUnlock(data);
     }
-    CloseClipboard();
     return text;
+}
+
+// The clipboard's text as an entry of the list. Placed as ANSI text for a Shift-JIS list, its
+// bytes are taken as they are; otherwise its characters.
+std::string ClipboardEntry(HWND owner)
+{
+    std::string entry;
+    if (!OpenClipboard(owner)) {
+        return entry;
+    }
+    UINT format = PlacedTextFormat();
+    if (format == CF_TEXT && FaceListEncoding() == TextEncoding::ShiftJis) {
+        entry = TextOf<char>(CF_TEXT);
+    } else if (format != 0) {
+        entry = EntryFromShown(TextOf<wchar_t>(CF_UNICODETEXT));
+    }
+    CloseClipboard();
+    return entry;
 }
 
 // In edit mode the rows are the working copy: they are taken into the lists first and shown
@@ -60,22 +90,23 @@ void AddFace(const std::string& face)
 
 std::string TextToAdd(HWND dialog)
 {
-    std::string text = WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
-    return text == OfferedText ? OfferedEntry : OneLineEntry(text);
+    std::wstring text = WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
+    return text == OfferedText ? OfferedEntry : OneLineEntry(EntryFromShown(text));
 }
 
 void ShowLength(HWND dialog)
 {
-    SetDlgItemTextA(dialog, IDC_CLIP_ADD_COUNTER, ClipAddCounterText(TextToAdd(dialog)).c_str());
+    SetDlgItemTextW(dialog, IDC_CLIP_ADD_COUNTER,
+                    WideFromShiftJis(ClipAddCounterText(TextToAdd(dialog))).c_str());
 }
 
 void OnInitDialog(HWND dialog)
 {
     HWND edit = GetDlgItem(dialog, IDC_CLIP_ADD_TEXT);
     // Entries may be of any length, so the box takes as much as the user types or pastes.
-    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
-    OfferedEntry = OneLineEntry(ClipboardText(PickerWindow));
-    SetWindowTextA(edit, CompleteText(OfferedEntry).c_str());
+    SendMessageW(edit, EM_LIMITTEXT, 0, 0);
+    OfferedEntry = OneLineEntry(ClipboardEntry(PickerWindow));
+    SetWindowTextW(edit, ShownEntry(OfferedEntry).c_str());
     OfferedText = WindowText(edit);
     ShowLength(dialog);
 }
@@ -86,7 +117,7 @@ void OnAdd(HWND dialog)
 {
     std::string face = TextToAdd(dialog);
     if (face.empty()) {
-        MessageBoxA(dialog, "追加する顔文字がありません。", "クリップボードから追加",
+        MessageBoxW(dialog, L"追加する顔文字がありません。", L"クリップボードから追加",
                     MB_OK | MB_ICONINFORMATION);
         return;
     }

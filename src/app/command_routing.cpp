@@ -26,7 +26,7 @@ bool IsEmoticonList(HWND combo)
 
 bool IsOpen(HWND combo)
 {
-    return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 // An emoticon list reports every highlight as a selection change: only a prepared filter is
@@ -53,7 +53,7 @@ LRESULT OnSelectionCancelled(HWND sender)
 {
     if (IsEmoticonList(sender) && IsOpen(sender)) {
         ConfirmedList = nullptr;
-        SendMessageA(sender, CB_SETCURSEL, IndexWhenOpened, 0);
+        SendMessageW(sender, CB_SETCURSEL, IndexWhenOpened, 0);
     }
     return 0;
 }
@@ -75,7 +75,7 @@ LRESULT OnDropDown(HWND sender)
     }
     AutoHideArmed = 0;
     ConfirmedList = nullptr;
-    IndexWhenOpened = SendMessageA(sender, CB_GETCURSEL, 0, 0);
+    IndexWhenOpened = SendMessageW(sender, CB_GETCURSEL, 0, 0);
     return 0;
 }
 
@@ -112,5 +112,5 @@ LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
     case CBN_DROPDOWN: return OnDropDown(sender);
     case CBN_CLOSEUP: return OnCloseUp(sender);
     }
-    return DefWindowProcA(pickerWindow, WM_COMMAND, wParam, lParam);
+    return DefWindowProcW(pickerWindow, WM_COMMAND, wParam, lParam);
 }

@@ -28,7 +28,7 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
     case IDM_INSERT_ROW: InsertEditRow(); break;
     case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
-    case IDM_EXIT: PostMessageA(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0); break;
+    case IDM_EXIT: PostMessageW(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0); break;
     }
 }
 
@@ -54,6 +54,6 @@ void ShowContextMenu(HWND pickerWindow)
 
     UINT command = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0,
                                   pickerWindow, nullptr);
-    PostMessageA(pickerWindow, WM_NULL, 0, 0);
+    PostMessageW(pickerWindow, WM_NULL, 0, 0);
     RunMenuCommand(pickerWindow, command);
 }

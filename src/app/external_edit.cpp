@@ -6,6 +6,7 @@
 
 #include "app/face_reload.h"
 #include "shell/process_state.h"
+#include "shell/wide_text.h"
 #include "store/editor_command.h"
 #include "store/face_store.h"
 #include "view/edit_mode.h"
@@ -13,18 +14,19 @@
 
 namespace {
 
-// The file's full path: an editor that hands the file to an instance of its own started
-// elsewhere must still open this one.
-std::string FullPathOf(const char* path)
+// The file's full path, in whatever characters the folders are named: an editor that hands the
+// file to an instance of its own started elsewhere must still open this one.
+std::wstring FullPathOf(const char* path)
 {
-    DWORD needed = GetFullPathNameA(path, 0, nullptr, nullptr);
+    std::wstring relative = WideFromShiftJis(path);
+    DWORD needed = GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr);
     if (needed == 0) {
-        return path;
+        return relative;
     }
-    std::string full(needed, '\0');
-    DWORD written = GetFullPathNameA(path, needed, &full[0], nullptr);
+    std::wstring full(needed, L'\0');
+    DWORD written = GetFullPathNameW(relative.c_str(), needed, &full[0], nullptr);
     if (written == 0 || written >= needed) {
-        return path;
+        return relative;
     }
     full.resize(written);
     return full;
@@ -34,18 +36,19 @@ std::string FullPathOf(const char* path)
 // is associated, it cannot be started, or the wait fails: the file is then as it was.
 bool RunEditorOn(const char* path)
 {
-    std::string file = FullPathOf(path);
-    char editor[MAX_PATH] = "";
-    if (reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, editor)) <= 32) {
+    std::wstring file = FullPathOf(path);
+    wchar_t editor[MAX_PATH] = L"";
+    if (reinterpret_cast<INT_PTR>(FindExecutableW(file.c_str(), nullptr, editor)) <= 32) {
         return false;
     }
-    std::string commandLine = EditorCommandLine(editor, file);
-    STARTUPINFOA startup = {};
+    std::wstring commandLine =
+        WideFromUtf8(EditorCommandLine(Utf8FromWide(editor), Utf8FromWide(file)));
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include "app/transparency.h"
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
+#include "shell/wide_text.h"
 #include "view/picker_controls.h"
 
 namespace {
@@ -38,9 +39,9 @@ bool IsShellWindow(HWND window)
     if (window == GetDesktopWindow() || window == GetShellWindow()) {
         return true;
     }
-    char className[64] = {};
-    GetClassNameA(GetAncestor(window, GA_ROOTOWNER), className, sizeof className);
-    return IsShellWindowClass(className);
+    wchar_t className[64] = {};
+    GetClassNameW(GetAncestor(window, GA_ROOTOWNER), className, 64);
+    return IsShellWindowClass(ShiftJisFromWide(className).c_str());
 }
 
 HoverTickInputs ObserveTick()
@@ -96,10 +97,10 @@ void DropDownOnly(HWND opened)
 {
     for (HWND combo : {FaceCombo, FilterCombo, PopupCombo}) {
         if (combo != opened) {
-            SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+            SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
         }
     }
-    SendMessageA(opened, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(opened, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 void RunTick()
@@ -137,7 +138,7 @@ void ServeTicksInFlight()
     while (TicksInFlight > 0) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
         MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 

@@ -10,7 +10,7 @@ INT_PTR CALLBACK IconWindowProc(HWND window, UINT message, WPARAM, LPARAM)
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC context = BeginPaint(window, &paint);
-        DrawIcon(context, 0, 0, LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PICKER)));
+        DrawIcon(context, 0, 0, LoadIconW(AppInstance, MAKEINTRESOURCEW(IDI_PICKER)));
         EndPaint(window, &paint);
     }
     return FALSE;
@@ -20,6 +20,6 @@ INT_PTR CALLBACK IconWindowProc(HWND window, UINT message, WPARAM, LPARAM)
 
 void CreateIconWindow(HWND pickerWindow)
 {
-    IconWindow = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_ICON_WINDOW), pickerWindow,
+    IconWindow = CreateDialogParamW(AppInstance, MAKEINTRESOURCEW(IDD_ICON_WINDOW), pickerWindow,
                                     IconWindowProc, 0);
 }

@@ -15,26 +15,26 @@ const int MessageFetchFailedExitCode = 1;
 
 ATOM RegisterPickerClass(HINSTANCE instance)
 {
-    WNDCLASSEXA windowClass = {};
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = PickerWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PICKER));
-    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PICKER_SMALL));
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PICKER));
+    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PICKER_SMALL));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = "Vemplor";
-    return RegisterClassExA(&windowClass);
+    windowClass.lpszClassName = L"Vemplor";
+    return RegisterClassExW(&windowClass);
 }
 
 // The next message, answered as GetMessage answers. While none waits, a long list still on its
 // way into a control gets its next short slice.
 BOOL NextMessage(MSG& message)
 {
-    while (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (!ContinueComboFills()) {
-            return GetMessageA(&message, nullptr, 0, 0);
+            return GetMessageW(&message, nullptr, 0, 0);
         }
     }
     return message.message == WM_QUIT ? 0 : 1;
@@ -48,7 +48,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (RegisterPickerClass(instance) == 0) {
         return 0;
     }
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "Vemplor", "Vemplor",
+    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"Vemplor", L"Vemplor",
                                   WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 0, 0, nullptr,
                                   nullptr, instance, nullptr);
     if (window == nullptr) {
@@ -70,6 +70,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
             return MessageFetchFailedExitCode;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }

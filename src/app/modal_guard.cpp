@@ -11,7 +11,7 @@ INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
     InteractionAllowed = 0;
     openFlag = 1;
     INT_PTR result =
-        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(templateId), PickerWindow, dialogProc, 0);
+        DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(templateId), PickerWindow, dialogProc, 0);
     openFlag = 0;
     InteractionAllowed = 1;
     if (Settings.AutoHide) {
@@ -22,7 +22,7 @@ INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
     }
     if (ExitPending) {
         ExitPending = 0;
-        PostMessageA(PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
+        PostMessageW(PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
     }
     return result;
 }

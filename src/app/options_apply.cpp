@@ -15,6 +15,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_table.h"
 #include "shell/process_state.h"
+#include "shell/wide_text.h"
 #include "view/edit_mode.h"
 #include "view/picker_controls.h"
 #include "view/window_layout.h"
@@ -23,54 +24,57 @@ namespace {
 
 LRESULT Ask(HWND dialog, int id, UINT message)
 {
-    return SendDlgItemMessageA(dialog, id, message, 0, 0);
+    return SendDlgItemMessageW(dialog, id, message, 0, 0);
 }
 
+const int FaceNameLength = 256;
+
 // The face the font mapper actually gave the picker, for a stored face that is not installed.
-void ShownFaceName(char (&faceName)[256])
+void ShownFaceName(wchar_t (&faceName)[FaceNameLength])
 {
     HDC context = GetDC(FaceCombo);
     HGDIOBJ previous = SelectObject(context, PickerFont);
-    GetTextFaceA(context, sizeof faceName, faceName);
+    GetTextFaceW(context, FaceNameLength, faceName);
     SelectObject(context, previous);
     ReleaseDC(FaceCombo, context);
 }
 
 // The selected entry's text; false when nothing is selected or the text would not fit.
-bool SelectedText(HWND dialog, int id, char* text, LRESULT capacity)
+bool SelectedText(HWND dialog, int id, wchar_t* text, LRESULT capacity)
 {
     HWND combo = GetDlgItem(dialog, id);
-    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index < 0 || SendMessageA(combo, CB_GETLBTEXTLEN, index, 0) >= capacity) {
+    LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (index < 0 || SendMessageW(combo, CB_GETLBTEXTLEN, index, 0) >= capacity) {
         return false;
     }
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
     return true;
 }
 
+// Stored in Shift-JIS, as the settings file always is.
 std::string SelectedFace(HWND dialog)
 {
-    char faceName[256] = {};
-    if (!SelectedText(dialog, IDC_FONT_NAME, faceName, sizeof faceName)) {
+    wchar_t faceName[FaceNameLength] = {};
+    if (!SelectedText(dialog, IDC_FONT_NAME, faceName, FaceNameLength)) {
         ShownFaceName(faceName);
     }
-    CopyFaceName(Settings.FontName, faceName);
+    CopyFaceName(Settings.FontName, ShiftJisFromWide(faceName).c_str());
     return Settings.FontName;
 }
 
 std::string SelectedSize(HWND dialog)
 {
-    char size[8] = {};
-    SelectedText(dialog, IDC_FONT_SIZE, size, sizeof size);
-    return size;
+    wchar_t size[8] = {};
+    SelectedText(dialog, IDC_FONT_SIZE, size, 8);
+    return ShiftJisFromWide(size);
 }
 
 // The delay boxes hold what the file held or what the arrows made; stored as shown.
 std::string DelayText(HWND dialog, int id)
 {
-    char text[8];
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+    wchar_t text[8] = {};
+    GetDlgItemTextW(dialog, id, text, 8);
+    return ShiftJisFromWide(text);
 }
 
 // The first ticked of the three radio buttons, in the order of the stored values 0, 1, 2.

@@ -1,5 +1,7 @@
 #include "app/options_dialog.h"
 
+#include <string>
+
 #include "app/modal_guard.h"
 #include "resource.h"
 #include "shell/process_state.h"
@@ -55,9 +57,7 @@ void OnDelayArrows(HWND dialog, WPARAM wParam, HWND arrows)
     case IDC_HIDE_TIME_ARROWS: box = IDC_HIDE_TIME; break;
     default: return;
     }
-    char text[16];
-    wsprintfA(text, "%d", HIWORD(wParam) * 100);
-    SetDlgItemTextA(dialog, box, text);
+    SetDlgItemTextW(dialog, box, std::to_wstring(HIWORD(wParam) * 100).c_str());
 }
 
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -12,12 +12,13 @@
 #include "settings/settings_record.h"
 #include "settings/settings_table.h"
 #include "shell/process_state.h"
+#include "shell/wide_text.h"
 
 namespace {
 
-const char* const FontStyleNames[] = {"標準", "斜体", "太字", "太字 斜体"};
-const char* const PasteKeyNames[] = {"Ctrl + V",          "Shift + Ins", "F9", "Shift + F9",
-                                     "Shift + Alt + Ins", "Alt + V"};
+const wchar_t* const FontStyleNames[] = {L"標準", L"斜体", L"太字", L"太字 斜体"};
+const wchar_t* const PasteKeyNames[] = {L"Ctrl + V",          L"Shift + Ins", L"F9",
+                                        L"Shift + F9",        L"Shift + Alt + Ins", L"Alt + V"};
 const int DroppedListHeight = 300;
 
 void Tick(HWND dialog, int id, bool ticked)
@@ -25,51 +26,52 @@ void Tick(HWND dialog, int id, bool ticked)
     CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void AddItem(HWND dialog, int id, const char* text)
+void AddItem(HWND dialog, int id, const wchar_t* text)
 {
-    SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
 void SelectItem(HWND dialog, int id, int index)
 {
-    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, index, 0);
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, index, 0);
 }
 
 // Vertical faces ("@" first) and a face already listed under another character set are left
 // out; the sorted combo box orders the rest.
-int CALLBACK AddFontFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM dialogValue)
+int CALLBACK AddFontFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM dialogValue)
 {
     HWND faces = GetDlgItem(reinterpret_cast<HWND>(dialogValue), IDC_FONT_NAME);
-    const char* face = font->lfFaceName;
-    if (face[0] != '@' &&
-        SendMessageA(faces, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+    const wchar_t* face = font->lfFaceName;
+    if (face[0] != L'@' &&
+        SendMessageW(faces, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                      reinterpret_cast<LPARAM>(face)) == CB_ERR) {
-        SendMessageA(faces, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(face));
+        SendMessageW(faces, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(face));
     }
     return 1;
 }
 
 // An uninstalled face finds nothing and leaves the list without a selection.
-void ShowFontFaces(HWND dialog, const char* faceName)
+void ShowFontFaces(HWND dialog, const char* storedName)
 {
-    LOGFONTA everyFace = {};
+    std::wstring faceName = WideFromShiftJis(storedName);
+    LOGFONTW everyFace = {};
     everyFace.lfCharSet = DEFAULT_CHARSET;
     HDC context = GetDC(dialog);
-    EnumFontFamiliesExA(context, &everyFace, AddFontFace, reinterpret_cast<LPARAM>(dialog), 0);
+    EnumFontFamiliesExW(context, &everyFace, AddFontFace, reinterpret_cast<LPARAM>(dialog), 0);
     ReleaseDC(dialog, context);
     SelectItem(dialog, IDC_FONT_NAME,
-               static_cast<int>(SendDlgItemMessageA(dialog, IDC_FONT_NAME, CB_FINDSTRINGEXACT,
+               static_cast<int>(SendDlgItemMessageW(dialog, IDC_FONT_NAME, CB_FINDSTRINGEXACT,
                                                     static_cast<WPARAM>(-1),
-                                                    reinterpret_cast<LPARAM>(faceName))));
+                                                    reinterpret_cast<LPARAM>(faceName.c_str()))));
 }
 
 // Items that stand for stored numbers 0, 1, ...; a number with no item selects the first one
 // (fallback 0) or none (fallback -1).
 template <int Count>
-void ShowNamedItems(HWND dialog, int id, const char* const (&names)[Count], int stored,
+void ShowNamedItems(HWND dialog, int id, const wchar_t* const (&names)[Count], int stored,
                     int fallback)
 {
-    for (const char* name : names) {
+    for (const wchar_t* name : names) {
         AddItem(dialog, id, name);
     }
     SelectItem(dialog, id, stored >= 0 && stored < Count ? stored : fallback);
@@ -78,7 +80,7 @@ void ShowNamedItems(HWND dialog, int id, const char* const (&names)[Count], int 
 void ShowFontSizes(HWND dialog, int fontSize)
 {
     for (int size : FontSizeChoices) {
-        AddItem(dialog, IDC_FONT_SIZE, std::to_string(size).c_str());
+        AddItem(dialog, IDC_FONT_SIZE, std::to_wstring(size).c_str());
     }
     SelectItem(dialog, IDC_FONT_SIZE, FontSizeChoiceIndex(fontSize));
 }
@@ -91,9 +93,9 @@ int ArrowsOf(int delayBox)
 // The box shows the stored text as it is; the arrows stand at the nearest 100 ms below it.
 void ShowDelay(HWND dialog, int box, const char* stored, int milliseconds)
 {
-    SendDlgItemMessageA(dialog, ArrowsOf(box), UDM_SETRANGE, 0, MAKELPARAM(100, 1));
-    SetDlgItemTextA(dialog, box, stored);
-    SendDlgItemMessageA(dialog, ArrowsOf(box), UDM_SETPOS, 0, MAKELPARAM(milliseconds / 100, 0));
+    SendDlgItemMessageW(dialog, ArrowsOf(box), UDM_SETRANGE, 0, MAKELPARAM(100, 1));
+    SetDlgItemTextW(dialog, box, WideFromShiftJis(stored).c_str());
+    SendDlgItemMessageW(dialog, ArrowsOf(box), UDM_SETPOS, 0, MAKELPARAM(milliseconds / 100, 0));
 }
 
 void ShowConversion(HWND dialog, int conversion)
@@ -127,11 +129,11 @@ void ShowSetting(HWND dialog, const SettingKey& setting)
         break;
     case OptionControl::FontSizeList: ShowFontSizes(dialog, value); break;
     case OptionControl::AlphaSlider:
-        SendDlgItemMessageA(dialog, id, TBM_SETRANGE, TRUE, MAKELPARAM(10, 255));
-        SendDlgItemMessageA(dialog, id, TBM_SETPOS, TRUE, value);
+        SendDlgItemMessageW(dialog, id, TBM_SETRANGE, TRUE, MAKELPARAM(10, 255));
+        SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, value);
         break;
     case OptionControl::HotKeyBox:
-        SendDlgItemMessageA(dialog, id, HKM_SETHOTKEY, value & 0xFFFF, 0);
+        SendDlgItemMessageW(dialog, id, HKM_SETHOTKEY, value & 0xFFFF, 0);
         break;
     case OptionControl::ConversionRadios: ShowConversion(dialog, value); break;
     }

@@ -1,13 +1,14 @@
 #include "app/picker_font.h"
 
-#include <cstring>
+#include <string>
 #include <initializer_list>
 
 #include "settings/setting_values.h"
 #include "settings/settings_record.h"
+#include "shell/wide_text.h"
 #include "view/picker_controls.h"
 
-LOGFONTA PickerFontSpec;
+LOGFONTW PickerFontSpec;
 HFONT PickerFont;
 
 void ReplacePickerFont(HWND pickerWindow)
@@ -18,7 +19,7 @@ void ReplacePickerFont(HWND pickerWindow)
 
     PickerFontRecord record =
         MakePickerFontRecord(Settings.FontSize, dpiY, Settings.FontStyle, Settings.FontName);
-    PickerFontSpec = LOGFONTA{};
+    PickerFontSpec = LOGFONTW{};
     PickerFontSpec.lfHeight = record.height;
     PickerFontSpec.lfWeight = record.weight;
     PickerFontSpec.lfItalic = record.italic;
@@ -26,13 +27,14 @@ void ReplacePickerFont(HWND pickerWindow)
     PickerFontSpec.lfOutPrecision = OUT_DEFAULT_PRECIS;
     PickerFontSpec.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     PickerFontSpec.lfQuality = ANTIALIASED_QUALITY;
-    static_assert(sizeof record.faceName == sizeof PickerFontSpec.lfFaceName, "face name sizes");
-    std::memcpy(PickerFontSpec.lfFaceName, record.faceName, sizeof PickerFontSpec.lfFaceName);
+    // The face name of 31 Shift-JIS bytes at most has at most 31 characters.
+    std::wstring faceName = WideFromShiftJis(record.faceName);
+    faceName.copy(PickerFontSpec.lfFaceName, LF_FACESIZE - 1);
 
     HFONT previous = PickerFont;
-    PickerFont = CreateFontIndirectA(&PickerFontSpec);
+    PickerFont = CreateFontIndirectW(&PickerFontSpec);
     for (HWND control : {FaceCombo, FilterCombo, EditListView, TagEdit, FaceEdit, PopupCombo}) {
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(PickerFont), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PickerFont), TRUE);
     }
     if (previous != nullptr) {
         DeleteObject(previous);

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 // The one font of the picker's controls, and the record it was made from.
-extern LOGFONTA PickerFontSpec;
+extern LOGFONTW PickerFontSpec;
 extern HFONT PickerFont;
 
 // Builds the font record from FontSize, FontStyle and FontName of the Settings record, gives a

@@ -26,7 +26,7 @@ const int MinimumPickerWidth = 300;
 LRESULT OnClose(HWND window)
 {
     if (DecideCloseAction(ReadSettingInt(SettingsFilePath, "Close", "1"), TrayIconShown) == CloseAction::Quit) {
-        PostMessageA(window, WM_COMMAND, CMD_END_PROGRAM, 0);
+        PostMessageW(window, WM_COMMAND, CMD_END_PROGRAM, 0);
     } else {
         ShowWindow(window, SW_HIDE);
     }
@@ -40,7 +40,7 @@ LRESULT OnActivate(HWND window, WPARAM wParam)
 {
     ShowWindow(PopupCombo, SW_HIDE);
     if (LOWORD(wParam) != WA_INACTIVE) {
-        PostMessageA(window, WM_CHECK_FACE_FILE, 0, 0);
+        PostMessageW(window, WM_CHECK_FACE_FILE, 0, 0);
     }
     return 0;
 }
@@ -53,7 +53,7 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam)
 
 LRESULT OnHitTest(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    return MapPickerHitTest(static_cast<int>(DefWindowProcA(window, WM_NCHITTEST, wParam, lParam)));
+    return MapPickerHitTest(static_cast<int>(DefWindowProcW(window, WM_NCHITTEST, wParam, lParam)));
 }
 
 // A menu has closed: auto-hide, suspended while it was open, is back in force.
@@ -95,7 +95,7 @@ LRESULT OnTaskbarCreated(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     if (Settings.TrayIcon) {
         SetTrayIcon(NIM_ADD);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 } // namespace
@@ -124,5 +124,5 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (TaskbarCreatedMessage >= 0xC000 && message == TaskbarCreatedMessage) {
         return OnTaskbarCreated(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -17,7 +17,7 @@ PopupPlacement PlaceAt(POINT cursor)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
     // The pop-up looks like the picker's own list: as wide, and its field as tall.
     RECT face = {};
     GetWindowRect(FaceCombo, &face);
@@ -27,7 +27,7 @@ PopupPlacement PlaceAt(POINT cursor)
                         monitor.rcWork.bottom};
     metrics.width = face.right - face.left;
     metrics.fieldHeight = face.bottom - face.top;
-    metrics.itemHeight = static_cast<long>(SendMessageA(PopupCombo, CB_GETITEMHEIGHT, 0, 0));
+    metrics.itemHeight = static_cast<long>(SendMessageW(PopupCombo, CB_GETITEMHEIGHT, 0, 0));
     metrics.itemCount = static_cast<long>(FaceList.size());
     return PlacePopup(metrics);
 }
@@ -36,13 +36,13 @@ PopupPlacement PlaceAt(POINT cursor)
 // own list closes as the pop-up is moved.
 void ClosePickerLists()
 {
-    SendMessageA(FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
-    SendMessageA(FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 void ClearFilterAndFillPopup()
 {
-    SetWindowTextA(FilterCombo, "");
+    SetWindowTextW(FilterCombo, L"");
     RefreshPicker();
     UpdateTitleCounter(PickerWindow);
     FillCombo(PopupCombo, FaceList);
@@ -56,8 +56,8 @@ void DropDownAt(const PopupPlacement& placement)
     SetWindowPos(PopupCombo, HWND_TOPMOST, field.left, field.top, field.right - field.left,
                  field.bottom - field.top + placement.list.bottom - placement.list.top, 0);
     ShowWindow(PopupCombo, SW_SHOW);
-    SendMessageA(PopupCombo, CB_SETCURSEL, 0, 0);
-    SendMessageA(PopupCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(PopupCombo, CB_SETCURSEL, 0, 0);
+    SendMessageW(PopupCombo, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 } // namespace

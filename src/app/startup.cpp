@@ -37,7 +37,7 @@ void StartUp(HWND pickerWindow)
     LoadFaceFile(FaceFilePath);
     LoadFilterFile(FilterFilePath);
     FillFilterCombo();
-    ContextMenu = LoadMenuA(AppInstance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+    ContextMenu = LoadMenuW(AppInstance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
     LoadSettings(SettingsFilePath);
     AutoPasteArmed = Settings.AutoPaste;
     AutoHideArmed = Settings.AutoHide;
@@ -49,7 +49,7 @@ void StartUp(HWND pickerWindow)
     CreatePickerToolTips(pickerWindow);
     CreateIconWindow(pickerWindow);
     InteractionAllowed = 1;
-    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     RefreshPicker();
     UpdateTitleCounter(pickerWindow);
     ShowWindow(pickerWindow, SW_SHOW);

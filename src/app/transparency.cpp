@@ -16,9 +16,9 @@ SetLayeredWindowAttributesPointer SetLayeredWindowAttributesFn;
 
 void CheckTransparencySupport(HWND pickerWindow)
 {
-    OSVERSIONINFOA version = {};
+    OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
+    GetVersionExW(&version);
     if (LayeringAllowed(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion)) {
         EnableLayering(pickerWindow);
     }
@@ -26,7 +26,7 @@ void CheckTransparencySupport(HWND pickerWindow)
 
 void EnableLayering(HWND pickerWindow)
 {
-    User32Module = LoadLibraryA("User32.dll");
+    User32Module = LoadLibraryW(L"User32.dll");
     if (User32Module == nullptr) {
         TransparencyAvailable = 0;
         return;
@@ -36,8 +36,8 @@ void EnableLayering(HWND pickerWindow)
     // A library without the entry point cannot make anything translucent.
     TransparencyAvailable = SetLayeredWindowAttributesFn != nullptr;
     if (TransparencyAvailable) {
-        LONG extended = GetWindowLongA(pickerWindow, GWL_EXSTYLE);
-        SetWindowLongA(pickerWindow, GWL_EXSTYLE, extended | WS_EX_LAYERED);
+        LONG extended = GetWindowLongW(pickerWindow, GWL_EXSTYLE);
+        SetWindowLongW(pickerWindow, GWL_EXSTYLE, extended | WS_EX_LAYERED);
     }
 }
 

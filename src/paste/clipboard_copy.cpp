@@ -1,7 +1,8 @@
 #include "paste/clipboard_copy.h"
 
 #include <cstring>
-#include <string>
+
+#include "shell/wide_text.h"
 
 namespace {
 
@@ -9,8 +10,8 @@ const int NoConversion = 0;
 const int FullToHalfWidth = 1;
 const int HalfToFullWidth = 2;
 
-// The converted text is measured first: full-width text may need twice the bytes.
-std::string ConvertWidth(const std::string& text, int conversion)
+// The converted text is measured first: full-width text may need more room.
+std::wstring ConvertWidth(const std::wstring& text, int conversion)
 {
     DWORD flags = conversion == FullToHalfWidth   ? LCMAP_HALFWIDTH
                   : conversion == HalfToFullWidth ? LCMAP_FULLWIDTH
@@ -18,14 +19,14 @@ std::string ConvertWidth(const std::string& text, int conversion)
     if (flags == NoConversion || text.empty()) {
         return text;
     }
-    LCID locale = GetSystemDefaultLCID();
+    LCID locale = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
     int length = static_cast<int>(text.size());
-    int needed = LCMapStringA(locale, flags, text.data(), length, nullptr, 0);
+    int needed = LCMapStringW(locale, flags, text.data(), length, nullptr, 0);
     if (needed <= 0) {
         return text;
     }
-    std::string converted(static_cast<std::size_t>(needed), '\0');
-    int written = LCMapStringA(locale, flags, text.data(), length, &converted[0], needed);
+    std::wstring converted(static_cast<std::size_t>(needed), L'\0');
+    int written = LCMapStringW(locale, flags, text.data(), length, &converted[0], needed);
     if (written <= 0) {
         return text;
     }
@@ -34,21 +35,20 @@ std::string ConvertWidth(const std::string& text, int conversion)
 }
 
 // The clipboard takes only movable memory; a fixed block of more than a few hundred bytes is
-// silently dropped on some systems. The text keeps the entry's own bytes; a second NUL after it
-// ends the text also for a reader that pairs a last lone lead byte with the first NUL.
-bool PlaceOnClipboard(const std::string& text)
+// silently dropped on some systems. Two terminators end the text also for a reader that pairs a
+// last lone lead byte with the first NUL.
+bool PlaceOnClipboard(UINT format, const void* data, std::size_t size, std::size_t unit)
 {
     const std::size_t terminators = 2;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + terminators);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + terminators * unit);
     void* bytes = block != nullptr ? GlobalLock(block) : nullptr;
     if (bytes == nullptr) {
         GlobalFree(block);
         return false;
     }
-    std::memcpy(bytes, text.data(), text.size());
+    std::memcpy(bytes, data, size);
     GlobalUnlock(block);
-    EmptyClipboard();
-    if (SetClipboardData(CF_TEXT, block) == nullptr) {
+    if (SetClipboardData(format, block) == nullptr) {
         GlobalFree(block);
         return false;
     }
@@ -57,15 +57,26 @@ bool PlaceOnClipboard(const std::string& text)
 
 } // namespace
 
-void CopyToClipboard(HWND owner, const std::string& text, int widthConversion, bool lineBreak)
+void CopyToClipboard(HWND owner, const std::wstring& characters, const std::string* shiftJisBytes,
+                     int widthConversion, bool lineBreak)
 {
     if (!OpenClipboard(owner)) {
         return;
     }
-    std::string placed = ConvertWidth(text, widthConversion);
-    if (lineBreak) {
-        placed += "\r\n";
+    EmptyClipboard();
+    std::wstring placed = ConvertWidth(characters, widthConversion);
+    std::string bytes;
+    if (shiftJisBytes != nullptr) {
+        bytes = widthConversion == NoConversion ? *shiftJisBytes : ShiftJisFromWide(placed);
     }
-    PlaceOnClipboard(placed);
+    if (lineBreak) {
+        placed += L"\r\n";
+        bytes += "\r\n";
+    }
+    PlaceOnClipboard(CF_UNICODETEXT, placed.data(), placed.size() * sizeof(wchar_t),
+                     sizeof(wchar_t));
+    if (shiftJisBytes != nullptr) {
+        PlaceOnClipboard(CF_TEXT, bytes.data(), bytes.size(), 1);
+    }
     CloseClipboard();
 }

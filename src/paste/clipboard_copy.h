@@ -3,7 +3,10 @@
 
 #include <string>
 
-// Puts the text on the clipboard as CF_TEXT, converted by widthConversion (the Char setting:
-// 0 none, 1 full-width to half-width, 2 half-width to full-width) and followed by a line break
-// when asked for; owner opens the clipboard.
-void CopyToClipboard(HWND owner, const std::string& text, int widthConversion, bool lineBreak);
+// Puts the characters on the clipboard as CF_UNICODETEXT, converted by widthConversion (the Char
+// setting: 0 none, 1 full-width to half-width, 2 half-width to full-width) and followed by a line
+// break when asked for; owner opens the clipboard. The entry of a Shift-JIS list goes along as
+// CF_TEXT in its own bytes (converted, when a conversion is asked for), so a program that reads
+// ANSI text gets it exactly; otherwise the system makes CF_TEXT from the characters.
+void CopyToClipboard(HWND owner, const std::wstring& characters, const std::string* shiftJisBytes,
+                     int widthConversion, bool lineBreak);

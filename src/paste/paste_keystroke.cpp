@@ -21,7 +21,7 @@ void WaitForTargetToTakeKeys(HWND target, std::size_t keyEvents)
     Sleep(KeySettleMs);
     for (std::size_t trip = 0; trip < keyEvents + 2; ++trip) {
         DWORD_PTR ignored = 0;
-        if (!SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, TargetAnswerTimeoutMs,
+        if (!SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, TargetAnswerTimeoutMs,
                                  &ignored)) {
             return;
         }

@@ -115,15 +115,18 @@ bool ReadFaceFile(const char* path, TextList& faces, TextList& tags, ListFileFor
     return true;
 }
 
-void ReadFilterFile(const char* path, TextList& filters)
+void ReadFilterFile(const char* path, TextList& filters, ListFileForm* form)
 {
     std::string bytes;
-    if (ReadWholeFile(path, bytes) != FileRead::Whole) {
+    ListFileForm read;
+    if (ReadWholeFile(path, bytes) == FileRead::Whole) {
+        ParseFilterText(DecodeListFile(bytes, read), filters);
+    } else {
         filters.clear();
-        return;
     }
-    ListFileForm form;
-    ParseFilterText(DecodeListFile(bytes, form), filters);
+    if (form != nullptr) {
+        *form = std::move(read);
+    }
 }
 
 bool WriteFaceFile(const char* path, const TextList& faces, const TextList& tags,

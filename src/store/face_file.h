@@ -40,7 +40,7 @@ bool ReadFaceFile(const char* path, TextList& faces, TextList& tags,
 
 // Reads the filter file, in the encoding it is in; a missing or unreadable file gives an empty
 // list.
-void ReadFilterFile(const char* path, TextList& filters);
+void ReadFilterFile(const char* path, TextList& filters, ListFileForm* form = nullptr);
 
 // Writes the lists to the emoticon file in the form given. The old file is replaced only once
 // the new contents are safely on disk; on failure it is left as it was and false is returned.

@@ -6,6 +6,7 @@
 namespace {
 
 FaceFileSync FaceFileState;
+ListFileForm FilterFileForm;
 
 } // namespace
 
@@ -16,7 +17,7 @@ void LoadFaceFile(const char* path)
 
 void LoadFilterFile(const char* path)
 {
-    ReadFilterFile(path, FilterList);
+    ReadFilterFile(path, FilterList, &FilterFileForm);
 }
 
 bool FaceFileChangedOutside(const char* path)
@@ -36,4 +37,14 @@ void SaveFaceFile(const char* path)
     } else if (!ReadFaceFileAgain(path)) {
         KeepUnsavedWorkAside(path, FaceList, TagList, FaceFileState);
     }
+}
+
+TextEncoding FaceListEncoding()
+{
+    return FaceFileState.form.encoding;
+}
+
+TextEncoding FilterListEncoding()
+{
+    return FilterFileForm.encoding;
 }

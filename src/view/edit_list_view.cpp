@@ -2,7 +2,7 @@
 
 #include "settings/settings_record.h"
 #include "store/one_line_entry.h"
-#include "view/complete_text.h"
+#include "view/entry_text.h"
 #include "view/edit_rows.h"
 #include "view/picker_controls.h"
 #include "view/window_text.h"
@@ -19,32 +19,27 @@ WNDPROC OriginalListViewProc;
 
 // The row the editors were opened over, NoRow while they are closed, and the editors' texts as
 // they read right after the row's cells went in: a cell whose editor still reads the same is left
-// with its own bytes, which the system's text conversion might not give back exactly.
+// with its own bytes, which the text conversion might not give back exactly.
 int OpenedRow = NoRow;
-std::string OpenedTagText;
-std::string OpenedFaceText;
+std::wstring OpenedTagText;
+std::wstring OpenedFaceText;
 
-// The cell as a control can be handed it (up to a NUL, no lead byte left without its second
-// byte), cut to at most limit bytes at a character boundary.
-std::string ShowableText(const std::string& cell, std::size_t limit)
+// The cell as the list view shows it, cut to at most limit units, never between the two halves
+// of a character beyond U+FFFF.
+std::wstring ShowableText(const std::string& cell, std::size_t limit)
 {
-    std::string text = CompleteText(cell);
-    std::size_t end = 0;
-    while (end < text.size()) {
-        std::size_t width = IsShiftJisLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
-        if (end + width > limit) {
-            break;
-        }
-        end += width;
+    std::wstring text = ShownEntry(cell);
+    if (text.size() > limit) {
+        bool splitsPair = limit > 0 && text[limit - 1] >= 0xD800 && text[limit - 1] <= 0xDBFF;
+        text.resize(splitsPair ? limit - 1 : limit);
     }
-    text.resize(end);
     return text;
 }
 
 int FirstSelectedRow()
 {
     return static_cast<int>(
-        SendMessageA(EditListView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        SendMessageW(EditListView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 bool IsRow(int row)
@@ -61,11 +56,11 @@ void CloseRowEditors()
 
 // A committed cell holds what the editor reads, as one line; that text is then the editor's new
 // starting point, so typing the old text back is a change too.
-void CommitCell(HWND editor, std::string& openedText, std::string& cell)
+void CommitCell(HWND editor, std::wstring& openedText, std::string& cell)
 {
-    std::string text = WindowText(editor);
+    std::wstring text = WindowText(editor);
     if (text != openedText) {
-        cell = OneLineEntry(text);
+        cell = OneLineEntry(EntryFromShown(text));
         openedText = std::move(text);
     }
 }
@@ -83,7 +78,7 @@ void CommitRowEditors()
         CommitCell(TagEdit, OpenedTagText, EditRowTags[index]);
     }
     CommitCell(FaceEdit, OpenedFaceText, EditRowFaces[index]);
-    SendMessageA(EditListView, LVM_REDRAWITEMS, index, index);
+    SendMessageW(EditListView, LVM_REDRAWITEMS, index, index);
 }
 
 RECT SubItemRect(int row, int column, int part)
@@ -91,14 +86,14 @@ RECT SubItemRect(int row, int column, int part)
     RECT rect = {};
     rect.top = column;
     rect.left = part;
-    SendMessageA(EditListView, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    SendMessageW(EditListView, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
     return rect;
 }
 
-void FillEditor(HWND editor, const std::string& cell, std::string& shownText)
+void FillEditor(HWND editor, const std::string& cell, std::wstring& shownText)
 {
-    SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextA(editor, CompleteText(cell).c_str());
+    SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextW(editor, ShownEntry(cell).c_str());
     shownText = WindowText(editor);
 }
 
@@ -106,7 +101,7 @@ std::vector<std::size_t> SelectedRows()
 {
     std::vector<std::size_t> rows;
     for (int row = FirstSelectedRow(); IsRow(row);
-         row = static_cast<int>(SendMessageA(EditListView, LVM_GETNEXTITEM, row, LVNI_SELECTED))) {
+         row = static_cast<int>(SendMessageW(EditListView, LVM_GETNEXTITEM, row, LVNI_SELECTED))) {
         rows.push_back(static_cast<std::size_t>(row));
     }
     return rows;
@@ -114,10 +109,10 @@ std::vector<std::size_t> SelectedRows()
 
 void SetRowState(int row, UINT state, UINT mask)
 {
-    LVITEMA item = {};
+    LVITEMW item = {};
     item.stateMask = mask;
     item.state = state;
-    SendMessageA(EditListView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+    SendMessageW(EditListView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&item));
 }
 
@@ -126,14 +121,14 @@ void SetRowState(int row, UINT state, UINT mask)
 // drawing, the clearing is one quick pass; ShowRowCount then draws the rows once.
 void ClearRowStates()
 {
-    SendMessageA(EditListView, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(EditListView, WM_SETREDRAW, FALSE, 0);
     SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    SendMessageA(EditListView, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(EditListView, WM_SETREDRAW, TRUE, 0);
 }
 
 void ShowRowCount()
 {
-    SendMessageA(EditListView, LVM_SETITEMCOUNT, EditRowFaces.size(), LVSICF_NOSCROLL);
+    SendMessageW(EditListView, LVM_SETITEMCOUNT, EditRowFaces.size(), LVSICF_NOSCROLL);
     InvalidateRect(EditListView, nullptr, TRUE);
 }
 
@@ -141,7 +136,7 @@ LRESULT OnEditorCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     HWND sender = reinterpret_cast<HWND>(lParam);
     if (HIWORD(wParam) != EN_KILLFOCUS) {
-        return CallWindowProcA(OriginalListViewProc, window, WM_COMMAND, wParam, lParam);
+        return CallWindowProcW(OriginalListViewProc, window, WM_COMMAND, wParam, lParam);
     }
     if (sender == TagEdit || sender == FaceEdit) {
         CommitRowEditors();
@@ -160,14 +155,14 @@ LRESULT CALLBACK EditListViewProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEWHEEL:
     case WM_SIZE: CommitAndCloseRowEditors(); break;
     }
-    return CallWindowProcA(OriginalListViewProc, window, message, wParam, lParam);
+    return CallWindowProcW(OriginalListViewProc, window, message, wParam, lParam);
 }
 
 void SubclassEditListView()
 {
     OriginalListViewProc =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(EditListView, GWLP_WNDPROC));
-    SetWindowLongPtrA(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditListViewProc));
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(EditListView, GWLP_WNDPROC));
+    SetWindowLongPtrW(EditListView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditListViewProc));
 }
 
 void ShowEditRows()
@@ -208,28 +203,28 @@ void OpenRowEditors(const NMITEMACTIVATE& activation)
                  SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-void AnswerEditRowText(NMLVDISPINFOA& request)
+void AnswerEditRowText(NMLVDISPINFOW& request)
 {
-    LVITEMA& item = request.item;
+    LVITEMW& item = request.item;
     if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) {
         return;
     }
     if (!IsRow(item.iItem)) {
-        item.pszText[0] = '\0';
+        item.pszText[0] = L'\0';
         return;
     }
     std::size_t row = static_cast<std::size_t>(item.iItem);
     const std::string& cell = item.iSubItem == 0 ? EditRowTags[row] : EditRowFaces[row];
-    std::string shown = ShowableText(cell, static_cast<std::size_t>(item.cchTextMax) - 1);
+    std::wstring shown = ShowableText(cell, static_cast<std::size_t>(item.cchTextMax) - 1);
     shown.copy(item.pszText, shown.size());
-    item.pszText[shown.size()] = '\0';
+    item.pszText[shown.size()] = L'\0';
 }
 
 namespace {
 
 // The next row from start whose tag begins with typed (whole when not partial), ignoring case;
 // -1 when there is none.
-int FindRowByTag(const std::string& typed, UINT flags, int start)
+int FindRowByTag(const std::wstring& typed, UINT flags, int start)
 {
     std::size_t count = EditRowTags.size();
     if ((flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || count == 0) {
@@ -239,10 +234,10 @@ int FindRowByTag(const std::string& typed, UINT flags, int start)
     std::size_t steps = (flags & LVFI_WRAP) != 0 ? count : count - first;
     for (std::size_t step = 0; step < steps; ++step) {
         std::size_t row = (first + step) % count;
-        const std::string& tag = EditRowTags[row];
+        std::wstring tag = ShownEntry(EditRowTags[row]);
         bool fits = (flags & LVFI_PARTIAL) != 0 ? tag.size() >= typed.size()
                                                  : tag.size() == typed.size();
-        if (fits && CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, tag.data(),
+        if (fits && CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, tag.data(),
                                    static_cast<int>(typed.size()), typed.data(),
                                    static_cast<int>(typed.size())) == CSTR_EQUAL) {
             return static_cast<int>(row);
@@ -253,25 +248,11 @@ int FindRowByTag(const std::string& typed, UINT flags, int start)
 
 } // namespace
 
-// Typing in the list jumps to a row by its tag, as in a list holding its own texts. The request
-// may come in either character set, whatever the parent asked for.
-int FindEditRow(const NMLVFINDITEMA& request)
-{
-    const char* typed = request.lvfi.psz;
-    return typed != nullptr ? FindRowByTag(typed, request.lvfi.flags, request.iStart) : -1;
-}
-
+// Typing in the list jumps to a row by its tag, as in a list holding its own texts.
 int FindEditRow(const NMLVFINDITEMW& request)
 {
     const wchar_t* typed = request.lvfi.psz;
-    if (typed == nullptr) {
-        return -1;
-    }
-    int bytes = WideCharToMultiByte(CP_ACP, 0, typed, -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, typed, -1, &text[0], bytes, nullptr, nullptr);
-    text.resize(text.size() - 1);
-    return FindRowByTag(text, request.lvfi.flags, request.iStart);
+    return typed != nullptr ? FindRowByTag(typed, request.lvfi.flags, request.iStart) : -1;
 }
 
 // The rows after the new one move down, and the selection with them.

@@ -24,8 +24,7 @@ void CommitAndCloseRowEditors();
 
 // The list view's notifications, routed from the picker's WM_NOTIFY.
 void OpenRowEditors(const NMITEMACTIVATE& activation);
-void AnswerEditRowText(NMLVDISPINFOA& request);
-int FindEditRow(const NMLVFINDITEMA& request);
+void AnswerEditRowText(NMLVDISPINFOW& request);
 int FindEditRow(const NMLVFINDITEMW& request);
 
 // Menu commands on the rows: a blank row at the first selected one (at the end when none is

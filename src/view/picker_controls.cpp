@@ -27,34 +27,34 @@ const DWORD EditListViewStyle = WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER
                                 LVS_SHOWSELALWAYS | LVS_REPORT | LVS_OWNERDATA;
 const DWORD InPlaceEditStyle = WS_CHILD | ES_AUTOHSCROLL;
 
-HWND CreateControl(DWORD extendedStyle, const char* className, DWORD style, HWND parent)
+HWND CreateControl(DWORD extendedStyle, const wchar_t* className, DWORD style, HWND parent)
 {
-    return CreateWindowExA(extendedStyle, className, nullptr, style, 0, 0, 0, 0, parent, nullptr,
+    return CreateWindowExW(extendedStyle, className, nullptr, style, 0, 0, 0, 0, parent, nullptr,
                            AppInstance, nullptr);
 }
 
 void InsertColumn(int column, int width)
 {
-    LVCOLUMNA description = {};
+    LVCOLUMNW description = {};
     description.mask = LVCF_WIDTH | LVCF_SUBITEM;
     description.cx = width;
     description.iSubItem = column;
-    SendMessageA(EditListView, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&description));
+    SendMessageW(EditListView, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
 }
 
 } // namespace
 
 void CreatePickerControls(HWND pickerWindow)
 {
-    FaceCombo = CreateControl(0, "COMBOBOX", FaceComboStyle, pickerWindow);
-    FilterCombo = CreateControl(0, "COMBOBOX", FilterComboStyle, pickerWindow);
-    PopupCombo = CreateControl(0, "COMBOBOX", PopupComboStyle, pickerWindow);
-    EditListView = CreateControl(0, "SYSLISTVIEW32", EditListViewStyle, pickerWindow);
-    TagEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", InPlaceEditStyle, EditListView);
-    FaceEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", InPlaceEditStyle, EditListView);
+    FaceCombo = CreateControl(0, L"COMBOBOX", FaceComboStyle, pickerWindow);
+    FilterCombo = CreateControl(0, L"COMBOBOX", FilterComboStyle, pickerWindow);
+    PopupCombo = CreateControl(0, L"COMBOBOX", PopupComboStyle, pickerWindow);
+    EditListView = CreateControl(0, L"SYSLISTVIEW32", EditListViewStyle, pickerWindow);
+    TagEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, EditListView);
+    FaceEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, EditListView);
 
-    LRESULT extended = SendMessageA(EditListView, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-    SendMessageA(EditListView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+    LRESULT extended = SendMessageW(EditListView, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    SendMessageW(EditListView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
 
     InsertColumn(0, 100);

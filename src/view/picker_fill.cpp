@@ -5,7 +5,7 @@
 #include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "store/move_to_top.h"
-#include "view/complete_text.h"
+#include "view/entry_text.h"
 #include "view/face_filter.h"
 #include "view/fill_slices.h"
 #include "view/picker_controls.h"
@@ -52,19 +52,20 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
 {
     HWND items = ItemListOf(combo);
     const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
+    std::wstring (*shown)(const std::string&) = combo == FilterCombo ? ShownFilter : ShownEntry;
     DWORD start = timeGetTime();
-    SendMessageA(items, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
-        std::string complete = CompleteText(texts[next]);
-        SendMessageA(items, addString, 0, reinterpret_cast<LPARAM>(complete.c_str()));
+        std::wstring text = shown(texts[next]);
+        SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
             (timeGetTime() - start >= SliceBudgetMs || SomethingWaits())) {
             break;
         }
     }
-    SendMessageA(items, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(items, WM_SETREDRAW, TRUE, 0);
     return next;
 }
 
@@ -81,7 +82,7 @@ void HandOver(const PendingFill& fill, std::size_t end, bool slice)
 // open list never lacks a row it has room for.
 std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
 {
-    long itemHeight = static_cast<long>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+    long itemHeight = static_cast<long>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
 }
 
@@ -96,16 +97,16 @@ void FillCombo(HWND combo, const TextList& texts)
 {
     HWND items = ItemListOf(combo);
     bool direct = items != combo;
-    SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(items, direct ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(items, direct ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
     std::size_t bytes = 0;
     for (const std::string& text : texts) {
         bytes += text.size() + 1;
     }
-    SendMessageA(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
+    SendMessageW(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
     std::size_t first = RowsShownAtOnce(combo, texts.size());
     NoteHanded(RunningFills, combo, texts, AddItems(combo, texts, 0, first, false));
-    SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
 }
 
@@ -135,11 +136,11 @@ void FillComboThrough(HWND combo, LRESULT index)
 // of a list that may hold a hundred thousand.
 void MoveComboItemToTop(HWND combo, int index, const std::string& entry)
 {
-    std::string text = CompleteText(entry);
+    std::wstring text = ShownEntry(entry);
     HWND items = ItemListOf(combo);
     bool direct = items != combo;
-    SendMessageA(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
-    SendMessageA(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
+    SendMessageW(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
+    SendMessageW(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
@@ -150,7 +151,7 @@ void FillFilterCombo()
 
 void RefreshPicker()
 {
-    std::string filter = WindowText(FilterCombo);
+    std::string filter = EntryFromShown(WindowText(FilterCombo));
     FaceComboFiltered = !filter.empty();
     if (!FaceComboFiltered) {
         FillCombo(FaceCombo, FaceList);
@@ -161,7 +162,7 @@ void RefreshPicker()
         FilterFaces(FaceList, TagList, filter.c_str(), ShownFaceList, ShownTagList);
         FillCombo(FaceCombo, ShownFaceList);
     }
-    SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
+    SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
 const TextList& ShownFaces()
@@ -186,7 +187,7 @@ void MoveShownFaceToTop(std::size_t shown, bool topMove)
         MoveEntryToTop(ShownFaceList, ShownTagList, shown);
         MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaceList[0]);
     }
-    SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
+    SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
 void MoveFaceToTop(std::size_t index, bool topMove)
@@ -196,13 +197,13 @@ void MoveFaceToTop(std::size_t index, bool topMove)
     }
     MoveEntryToTop(FaceList, TagList, index);
     MoveComboItemToTop(FaceCombo, static_cast<int>(index), FaceList[0]);
-    SendMessageA(FaceCombo, CB_SETCURSEL, 0, 0);
+    SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
 void UpdateTitleCounter(HWND pickerWindow)
 {
-    char title[260];
-    wsprintfA(title, "Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces().size()),
+    wchar_t title[64];
+    wsprintfW(title, L"Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces().size()),
               static_cast<int>(FaceList.size()));
-    SetWindowTextA(pickerWindow, title);
+    SetWindowTextW(pickerWindow, title);
 }

@@ -9,11 +9,10 @@ LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam)
 {
     NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
     switch (header->code) {
-    case TTN_GETDISPINFOA:
-        AnswerToolTipText(*reinterpret_cast<NMTTDISPINFOA*>(lParam));
+    case TTN_GETDISPINFOW:
+        AnswerToolTipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
         return 0;
-    case LVN_GETDISPINFOA: AnswerEditRowText(*reinterpret_cast<NMLVDISPINFOA*>(lParam)); return 0;
-    case LVN_ODFINDITEMA: return FindEditRow(*reinterpret_cast<NMLVFINDITEMA*>(lParam));
+    case LVN_GETDISPINFOW: AnswerEditRowText(*reinterpret_cast<NMLVDISPINFOW*>(lParam)); return 0;
     case LVN_ODFINDITEMW: return FindEditRow(*reinterpret_cast<NMLVFINDITEMW*>(lParam));
     case LVN_ITEMACTIVATE: OpenRowEditors(*reinterpret_cast<NMITEMACTIVATE*>(lParam)); return 0;
     // Any change of a row's state, such as another row being selected, closes the editors.
@@ -22,5 +21,5 @@ LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam)
     case LVN_ITEMCHANGED:
     case LVN_ODSTATECHANGED: CommitAndCloseRowEditors(); return 0;
     }
-    return DefWindowProcA(pickerWindow, message, wParam, lParam);
+    return DefWindowProcW(pickerWindow, message, wParam, lParam);
 }

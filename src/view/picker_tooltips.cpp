@@ -65,14 +65,14 @@ LRESULT CALLBACK RelayPointerToToolTip(HWND window, UINT message, WPARAM wParam,
 
 void AddTool(HWND toolTip, HWND pickerWindow, HWND tool)
 {
-    TOOLINFOA info = {};
+    TOOLINFOW info = {};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND;
     info.hwnd = pickerWindow;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     info.hinst = AppInstance;
-    info.lpszText = LPSTR_TEXTCALLBACKA;
-    SendMessageA(toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    info.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     if (OwnProcedureOf(tool) == nullptr && RelayingToolCount < ToolCount) {
         RelayingTool& relaying = RelayingTools[RelayingToolCount++];
         relaying.window = tool;
@@ -85,29 +85,29 @@ void AddTool(HWND toolTip, HWND pickerWindow, HWND tool)
 
 void CreatePickerToolTips(HWND pickerWindow)
 {
-    HWND toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    HWND toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    pickerWindow, nullptr, AppInstance, nullptr);
     if (toolTip == nullptr) {
         return;
     }
-    SendMessageA(toolTip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+    SendMessageW(toolTip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
     RelayTarget = toolTip;
     AddTool(toolTip, pickerWindow, FaceCombo);
     AddTool(toolTip, pickerWindow, FilterCombo);
     AddTool(toolTip, pickerWindow, GetWindow(FilterCombo, GW_CHILD));
 }
 
-void AnswerToolTipText(NMTTDISPINFOA& request)
+void AnswerToolTipText(NMTTDISPINFOW& request)
 {
     if (Settings.ToolTip != 1) {
         return;
     }
     HWND tool = reinterpret_cast<HWND>(request.hdr.idFrom);
     if (tool == FaceCombo) {
-        request.lpszText = const_cast<char*>("顔文字リスト");
+        request.lpszText = const_cast<wchar_t*>(L"顔文字リスト");
     } else if (tool == FilterCombo || tool == GetWindow(FilterCombo, GW_CHILD)) {
-        request.lpszText = const_cast<char*>("顔文字フィルタ");
+        request.lpszText = const_cast<wchar_t*>(L"顔文字フィルタ");
     }
 }

@@ -7,4 +7,4 @@ void CreatePickerToolTips(HWND pickerWindow);
 
 // Answers a tooltip's request for its text: the emoticon list, or the filter box and its edit
 // field. Nothing is answered while the user has tooltips switched off.
-void AnswerToolTipText(NMTTDISPINFOA& request);
+void AnswerToolTipText(NMTTDISPINFOW& request);

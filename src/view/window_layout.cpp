@@ -80,8 +80,8 @@ void SetColumnWidths()
 {
     EditListColumnWidths widths = EditListColumns(OuterWidth(FilterCombo), OuterWidth(FaceCombo),
                                                   GetSystemMetrics(SM_CXVSCROLL));
-    SendMessageA(EditListView, LVM_SETCOLUMNWIDTH, 0, widths.tagColumn);
-    SendMessageA(EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
+    SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 0, widths.tagColumn);
+    SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
 }
 
 void SwitchToEditLayout()
@@ -141,7 +141,7 @@ void LayoutWindow(int mode, int width)
 void FitDropDownToWorkArea(HWND combo)
 {
     RECT workArea = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     Resize(combo, OuterWidth(combo),
            DropDownHeight(workArea.bottom - workArea.top, NormalBottom(PickerWindow),
                           OuterHeight(combo)));

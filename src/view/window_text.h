@@ -4,4 +4,4 @@
 #include <string>
 
 // A window's or control's text, whole: measured first, so a text of any length is read.
-std::string WindowText(HWND window);
+std::wstring WindowText(HWND window);

@@ -1,0 +1,12 @@
+#pragma once
+// The program's byte strings and the system's UTF-16. Shift-JIS is always code page 932, named
+// as such, whatever code page the system runs with.
+#include <string>
+
+std::wstring WideFromShiftJis(const std::string& bytes);
+// Characters Shift-JIS has no place for become '?'.
+std::string ShiftJisFromWide(const std::wstring& text);
+
+// UTF-8 as the lists hold it; bytes that form no character show as U+FFFD.
+std::wstring WideFromUtf8(const std::string& bytes);
+std::string Utf8FromWide(const std::wstring& text);
