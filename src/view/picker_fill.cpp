@@ -4,6 +4,7 @@
 
 #include "shell/process_state.h"
 #include "store/face_lists.h"
+#include "store/face_store.h"
 #include "store/move_to_top.h"
 #include "view/entry_text.h"
 #include "view/face_filter.h"
@@ -159,7 +160,8 @@ void RefreshPicker()
         TextList().swap(ShownFaceList);
         TextList().swap(ShownTagList);
     } else {
-        FilterFaces(FaceList, TagList, filter.c_str(), ShownFaceList, ShownTagList);
+        FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
+                    ShownTagList);
         FillCombo(FaceCombo, ShownFaceList);
     }
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
