@@ -152,9 +152,15 @@ void FillFilterCombo()
 
 void RefreshPicker()
 {
-    std::string filter = EntryFromShown(WindowText(FilterCombo));
+    std::wstring shownFilter = WindowText(FilterCombo);
+    std::string filter = EntryFromShown(shownFilter);
     FaceComboFiltered = !filter.empty();
-    if (!FaceComboFiltered) {
+    if (FaceComboFiltered && !FitsFaceList(shownFilter)) {
+        // No entry of the list can hold what Shift-JIS cannot.
+        ShownFaceList.clear();
+        ShownTagList.clear();
+        FillCombo(FaceCombo, ShownFaceList);
+    } else if (!FaceComboFiltered) {
         FillCombo(FaceCombo, FaceList);
         // The whole list is what is shown; a copy of it would only double the memory.
         TextList().swap(ShownFaceList);
