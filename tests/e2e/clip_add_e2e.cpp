@@ -22,26 +22,19 @@ std::string DialogText(HWND dialog, int id)
     return ControlText(GetDlgItem(dialog, id));
 }
 
-// A message box the dialog shows: a window of the dialog class owned by it.
-HWND MessageBoxOver(HWND dialog)
+// Every static text of a message box, one after another.
+std::string MessageText(HWND box)
 {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search = {dialog, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            Search& search = *reinterpret_cast<Search*>(context);
-            char className[16] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (GetWindow(window, GW_OWNER) == search.owner && IsWindowVisible(window) &&
-                std::string(className) == "#32770") {
-                search.found = window;
-            }
-            return search.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(child, className, sizeof className);
+        if (std::string(className) == "Static") {
+            text += ControlText(child);
+        }
+    }
+    return text;
 }
 
 TEST_F(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBacksOut)
@@ -133,6 +126,35 @@ TEST_F(ClipAdd, AnEntryIsOneLineOfTheClipboardsOwnBytesAndNeverEmpty)
 
     ASSERT_EQ(CloseAndWait(picker), 0);
     EXPECT_EQ(dir.Read(FaceFile), "\t(\x81 X)\x81\r\n\tline1 line2\r\nsmile\t(^_^)");
+}
+
+// A face Shift-JIS cannot hold turns a Shift-JIS list into UTF-8: the user is told once, and the
+// old file is kept as it was.
+TEST_F(ClipAdd, AFaceShiftJisCannotHoldTurnsTheListIntoUtf8AndKeepsTheOldFile)
+{
+    const std::string shiftJisList = "ねこ\t(=^・^=)\r\n\t(^_^)";
+    ASSERT_TRUE(Start({{FaceFile, shiftJisList}}));
+
+    const std::string bear = u8"ʕ •ᴥ• ʔ";
+    SetUtf8ClipboardText(bear);
+    HWND dialog = OpenClipAddDialog(windows.faceCombo);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Utf8ControlText(GetDlgItem(dialog, TextBox)), bear);
+    EXPECT_EQ(DialogText(dialog, Counter), "文字数 : 7") << "columns, not bytes";
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    HWND notice = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (notice = MessageBoxOver(windows.picker)) != nullptr; }));
+    EXPECT_NE(MessageText(notice).find("Vemplor.sjis.txt"), std::string::npos);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(notice); }));
+    EXPECT_EQ(Utf8ComboItems(windows.faceCombo),
+              (std::vector<std::string>{bear, u8"(=^・^=)", "(^_^)"}));
+
+    ASSERT_EQ(CloseAndWait(picker), 0);
+    EXPECT_TRUE(dir.Read("Vemplor.sjis.txt") == shiftJisList);
+    EXPECT_TRUE(dir.Read(FaceFile) ==
+                "\xEF\xBB\xBF\t" + bear + u8"\r\nねこ\t(=^・^=)\r\n\t(^_^)");
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+const UINT ProgramCodePage = 932;
+
 INPUT KeyInput(WORD virtualKey, bool up, bool extended)
 {
     INPUT input = {};
@@ -17,14 +19,28 @@ INPUT KeyInput(WORD virtualKey, bool up, bool extended)
     return input;
 }
 
-// Wide text up to its first NUL, in the program's code page.
-std::string ToCodePage(const std::wstring& wide)
+// Wide text up to its first NUL, in the code page given.
+std::string BytesOf(const std::wstring& wide, UINT codePage)
 {
     int length = lstrlenW(wide.c_str());
-    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
+    int bytes = WideCharToMultiByte(codePage, 0, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), length, &text[0], bytes, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, wide.c_str(), length, &text[0], bytes, nullptr, nullptr);
     return text;
+}
+
+// In the program's code page, which the tests' literals are in whatever the system's is.
+std::string ToCodePage(const std::wstring& wide)
+{
+    return BytesOf(wide, ProgramCodePage);
+}
+
+std::wstring WideControlText(HWND control)
+{
+    LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(&wide[0]));
+    return wide;
 }
 
 } // namespace
@@ -63,30 +79,31 @@ void WorkDir::Renew(const std::string& label, const std::string& parent)
     Create(label, parent);
 }
 
+// The path is kept in UTF-8, so a folder may be named in any characters.
 void WorkDir::Create(const std::string& label, const std::string& parent)
 {
-    char base[MAX_PATH];
-    GetTempPathA(sizeof base, base);
-    if (!parent.empty()) {
-        wsprintfA(base, "%s\\", parent.c_str());
-    }
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    std::string base = parent.empty() ? Utf8FromWide(temporary) : parent + "\\";
     static unsigned sequence = 0;
-    char name[MAX_PATH];
-    wsprintfA(name, "%svemplor-e2e-%lu-%u", base, GetCurrentProcessId(), ++sequence);
-    path_ = label.empty() ? std::string(name) : std::string(name) + " " + label;
-    CreateDirectoryA(path_.c_str(), nullptr);
+    path_ = base + "vemplor-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++sequence);
+    if (!label.empty()) {
+        path_ += " " + label;
+    }
+    CreateDirectoryW(WideFromUtf8(path_).c_str(), nullptr);
 }
 
 void WorkDir::Remove()
 {
     for (const std::string& name : FileNames()) {
-        std::string file = PathOf(name);
-        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!DeleteFileA(file.c_str())) {
-            RemoveDirectoryA(file.c_str());
+        std::wstring file = WideFromUtf8(PathOf(name));
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileW(file.c_str())) {
+            RemoveDirectoryW(file.c_str());
         }
     }
-    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryW(WideFromUtf8(path_).c_str());
 }
 
 std::string WorkDir::PathOf(const std::string& name) const
@@ -96,7 +113,7 @@ std::string WorkDir::PathOf(const std::string& name) const
 
 void WorkDir::Write(const std::string& name, const std::string& bytes) const
 {
-    std::FILE* file = std::fopen(PathOf(name).c_str(), "wb");
+    std::FILE* file = _wfopen(WideFromUtf8(PathOf(name)).c_str(), L"wb");
     if (file != nullptr) {
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
@@ -106,7 +123,7 @@ void WorkDir::Write(const std::string& name, const std::string& bytes) const
 bool WorkDir::Read(const std::string& name, std::string& bytes) const
 {
     bytes.clear();
-    std::FILE* file = std::fopen(PathOf(name).c_str(), "rb");
+    std::FILE* file = _wfopen(WideFromUtf8(PathOf(name)).c_str(), L"rb");
     if (file == nullptr) {
         return false;
     }
@@ -128,23 +145,23 @@ std::string WorkDir::Read(const std::string& name) const
 
 bool WorkDir::Exists(const std::string& name) const
 {
-    return GetFileAttributesA(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WideFromUtf8(PathOf(name)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<std::string> WorkDir::FileNames() const
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideFromUtf8(path_ + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return names;
     }
     do {
-        std::string name = found.cFileName;
+        std::string name = Utf8FromWide(found.cFileName);
         if (name != "." && name != "..") {
             names.push_back(name);
         }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
@@ -176,12 +193,11 @@ RunningPicker::~RunningPicker()
 bool RunningPicker::Launch(const WorkDir& workDir)
 {
     End();
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    char commandLine[MAX_PATH + 2];
-    wsprintfA(commandLine, "\"%s\"", VEMPLOR_EXE_PATH);
-    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
-                        workDir.Path().c_str(), &startup, &process_)) {
+    std::wstring commandLine = L"\"" + WideFromUtf8(VEMPLOR_EXE_PATH) + L"\"";
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        WideFromUtf8(workDir.Path()).c_str(), &startup, &process_)) {
         return false;
     }
     HWND picker = nullptr;
@@ -395,10 +411,57 @@ void SetClipboardText(const std::string& text)
 
 std::string ControlText(HWND control)
 {
-    LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(&wide[0]));
-    return ToCodePage(wide);
+    return ToCodePage(WideControlText(control));
+}
+
+std::string Utf8ControlText(HWND control)
+{
+    return Utf8FromWide(WideControlText(control));
+}
+
+std::wstring WideFromUtf8(const std::string& text)
+{
+    int length = static_cast<int>(text.size());
+    int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, &wide[0], units);
+    return wide;
+}
+
+std::string Utf8FromWide(const std::wstring& text)
+{
+    return BytesOf(text, CP_UTF8);
+}
+
+std::string Utf8ClipboardText()
+{
+    std::wstring text;
+    if (WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const wchar_t* units = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+        if (units != nullptr) {
+            text = units;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return Utf8FromWide(text);
+}
+
+void SetUtf8ClipboardText(const std::string& text)
+{
+    std::wstring wide = WideFromUtf8(text);
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
+        return;
+    }
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    if (memory != nullptr) {
+        std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    CloseClipboard();
 }
 
 namespace {
@@ -599,6 +662,14 @@ void SetFilterText(const PickerWindows& windows, const std::string& filter)
                  reinterpret_cast<LPARAM>(windows.filterCombo));
 }
 
+void SetUtf8FilterText(const PickerWindows& windows, const std::string& filter)
+{
+    SendMessageW(windows.filterEdit, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(WideFromUtf8(filter).c_str()));
+    SendMessageW(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(windows.filterCombo));
+}
+
 bool EnterEditModeOverList(const PickerWindows& windows)
 {
     return ChooseFromContextMenu(windows.faceCombo, 'E') &&
@@ -644,13 +715,34 @@ bool ClickAndWaitClosed(HWND dialog, int buttonId)
     return WaitUntil([&] { return !IsWindow(dialog); });
 }
 
+HWND MessageBoxOver(HWND owner)
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search = {owner, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            Search& search = *reinterpret_cast<Search*>(context);
+            char className[16] = "";
+            GetClassNameA(window, className, sizeof className);
+            if (GetWindow(window, GW_OWNER) == search.owner && IsWindowVisible(window) &&
+                std::string(className) == "#32770") {
+                search.found = window;
+            }
+            return search.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 namespace {
 
 // Sends a list-view message whose lParam points at a record. The system passes list-view pointers
 // across processes unchanged, so the record, and room for a text after it when asked for, are
 // lent in the list view's process; both come back.
 LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* record,
-                           std::size_t size, std::string* text = nullptr)
+                           std::size_t size, std::string* text = nullptr, std::size_t unitSize = 1)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(listView, &processId);
@@ -665,13 +757,13 @@ LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* rec
     }
     if (text != nullptr) {
         static_cast<LVITEMA*>(record)->pszText = lent + size;
-        static_cast<LVITEMA*>(record)->cchTextMax = static_cast<int>(textRoom);
+        static_cast<LVITEMA*>(record)->cchTextMax = static_cast<int>(textRoom / unitSize);
     }
     WriteProcessMemory(process, lent, record, size, nullptr);
     LRESULT result = SendMessageA(listView, message, wParam, reinterpret_cast<LPARAM>(lent));
     ReadProcessMemory(process, lent, record, size, nullptr);
     if (text != nullptr) {
-        text->assign(static_cast<std::size_t>(result > 0 ? result : 0), '\0');
+        text->assign(static_cast<std::size_t>(result > 0 ? result : 0) * unitSize, '\0');
         ReadProcessMemory(process, lent + size, &(*text)[0], text->size(), nullptr);
     }
     VirtualFreeEx(process, lent, 0, MEM_RELEASE);
@@ -693,6 +785,18 @@ std::string ListViewCell(HWND listView, int row, int column)
     std::string text;
     SendListViewRecord(listView, LVM_GETITEMTEXTA, row, &item, sizeof item, &text);
     return text;
+}
+
+std::string Utf8ListViewCell(HWND listView, int row, int column)
+{
+    LVITEMW item = {};
+    item.iSubItem = column;
+    std::string bytes;
+    SendListViewRecord(listView, LVM_GETITEMTEXTW, row, &item, sizeof item, &bytes,
+                       sizeof(wchar_t));
+    std::wstring wide(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(&wide[0], bytes.data(), wide.size() * sizeof(wchar_t));
+    return Utf8FromWide(wide);
 }
 
 RECT ListViewCellRect(HWND listView, int row, int column)

@@ -23,7 +23,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // A temporary working directory, removed with everything in it at the end of the test. The
 // label, if any, ends its name (it may hold spaces). It lies in the system's temporary folder,
-// or in parent.
+// or in parent. Paths and file names are UTF-8, so they may hold any character.
 class WorkDir {
 public:
     explicit WorkDir(const std::string& label = "", const std::string& parent = "");
@@ -129,6 +129,13 @@ void TypeText(const std::string& text);
 bool ReadClipboardText(std::string& text);
 void SetClipboardText(const std::string& text);
 
+// Text the system's code page may not hold, as UTF-8: the clipboard's CF_UNICODETEXT (empty when
+// there is none), and placing it there alone.
+std::string Utf8ClipboardText();
+void SetUtf8ClipboardText(const std::string& text);
+std::wstring WideFromUtf8(const std::string& text);
+std::string Utf8FromWide(const std::wstring& text);
+
 // The drop-down list of the picker's process that is showing right now, if any; shown, when
 // given, receives how many are showing.
 HWND VisibleDropDownList(HWND picker, int* shown = nullptr);
@@ -140,10 +147,12 @@ bool ClickDropDownItem(HWND picker, HWND combo, int index);
 // The text of another process's control, asked by message (GetWindowText across processes
 // reads only a stored caption), as the program's own bytes.
 std::string ControlText(HWND control);
+std::string Utf8ControlText(HWND control);
 // Rows of another process's list view and one cell's text as the program's own bytes, asked
 // through memory lent in that process (the system passes list-view pointers across unchanged).
 int ListViewRowCount(HWND listView);
 std::string ListViewCell(HWND listView, int row, int column);
+std::string Utf8ListViewCell(HWND listView, int row, int column);
 // The screen rectangle of a row's cell (column 0: the whole row).
 RECT ListViewCellRect(HWND listView, int row, int column);
 // A point in the window's caption, a little further right at each call: two right clicks at one
@@ -185,6 +194,7 @@ int LayeredAlpha(HWND window);
 
 // Puts the text into the filter box and tells the picker, as an edit of the box does.
 void SetFilterText(const PickerWindows& windows, const std::string& filter);
+void SetUtf8FilterText(const PickerWindows& windows, const std::string& filter);
 // Enters edit mode through the context menu over the emoticon list; true once the table shows.
 bool EnterEditModeOverList(const PickerWindows& windows);
 // True while someone (the picker) holds the system-wide hotkey.
@@ -202,6 +212,8 @@ HWND OpenDialogOver(HWND over, WORD accessKey, const char* caption);
 void ClickControl(HWND control);
 // Clicks the dialog's button and waits until the dialog is gone.
 bool ClickAndWaitClosed(HWND dialog, int buttonId);
+// A message box a window shows: a window of the dialog class owned by it.
+HWND MessageBoxOver(HWND owner);
 
 // The record naming the picker's icon in the notification area.
 NOTIFYICONDATAA PickerIconRecord(HWND picker);

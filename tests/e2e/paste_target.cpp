@@ -29,7 +29,7 @@ LRESULT CALLBACK InputEditProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_KEYUP:
     case WM_SYSKEYUP: LogKey("U", wParam, lParam); break;
     }
-    return CallWindowProcA(OriginalEditProc, window, message, wParam, lParam);
+    return CallWindowProcW(OriginalEditProc, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TargetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -58,13 +58,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     RegisterClassA(&windowClass);
     HWND window = CreateWindowExA(0, "VemplorPasteTarget", "Paste target", WS_OVERLAPPEDWINDOW, x,
                                   y, 400, 200, nullptr, nullptr, instance, nullptr);
-    InputEdit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+    // A Unicode edit control, so characters outside the code page arrive as they are.
+    InputEdit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                 WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 10, 10, 360,
                                 120, window, nullptr, instance, nullptr);
     KeyLog = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE, 0, 0, 0, 0, window, nullptr,
                              instance, nullptr);
     OriginalEditProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(InputEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputEditProc)));
+        SetWindowLongPtrW(InputEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputEditProc)));
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetFocus(InputEdit);

@@ -47,6 +47,11 @@ std::string RunningPasteTarget::Text() const
     return ControlText(input_);
 }
 
+std::string RunningPasteTarget::Utf8Text() const
+{
+    return Utf8ControlText(input_);
+}
+
 std::string RunningPasteTarget::KeyLog() const
 {
     return ControlText(keyLog_);

@@ -16,6 +16,7 @@ public:
     HWND Window() const { return window_; }
     // What has been pasted or typed into its edit control.
     std::string Text() const;
+    std::string Utf8Text() const;
     // The key messages its edit control received, e.g. "D11 D56 U56 U11 ".
     std::string KeyLog() const;
     void Clear() const;

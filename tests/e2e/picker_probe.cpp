@@ -79,27 +79,52 @@ PickerWindows FindPickerWindows(HWND picker)
 
 // Across processes Wine answers CB_GETLBTEXT in UTF-16 whatever the caller asked for, so the
 // item is read wide and turned back into the program's code page.
-std::string ComboItem(HWND combo, int index)
+namespace {
+
+std::wstring WideComboItem(HWND combo, int index)
 {
     LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
     std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
     SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
-    int characters = lstrlenW(wide.c_str());
-    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), characters, nullptr, 0, nullptr,
+    wide.resize(static_cast<std::size_t>(lstrlenW(wide.c_str())));
+    return wide;
+}
+
+std::string BytesOf(const std::wstring& wide, UINT codePage)
+{
+    int characters = static_cast<int>(wide.size());
+    int bytes = WideCharToMultiByte(codePage, 0, wide.c_str(), characters, nullptr, 0, nullptr,
                                     nullptr);
     std::string item(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), characters, &item[0], bytes, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, wide.c_str(), characters, &item[0], bytes, nullptr, nullptr);
     return item;
 }
 
-std::vector<std::string> ComboItems(HWND combo)
+std::vector<std::string> ComboItemsIn(HWND combo, UINT codePage)
 {
     std::vector<std::string> items;
     int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        items.push_back(ComboItem(combo, i));
+        items.push_back(BytesOf(WideComboItem(combo, i), codePage));
     }
     return items;
+}
+
+} // namespace
+
+std::string ComboItem(HWND combo, int index)
+{
+    return BytesOf(WideComboItem(combo, index), CP_ACP);
+}
+
+std::vector<std::string> ComboItems(HWND combo)
+{
+    return ComboItemsIn(combo, CP_ACP);
+}
+
+std::vector<std::string> Utf8ComboItems(HWND combo)
+{
+    return ComboItemsIn(combo, CP_UTF8);
 }
 
 int ComboSelection(HWND combo)

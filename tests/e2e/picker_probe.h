@@ -24,6 +24,7 @@ PickerWindows FindPickerWindows(HWND picker);
 // Item index of another process's combo box, as the program's own bytes.
 std::string ComboItem(HWND combo, int index);
 std::vector<std::string> ComboItems(HWND combo);
+std::vector<std::string> Utf8ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 std::string WindowTitle(HWND window);
 
