@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "shell/process_state.h"
 #include "shell/wide_text.h"
+#include "version.h"
 
 namespace {
 
