@@ -175,13 +175,17 @@ RunningPicker::~RunningPicker()
 
 bool RunningPicker::Launch(const WorkDir& workDir)
 {
+    return Launch(VEMPLOR_EXE_PATH, workDir.Path());
+}
+
+bool RunningPicker::Launch(const std::string& exePath, const std::string& directory)
+{
     End();
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    char commandLine[MAX_PATH + 2];
-    wsprintfA(commandLine, "\"%s\"", VEMPLOR_EXE_PATH);
-    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
-                        workDir.Path().c_str(), &startup, &process_)) {
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.c_str(), &startup, &process_)) {
         return false;
     }
     HWND picker = nullptr;
