@@ -11,9 +11,9 @@
 
 namespace {
 
-// The shell takes the record's size for its version. The icon, its message and its tip are all
-// the record holds, so the size of the version every Windows from 2000 on accepts serves, where
-// the size of this build's whole structure would be refused by the systems before it.
+// The shell reads the record's size as its version, and refuses a version newer than its own.
+// The icon, its message and its tip need none newer than Windows 2000's, which every later
+// Windows accepts too.
 NOTIFYICONDATAW TrayRecord()
 {
     NOTIFYICONDATAW record = {};
