@@ -28,7 +28,17 @@ wine_session_start_display() {
   return 1
 }
 
-# Prepares WINEPREFIX (argument) once: a virtual desktop of the display's size.
+# Windows' Japanese interface fonts, which Wine lacks, each drawn by an installed font of the same
+# kind (proportional for proportional), so dialogs lay out as they do on Windows.
+wine_session_font_replacements=(
+  "ＭＳ Ｐゴシック=IPAPGothic"
+  "MS UI Gothic=IPAPGothic"
+  "メイリオ=IPAPGothic"
+  "ＭＳ ゴシック=IPAGothic"
+)
+
+# Prepares WINEPREFIX (argument) once: a virtual desktop of the display's size and the font
+# replacements (also into a prefix made before they were).
 wine_session_prepare_prefix() {
   export WINEPREFIX="$1"
   if [ ! -f "$WINEPREFIX/.vemplor-ready" ]; then
@@ -44,6 +54,14 @@ wine_session_prepare_prefix() {
   # A persistent server whose helper processes do not hold the caller's output pipes.
   "$WINE_SERVER" -p </dev/null >/dev/null 2>&1
   "$WINE_LOADER" cmd /c exit </dev/null >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/.vemplor-fonts" ]; then
+    local replacement
+    for replacement in "${wine_session_font_replacements[@]}"; do
+      "$WINE_LOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" \
+        /d "${replacement#*=}" /f </dev/null >/dev/null 2>&1
+    done
+    touch "$WINEPREFIX/.vemplor-fonts"
+  fi
 }
 
 wine_session_stop() {

@@ -1,7 +1,8 @@
 """Fails when a source file includes a folder its own may not, or two files include each other.
 
 The allowed includes are the architecture table of the README: app drives the others, which
-never call back up; shell is the bottom. res/resource.h may be included anywhere.
+never call back up; shell is the bottom. res/resource.h, and version.h generated from
+res/version.h.in, may be included anywhere.
 """
 import pathlib
 import re
@@ -24,7 +25,7 @@ for path in sorted(source.rglob("*.[ch]*")):
     module = path.relative_to(source).with_suffix("").as_posix()
     folder = module.split("/")[0]
     for included in re.findall(r'#include "([^"]+)"', path.read_text(encoding="utf-8")):
-        if included == "resource.h":
+        if included in ("resource.h", "version.h"):
             continue
         target = included.rsplit(".", 1)[0]
         if target.split("/")[0] not in MAY_INCLUDE[folder]:

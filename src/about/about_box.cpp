@@ -7,8 +7,8 @@
 
 #include "about/about_pages.h"
 #include "resource.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
+#include "version.h"
 
 namespace {
 

@@ -54,8 +54,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (window == nullptr) {
         return 0;
     }
-    wsprintfA(VersionText, "%s", "4.1.1");
-    wsprintfA(VersionDate, "%s", "2010/04/27");
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 

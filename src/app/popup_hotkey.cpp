@@ -13,6 +13,9 @@
 
 namespace {
 
+// MOD_NOREPEAT of Windows 7, which the headers hide from a build for older systems.
+const UINT NoRepeatModifier = 0x4000;
+
 PopupPlacement PlaceAt(POINT cursor)
 {
     MONITORINFO monitor = {};
@@ -70,8 +73,8 @@ void RegisterPopupHotKey(int storedValue)
     }
     PopupHotKey hotKey = DecodePopupHotKey(storedValue);
     // Held down, the combination repeats; only its first press counts. Systems before Windows 7
-    // refuse MOD_NOREPEAT and get every repeat.
-    if (!RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers | MOD_NOREPEAT,
+    // refuse the flag and get every repeat.
+    if (!RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers | NoRepeatModifier,
                         hotKey.key)) {
         RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers, hotKey.key);
     }

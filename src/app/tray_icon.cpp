@@ -11,17 +11,19 @@
 
 namespace {
 
-// The record's size is that of the structure this build fills, which the shell checks.
-NOTIFYICONDATAA TrayRecord()
+// The shell reads the record's size as its version, and refuses a version newer than its own.
+// The icon, its message and its tip need none newer than Windows 2000's, which every later
+// Windows accepts too.
+NOTIFYICONDATAW TrayRecord()
 {
-    NOTIFYICONDATAA record = {};
-    record.cbSize = sizeof record;
+    NOTIFYICONDATAW record = {};
+    record.cbSize = NOTIFYICONDATAW_V2_SIZE;
     record.hWnd = PickerWindow;
     record.uID = TRAY_ICON_ID;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = WM_TRAY_ICON;
-    record.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PICKER_SMALL));
-    lstrcpynA(record.szTip, "Vemplor", sizeof record.szTip);
+    record.hIcon = LoadIconW(AppInstance, MAKEINTRESOURCEW(IDI_PICKER_SMALL));
+    lstrcpynW(record.szTip, L"Vemplor", sizeof record.szTip / sizeof record.szTip[0]);
     return record;
 }
 
@@ -39,14 +41,14 @@ void ShowPickerFromTray()
 
 void SetTrayIcon(DWORD action)
 {
-    NOTIFYICONDATAA record = TrayRecord();
+    NOTIFYICONDATAW record = TrayRecord();
     if (action != NIM_ADD) {
-        Shell_NotifyIconA(NIM_DELETE, &record);
+        Shell_NotifyIconW(NIM_DELETE, &record);
         TrayIconShown = 0;
         return;
     }
     // The shell refuses to add an icon it already holds; one it accepts to modify is there.
-    TrayIconShown = Shell_NotifyIconA(NIM_ADD, &record) || Shell_NotifyIconA(NIM_MODIFY, &record);
+    TrayIconShown = Shell_NotifyIconW(NIM_ADD, &record) || Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 
 void OnTrayMessage(LPARAM mouseMessage)

@@ -19,8 +19,6 @@ int TrayIconShown;
 int TransparencyAvailable;
 HWND PasteTarget;
 
-char VersionText[16];
-char VersionDate[16];
 char FaceFilePath[MAX_PATH];
 char FilterFilePath[MAX_PATH];
 char SettingsFilePath[MAX_PATH];

@@ -28,8 +28,6 @@ extern int TrayIconShown;
 extern int TransparencyAvailable;
 extern HWND PasteTarget;
 
-extern char VersionText[16];
-extern char VersionDate[16];
 extern char FaceFilePath[MAX_PATH];
 extern char FilterFilePath[MAX_PATH];
 extern char SettingsFilePath[MAX_PATH];

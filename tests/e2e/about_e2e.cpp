@@ -4,6 +4,7 @@
 
 #include "resource.h"
 #include "scenario.h"
+#include "version.h"
 
 namespace {
 
@@ -47,19 +48,22 @@ TEST_F(AboutBox, ShowsTheVersionAndEachWebButtonOpensItsPageAndCloses)
 
     const struct {
         int button;
-        const char* address;
+        std::string address;
     } buttons[] = {
         {IDC_HOME_PAGE, "https://vemplor.invalid/\n"},
         {IDC_MAIL_FORM, "https://vemplor.invalid/mail.php\n"},
         {IDC_UPDATE_CHECK,
-         "https://vemplor.invalid/update/update.php?Software=Vemplor&Version=411\n"},
+         "https://vemplor.invalid/update/update.php?Software=Vemplor&Version=" +
+             std::to_string(VEMPLOR_VERSION_MAJOR) + std::to_string(VEMPLOR_VERSION_MINOR) +
+             std::to_string(VEMPLOR_VERSION_PATCH) + "\n"},
     };
     std::string expectedLog;
     for (const auto& button : buttons) {
         SCOPED_TRACE(button.button);
         HWND box = OpenDialogFromMenu(CentreOf(windows.faceCombo), 'A', "バージョン情報");
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(ControlText(GetDlgItem(box, IDC_VERSION_LINE)), "Version 4.1.1 (2010/04/27)");
+        EXPECT_EQ(ControlText(GetDlgItem(box, IDC_VERSION_LINE)),
+                  std::string("Version ") + VersionText + " (" + VersionDate + ")");
         ClickControl(GetDlgItem(box, button.button));
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the button closes the box";
         expectedLog += button.address;

@@ -1,6 +1,8 @@
-// Drives a running picker for the screenshot of scripts/run.sh the way the end-to-end tests
-// drive it, with input made inside Wine (no dependence on the X focus):
+// Drives a running picker for the screenshots of scripts/run.sh and docs/ the way the end-to-end
+// tests drive it, with input made inside Wine (no dependence on the X focus):
 //   demo_driver show FILTER   types FILTER into the filter box and opens the emoticon list
+//   demo_driver options       opens the options dialog from the context menu
+//   demo_driver edit          turns the picker into edit mode's table
 //   demo_driver quit          ends the picker as its exit menu item does
 // Each step waits for the picker to show its result; when it does not, a message says which
 // step failed and the exit code is 1.
@@ -66,13 +68,24 @@ int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
     return 0;
 }
 
+int OpenFromMenu(const PickerWindows& windows, const std::string& command)
+{
+    if (command == "options") {
+        return OpenDialogOver(windows.faceCombo, 'O', OptionsCaption) != nullptr
+                   ? 0
+                   : Fail("the options dialog did not open");
+    }
+    return EnterEditModeOverList(windows) ? 0 : Fail("the picker did not enter edit mode");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
-    if (!(command == "show" && argc == 3) && command != "quit") {
-        return Fail("usage: demo_driver show FILTER | demo_driver quit");
+    if (!(command == "show" && argc == 3) && command != "options" && command != "edit" &&
+        command != "quit") {
+        return Fail("usage: demo_driver show FILTER | options | edit | quit");
     }
     HWND picker = WaitForPicker();
     if (picker == nullptr) {
@@ -82,5 +95,8 @@ int main(int argc, char** argv)
         PostMessageA(picker, WM_COMMAND, ExitCommand, 0);
         return 0;
     }
-    return ShowFilteredList(FindPickerWindows(picker), argv[2]);
+    if (command == "show") {
+        return ShowFilteredList(FindPickerWindows(picker), argv[2]);
+    }
+    return OpenFromMenu(FindPickerWindows(picker), command);
 }

@@ -192,12 +192,17 @@ RunningPicker::~RunningPicker()
 
 bool RunningPicker::Launch(const WorkDir& workDir)
 {
+    return Launch(VEMPLOR_EXE_PATH, workDir.Path());
+}
+
+bool RunningPicker::Launch(const std::string& exePath, const std::string& directory)
+{
     End();
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + WideFromUtf8(VEMPLOR_EXE_PATH) + L"\"";
+    std::wstring commandLine = L"\"" + WideFromUtf8(exePath) + L"\"";
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        WideFromUtf8(workDir.Path()).c_str(), &startup, &process_)) {
+                        WideFromUtf8(directory).c_str(), &startup, &process_)) {
         return false;
     }
     HWND picker = nullptr;

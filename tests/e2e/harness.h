@@ -65,6 +65,8 @@ public:
     // Ends the program started before, if it still runs, and starts it in the directory; true
     // once its window shows.
     bool Launch(const WorkDir& workDir);
+    // The same with another copy of the program, in a directory of the caller's (UTF-8 paths).
+    bool Launch(const std::string& exePath, const std::string& directory);
     // Ends the program if it still runs.
     void End();
     // True once the picker's window is visible with its controls.

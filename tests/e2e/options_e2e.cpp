@@ -40,7 +40,7 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
 {
     const std::string settings = "; notes\r\n[Option]\r\nPasteTime=250\r\nFontSize=13\r\n"
                                  "FontStyle=5\r\nChar=4\r\nAlpha=300\r\nPasteKey=9\r\nTopMost=2\r\n"
-                                 "TrayIcon=2\r\n";
+                                 "TrayIcon=2\r\nFontName=VemplorNoSuchFace\r\n";
     ASSERT_TRUE(Start({{SettingsFile, settings}}));
     HWND dialog = OpenOptions(windows);
     ASSERT_NE(dialog, nullptr);
@@ -48,7 +48,7 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     EXPECT_EQ(Selected(dialog, IDC_FONT_SIZE), "10");
     EXPECT_EQ(Selected(dialog, IDC_FONT_STYLE), "標準");
     EXPECT_EQ(Selected(dialog, IDC_PASTE_KEY), "<none>");
-    EXPECT_EQ(Selected(dialog, IDC_FONT_NAME), "<none>") << "the default face is not installed";
+    EXPECT_EQ(Selected(dialog, IDC_FONT_NAME), "<none>") << "the stored face is not installed";
     EXPECT_TRUE(Ticked(dialog, IDC_CHAR_NONE));
     EXPECT_EQ(Ask(dialog, IDC_ALPHA, TBM_GETPOS), 255);
     EXPECT_FALSE(Ticked(dialog, IDC_TOP_MOST)) << "ticked for 1 only";
