@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "store/file_path.h"
 #include "store/file_replace.h"
 
 namespace {
@@ -88,7 +89,7 @@ bool ReadWholeStream(std::FILE* file, std::string& contents)
 FileRead ReadWholeFile(const char* path, std::string& contents)
 {
     contents.clear();
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (file == nullptr) {
         return errno == ENOENT ? FileRead::Missing : FileRead::Failed;
     }

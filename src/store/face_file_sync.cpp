@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "store/face_file.h"
+#include "store/file_path.h"
 #include "store/file_replace.h"
 
 namespace {
@@ -14,7 +15,7 @@ const int MostKeptAsideFiles = 999;
 // working on it; on some systems a rename would replace the file regardless.
 bool NobodyHoldsItShut(const char* path)
 {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (file == nullptr) {
         return errno == ENOENT;
     }

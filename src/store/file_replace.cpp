@@ -1,5 +1,7 @@
 #include "store/file_replace.h"
 
+#include "store/file_path.h"
+
 #include <cstdio>
 
 #include <fcntl.h>
@@ -18,7 +20,7 @@ namespace {
 bool TargetIsReadOnly(const char* path)
 {
 #ifdef _WIN32
-    DWORD attributes = GetFileAttributesA(path);
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 #else
     struct stat status;
@@ -41,7 +43,8 @@ bool FlushToDisk(std::FILE* file)
 bool MoveOver(const char* from, const char* to)
 {
 #ifdef _WIN32
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     return std::rename(from, to) == 0;
 #endif
@@ -51,7 +54,8 @@ bool MoveOver(const char* from, const char* to)
 std::FILE* CreateNewFile(const char* path)
 {
 #ifdef _WIN32
-    int descriptor = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    int descriptor = _wopen(WidePath(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                            _S_IREAD | _S_IWRITE);
     std::FILE* file = descriptor >= 0 ? _fdopen(descriptor, "wb") : nullptr;
     if (descriptor >= 0 && file == nullptr) {
         _close(descriptor);
@@ -69,7 +73,7 @@ std::FILE* CreateNewFile(const char* path)
 bool Exists(const std::string& path)
 {
 #ifdef _WIN32
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 #else
     struct stat status;
     return lstat(path.c_str(), &status) == 0;
@@ -123,22 +127,23 @@ void RemoveLeftoverTemporaries(const char* path)
     std::string folder = FolderPart(path);
     std::string targetName = std::string(path).substr(folder.size());
 #ifdef _WIN32
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((std::string(path) + ".saving*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WidePath(std::string(path) + ".saving*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-            IsTemporaryName(found.cFileName, targetName)) {
+            IsTemporaryName(Utf8Path(found.cFileName), targetName)) {
             // Opened without sharing, the file exists for nobody else, and goes when it is closed.
-            HANDLE file = CreateFileA((folder + found.cFileName).c_str(), DELETE, 0, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+            HANDLE file = CreateFileW(WidePath(folder + Utf8Path(found.cFileName)).c_str(), DELETE,
+                                      0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE,
+                                      nullptr);
             if (file != INVALID_HANDLE_VALUE) {
                 CloseHandle(file);
             }
         }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 #else
     DIR* directory = opendir(folder.empty() ? "." : folder.c_str());

@@ -1,5 +1,7 @@
 #include "store/file_stamp.h"
 
+#include "store/file_path.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -22,7 +24,7 @@ FileStamp StampOf(const char* path)
     FileStamp stamp;
 #ifdef _WIN32
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) {
         return stamp;
     }
     stamp.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
