@@ -556,10 +556,13 @@ void ClickAt(int x, int y)
     MouseButtonAt(at, true, false);
 }
 
-void DragMouse(POINT from, POINT to)
+void DragMouse(POINT from, POINT to, const std::function<bool()>& grabbed)
 {
     SettleMouseAt(from);
     MouseButtonAt(from, true, true);
+    if (grabbed) {
+        WaitUntil(grabbed);
+    }
     const int steps = 10;
     for (int step = 1; step <= steps; ++step) {
         SendMouseAt({from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps},

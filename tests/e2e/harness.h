@@ -121,7 +121,10 @@ bool CaughtUp(HWND window, DWORD timeoutMs = 10000);
 // move waits until the pointer has stayed there (see SettleMouseAt).
 void MoveMouseTo(int x, int y);
 void ClickAt(int x, int y);
-void DragMouse(POINT from, POINT to);
+// Presses the left button at from, moves to to and lets go. When grabbed is given, the move
+// waits until it holds: a window's size loop that starts after the button is already up would
+// wait for another click.
+void DragMouse(POINT from, POINT to, const std::function<bool()>& grabbed = nullptr);
 void PressKey(WORD virtualKey, bool extended = false);
 void KeyDown(WORD virtualKey, bool extended = false);
 void KeyUp(WORD virtualKey, bool extended = false);

@@ -87,7 +87,8 @@ TEST_F(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
     ASSERT_EQ(before.right - before.left, 500);
     int middleY = (before.top + before.bottom) / 2;
 
-    DragMouse({before.right - 2, middleY}, {before.right - 400, middleY});
+    auto sizing = [&] { return InMoveOrSize(window); };
+    DragMouse({before.right - 2, middleY}, {before.right - 400, middleY}, sizing);
     // Input is processed asynchronously: wait for the drag's end state, which a missing minimum
     // would never reach.
     WaitUntil([&] { return WindowRectOf(window).right == before.left + 300; });
@@ -97,7 +98,7 @@ TEST_F(Lifecycle, DraggingTheEdgesKeepsTheHeightAndThe300PixelMinimum)
 
     // The bottom edge is inert: this drag must leave the height as it was.
     DragMouse({narrowed.left + 5, before.bottom - 2}, {narrowed.left + 5, before.bottom + 150});
-    DragMouse({narrowed.left + 1, middleY}, {narrowed.left - 99, middleY});
+    DragMouse({narrowed.left + 1, middleY}, {narrowed.left - 99, middleY}, sizing);
     WaitUntil([&] { return WindowRectOf(window).left == narrowed.left - 100; });
     ASSERT_TRUE(WaitUntil([&] { return !InMoveOrSize(window); }));
     RECT widened = WindowRectOf(window);
