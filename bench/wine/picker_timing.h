@@ -26,6 +26,7 @@ struct ResourceSample {
 // What one size's runs gave: times in milliseconds and whether every result was right.
 struct SizeReport {
     std::size_t entries = 0;
+    bool utf8 = false;
     std::vector<double> startUpMs;
     std::vector<double> startUpFilledMs;
     // The longest a message waited for the picker while it filled its list, per start-up run.
@@ -40,6 +41,9 @@ struct SizeReport {
     std::vector<ResourceSample> resources;
     bool correct = true;
 };
+
+// picker_timing_main.cpp: a table row's first cell, the size and, for a UTF-8 list, "UTF-8".
+std::string EntriesCell(const SizeReport& report);
 
 // timing_startup.cpp: launches of every size, interleaved; the table of start-up and typing.
 bool MeasureStartUps(const std::string& exePath, bool detail, const std::string& dir,

@@ -85,8 +85,8 @@ bool CheckChoice(const PickerProcess& picker, const ChoiceModel& model, const st
         return false;
     }
     if (clipboard != chosen) {
-        problem = "the clipboard holds \"" + Printable(clipboard) + "\", expected \"" +
-                  Printable(chosen) + "\"";
+        problem = "the clipboard holds \"" + Utf8Of(clipboard) + "\", expected \"" +
+                  Utf8Of(chosen) + "\"";
         return false;
     }
     const std::vector<std::string>& shown = ShownFaces(model);
@@ -96,7 +96,7 @@ bool CheckChoice(const PickerProcess& picker, const ChoiceModel& model, const st
         ComboItem(faceCombo, 0) != chosen) {
         problem = "FaceCombo holds " + std::to_string(count) + " items with " +
                   std::to_string(ComboSelection(faceCombo)) + " selected and item 0 \"" +
-                  Printable(ComboItem(faceCombo, 0)) + "\"";
+                  Utf8Of(ComboItem(faceCombo, 0)) + "\"";
         return false;
     }
     if (!thorough) {
@@ -108,8 +108,8 @@ bool CheckChoice(const PickerProcess& picker, const ChoiceModel& model, const st
     for (int place = index; place <= index + 1 && place < count; ++place) {
         std::string item = ComboItem(faceCombo, place);
         if (item != shown[static_cast<std::size_t>(place)]) {
-            problem = "item " + std::to_string(place) + " is \"" + Printable(item) +
-                      "\", expected \"" + Printable(shown[static_cast<std::size_t>(place)]) + "\"";
+            problem = "item " + std::to_string(place) + " is \"" + Utf8Of(item) +
+                      "\", expected \"" + Utf8Of(shown[static_cast<std::size_t>(place)]) + "\"";
             return false;
         }
     }
@@ -141,11 +141,11 @@ bool ApplyFilter(const PickerProcess& picker, ChoiceModel& model, const std::str
         model.shownFaces = ExpectedShownFaces(*model.entries, text);
     }
     if (!WaitFilled(picker, static_cast<int>(ShownFaces(model).size()))) {
-        problem = "after filter \"" + Printable(text) + "\": the list was not filled";
+        problem = "after filter \"" + Utf8Of(text) + "\": the list was not filled";
         return false;
     }
     if (!ShowsExactly(picker, ShownFaces(model), model.entries->faces.size(), problem)) {
-        problem = "after filter \"" + Printable(text) + "\": " + problem;
+        problem = "after filter \"" + Utf8Of(text) + "\": " + problem;
         return false;
     }
     return true;
@@ -168,7 +168,7 @@ bool ChooseAndCheck(const PickerProcess& picker, ChoiceModel& model, int index, 
     elapsedMs = NowMs() - start;
     ModelChoice(model, static_cast<std::size_t>(index));
     if (!CheckChoice(picker, model, chosen, index, sequence, thorough, problem)) {
-        problem = "choosing item " + std::to_string(index) + " \"" + Printable(chosen) +
+        problem = "choosing item " + std::to_string(index) + " \"" + Utf8Of(chosen) +
                   "\": " + problem;
         return false;
     }
@@ -252,7 +252,8 @@ bool PrintChoiceTable(const std::vector<SizeReport>& reports)
             wsprintfA(goal, "<= %d ms: %s", static_cast<int>(ChoiceGoalMs(report.entries)),
                       Verdict(met));
         }
-        std::printf("| %7zu | %16.2f | %13.2f | %23.2f | %8.2f | %-11s |\n", report.entries,
+        std::printf("| %13s | %16.2f | %13.2f | %23.2f | %8.2f | %-11s |\n",
+                    EntriesCell(report).c_str(),
                     Median(report.choiceMs), Max(report.choiceMs), slowestPlace,
                     report.ignoredChoiceMs, goal);
     }

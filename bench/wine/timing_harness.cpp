@@ -38,6 +38,18 @@ bool PrepareWorkDir(const std::string& dir, const std::string& listFile)
                                              "TopMove=1\r\nChar=0\r\nReturn=0\r\n");
 }
 
+// The filter's bytes at the start of one of the text's Shift-JIS characters.
+bool ContainsCharacters(const std::string& text, const std::string& filter)
+{
+    for (std::size_t at = 0; at + filter.size() <= text.size();) {
+        if (text.compare(at, filter.size(), filter) == 0) {
+            return true;
+        }
+        at += IsDBCSLeadByteEx(932, static_cast<BYTE>(text[at])) ? 2 : 1;
+    }
+    return false;
+}
+
 bool PickerRunning(const PickerProcess& picker)
 {
     return picker.process.hProcess != nullptr &&
@@ -115,7 +127,7 @@ const char* Verdict(bool met)
     return met ? "met" : "MISSED";
 }
 
-std::string Printable(const std::string& sjis)
+std::string Utf8Of(const std::string& sjis)
 {
     int wideLength = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()),
                                          nullptr, 0);
@@ -200,7 +212,7 @@ std::string FormatListFile(const FaceEntries& entries)
         text += entries.faces[i];
         text += "\r\n";
     }
-    return text;
+    return entries.utf8 ? "\xEF\xBB\xBF" + Utf8Of(text) : text;
 }
 
 std::vector<std::string> ExpectedShownFaces(const FaceEntries& entries, const std::string& filter)
@@ -210,8 +222,8 @@ std::vector<std::string> ExpectedShownFaces(const FaceEntries& entries, const st
     }
     std::vector<std::string> shown;
     for (std::size_t i = 0; i < entries.faces.size(); ++i) {
-        if (std::strstr(entries.faces[i].c_str(), filter.c_str()) != nullptr ||
-            std::strstr(entries.tags[i].c_str(), filter.c_str()) != nullptr) {
+        if (ContainsCharacters(entries.faces[i], filter) ||
+            ContainsCharacters(entries.tags[i], filter)) {
             shown.push_back(entries.faces[i]);
         }
     }
@@ -265,15 +277,15 @@ bool ShowsItems(const PickerWindows& windows, const std::vector<std::string>& ex
         return false;
     }
     if (WindowTitle(windows.picker) != PickerTitle(count, static_cast<int>(total))) {
-        problem = "title is \"" + Printable(WindowTitle(windows.picker)) + "\"";
+        problem = "title is \"" + Utf8Of(WindowTitle(windows.picker)) + "\"";
         return false;
     }
     for (int sample = 0; sample < SampledItems && count > 0; ++sample) {
         int index = static_cast<int>(static_cast<long long>(count - 1) * sample / (SampledItems - 1));
         std::string item = ComboItem(windows.faceCombo, index);
         if (item != expected[static_cast<std::size_t>(index)]) {
-            problem = "item " + std::to_string(index) + " is \"" + Printable(item) +
-                      "\", expected \"" + Printable(expected[static_cast<std::size_t>(index)]) +
+            problem = "item " + std::to_string(index) + " is \"" + Utf8Of(item) +
+                      "\", expected \"" + Utf8Of(expected[static_cast<std::size_t>(index)]) +
                       "\"";
             return false;
         }

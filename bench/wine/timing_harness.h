@@ -11,9 +11,12 @@
 
 #include "picker_probe.h"
 
+// The driver keeps its lists in Shift-JIS; a list marked utf8 is written to the file as UTF-8
+// with a byte-order mark, so the picker holds and searches it in UTF-8.
 struct FaceEntries {
     std::vector<std::string> faces;
     std::vector<std::string> tags;
+    bool utf8 = false;
 };
 
 struct PickerProcess {
@@ -40,17 +43,18 @@ double Max(const std::vector<double>& values);
 // The median of a hundred sends: what a message to the picker costs with no work behind it.
 double MedianMessageMs(const std::function<void()>& send);
 const char* Verdict(bool met);
-// Shift-JIS bytes as UTF-8 for the report, which goes to a UTF-8 terminal.
-std::string Printable(const std::string& sjis);
+// Shift-JIS bytes as UTF-8: for the report, which goes to a UTF-8 terminal, and for UTF-8 lists.
+std::string Utf8Of(const std::string& sjis);
 
 // A small fixed-seed generator: every run measures the same lists.
 unsigned NextRandom(unsigned& state);
 // Emoticons built like real ones, most of them with a tag of one or two words.
 FaceEntries GenerateEntries(std::size_t count);
-// The list file as the program reads it: "tag<TAB>face" lines, the face alone when untagged.
+// The list file as the program reads it: "tag<TAB>face" lines, the face alone when untagged, in
+// the list's encoding.
 std::string FormatListFile(const FaceEntries& entries);
 // The driver's own account of what FaceCombo must offer for a filter text: entries whose face,
-// or else whose tag, contains the text byte for byte, once each, in list order.
+// or else whose tag, contains the text's characters, once each, in list order.
 std::vector<std::string> ExpectedShownFaces(const FaceEntries& entries, const std::string& filter);
 
 std::string CreateWorkDir();

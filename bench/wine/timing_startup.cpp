@@ -98,8 +98,8 @@ bool PrintStartUpAndKeystrokeTable(const std::vector<SizeReport>& reports)
                           StartUpGoalRatio(report.entries), Verdict(met));
             startUpGoal = text;
         }
-        std::printf("| %7zu | %9s | %7.2fx | %9s | %29s | %19s | %16s | %-14s | %-13s |\n",
-                    report.entries, Milliseconds(report.startUpMs, Median).c_str(), ratio,
+        std::printf("| %13s | %9s | %7.2fx | %9s | %29s | %19s | %16s | %-14s | %-13s |\n",
+                    EntriesCell(report).c_str(), Milliseconds(report.startUpMs, Median).c_str(), ratio,
                     Milliseconds(report.startUpFilledMs, Median).c_str(),
                     Milliseconds(report.startUpFillWaitMs, Median).c_str(),
                     Milliseconds(report.keystrokeMs, Median).c_str(),

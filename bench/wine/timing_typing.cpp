@@ -71,7 +71,7 @@ void MeasureKeystrokes(const PickerProcess& picker, FaceEntries& entries, bool d
             std::string problem;
             bool filled = WaitFilled(picker, static_cast<int>(expected[k].size()));
             if (!filled || !ShowsExactly(picker, expected[k], entries.faces.size(), problem)) {
-                std::printf("  WRONG after filter \"%s\": %s\n", Printable(sequence[k]).c_str(),
+                std::printf("  WRONG after filter \"%s\": %s\n", Utf8Of(sequence[k]).c_str(),
                             problem.c_str());
                 report.correct = false;
                 return;
@@ -84,7 +84,7 @@ void MeasureKeystrokes(const PickerProcess& picker, FaceEntries& entries, bool d
         report.keystrokeMs.push_back(Median(times[k]));
         if (detail) {
             std::printf("  %-12s %7zu shown  median %8.2f ms  max %8.2f ms\n",
-                        ("\"" + Printable(sequence[k]) + "\"").c_str(), expected[k].size(),
+                        ("\"" + Utf8Of(sequence[k]) + "\"").c_str(), expected[k].size(),
                         Median(times[k]), Max(times[k]));
         }
     }
