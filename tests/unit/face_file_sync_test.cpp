@@ -171,6 +171,33 @@ TEST_F(FaceFileSyncTest, AListLeavingShiftJisKeepsTheOldFileUnderANameOfItsOwn)
     EXPECT_EQ(Read("Vemplor.sjis-2.txt"), "new\tlist");
 }
 
+// Odd files load and go back to disk losing nothing: only line ends become CR LF.
+TEST_F(FaceFileSyncTest, OddUnicodeFilesLoadAndSaveWithoutLosingAByte)
+{
+    const std::string longLine = "\xEF\xBB\xBFt\t" + std::string(10 << 20, '-') + "\xE3\x81\x82";
+    const struct {
+        std::string bytes;
+        std::size_t entries;
+        std::string saved;
+    } cases[] = {
+        {"\xEF\xBB\xBF", 0, "\xEF\xBB\xBF"},
+        {Bytes("\xFF\xFE" "a\0\t\0b\0" "\x41"), 1, Bytes("\xFF\xFE" "a\0\t\0b\0" "\x41")},
+        {Bytes("\xFF\xFE" "a\0\0\0\t\0b\0"), 1, Bytes("\xFF\xFE" "a\0\0\0\t\0b\0")},
+        {"\xEF\xBB\xBF\xE7\xAC\x91\t\xFF\xFE(", 1, "\xEF\xBB\xBF\xE7\xAC\x91\t\xFF\xFE("},
+        {"\xEF\xBB\xBF" "a\tb\nc\td\r\n\te", 3, "\xEF\xBB\xBF" "a\tb\r\nc\td\r\n\te"},
+        {Bytes("\xFF\xFE" "a\0\t\0b\0\n\0c\0d\0\r\0\n\0"), 2,
+         Bytes("\xFF\xFE" "a\0\t\0b\0\r\0\n\0\t\0c\0d\0")},
+        {longLine, 1, longLine},
+    };
+    for (const auto& example : cases) {
+        Write("Vemplor.txt", example.bytes);
+        ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+        EXPECT_EQ(faces.size(), example.entries) << example.bytes.substr(0, 16);
+        ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+        EXPECT_TRUE(Read("Vemplor.txt") == example.saved) << example.bytes.substr(0, 16);
+    }
+}
+
 TEST(KeptAsidePath, TheNumberGoesBeforeTheExtensionOfTheFileName)
 {
     EXPECT_EQ(KeptAsidePath("./Vemplor.txt", 1), "./Vemplor.unsaved.txt");
