@@ -6,14 +6,20 @@ namespace {
 
 const UINT ShiftJis = 932;
 
+// Every byte gives at most one UTF-16 unit in Shift-JIS and UTF-8, so one call fills the text.
+void WideInto(UINT codePage, const char* bytes, std::size_t length, std::wstring& text)
+{
+    text.resize(length);
+    int units = length == 0 ? 0
+                            : MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(length),
+                                                  &text[0], static_cast<int>(length));
+    text.resize(static_cast<std::size_t>(units > 0 ? units : 0));
+}
+
 std::wstring WideFrom(UINT codePage, const std::string& bytes)
 {
-    int length = static_cast<int>(bytes.size());
-    int needed = MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
-    if (needed > 0) {
-        MultiByteToWideChar(codePage, 0, bytes.data(), length, &text[0], needed);
-    }
+    std::wstring text;
+    WideInto(codePage, bytes.data(), bytes.size(), text);
     return text;
 }
 
@@ -38,6 +44,16 @@ std::wstring WideFromShiftJis(const std::string& bytes)
 std::string ShiftJisFromWide(const std::wstring& text)
 {
     return BytesFrom(ShiftJis, text);
+}
+
+void WideFromShiftJisInto(const char* bytes, std::size_t length, std::wstring& text)
+{
+    WideInto(ShiftJis, bytes, length, text);
+}
+
+void WideFromUtf8Into(const char* bytes, std::size_t length, std::wstring& text)
+{
+    WideInto(CP_UTF8, bytes, length, text);
 }
 
 bool FitsShiftJis(const std::wstring& text)

@@ -6,6 +6,9 @@
 std::wstring WideFromShiftJis(const std::string& bytes);
 // Characters Shift-JIS has no place for become '?'.
 std::string ShiftJisFromWide(const std::wstring& text);
+// The same into a buffer the caller keeps, so a long list's fill reuses one for every item.
+void WideFromShiftJisInto(const char* bytes, std::size_t length, std::wstring& text);
+void WideFromUtf8Into(const char* bytes, std::size_t length, std::wstring& text);
 // True when Shift-JIS holds the text exactly: encoded and decoded again it comes back the same,
 // so no character became '?' or a look-alike (〜 U+301C comes back as ～ U+FF5E).
 bool FitsShiftJis(const std::wstring& text);

@@ -5,19 +5,20 @@ bool IsShiftJisLeadByte(unsigned char byte)
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+bool EndsInHalfCharacter(const char* text, std::size_t length)
+{
+    std::size_t i = 0;
+    while (i + 1 < length) {
+        i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    return i + 1 == length && IsShiftJisLeadByte(static_cast<unsigned char>(text[i]));
+}
+
 std::string CompleteText(const std::string& entry)
 {
     std::string text(entry.c_str());
-    std::string::size_type i = 0;
-    while (i < text.size()) {
-        if (!IsShiftJisLeadByte(static_cast<unsigned char>(text[i]))) {
-            ++i;
-        } else if (i + 1 < text.size()) {
-            i += 2;
-        } else {
-            text[i] = '?';
-            ++i;
-        }
+    if (EndsInHalfCharacter(text.c_str(), text.size())) {
+        text.back() = '?';
     }
     return text;
 }

@@ -8,6 +8,9 @@
 // The program's code page is 932, Shift-JIS: its texts and literals are in it on every system.
 bool IsShiftJisLeadByte(unsigned char byte);
 
+// Whether the text's last byte is a lead byte left without its second byte.
+bool EndsInHalfCharacter(const char* text, std::size_t length);
+
 // The entry up to its first NUL; a lead byte left without its second byte at the end becomes
 // '?'. Every other byte stays as it is.
 std::string CompleteText(const std::string& entry);

@@ -1,5 +1,7 @@
 #include "view/entry_text.h"
 
+#include <cstring>
+
 #include "shell/wide_text.h"
 #include "store/face_store.h"
 #include "view/complete_text.h"
@@ -11,21 +13,46 @@ bool HeldAsUtf8(TextEncoding encoding)
     return encoding != TextEncoding::ShiftJis;
 }
 
-std::wstring Shown(const std::string& bytes, TextEncoding encoding)
+// Controls read a text up to its first NUL.
+void ShowInto(const std::string& bytes, TextEncoding encoding, std::wstring& shown)
 {
-    return HeldAsUtf8(encoding) ? WideFromUtf8(bytes.c_str()) : WideFromShiftJis(CompleteText(bytes));
+    std::size_t length = std::strlen(bytes.c_str());
+    if (HeldAsUtf8(encoding)) {
+        WideFromUtf8Into(bytes.c_str(), length, shown);
+        return;
+    }
+    if (!EndsInHalfCharacter(bytes.c_str(), length)) {
+        WideFromShiftJisInto(bytes.c_str(), length, shown);
+        return;
+    }
+    std::string complete = CompleteText(bytes);
+    WideFromShiftJisInto(complete.c_str(), complete.size(), shown);
 }
 
 } // namespace
 
+void ShowEntryInto(const std::string& entry, std::wstring& shown)
+{
+    ShowInto(entry, FaceListEncoding(), shown);
+}
+
+void ShowFilterInto(const std::string& filter, std::wstring& shown)
+{
+    ShowInto(filter, FilterListEncoding(), shown);
+}
+
 std::wstring ShownEntry(const std::string& entry)
 {
-    return Shown(entry, FaceListEncoding());
+    std::wstring shown;
+    ShowEntryInto(entry, shown);
+    return shown;
 }
 
 std::wstring ShownFilter(const std::string& filter)
 {
-    return Shown(filter, FilterListEncoding());
+    std::wstring shown;
+    ShowFilterInto(filter, shown);
+    return shown;
 }
 
 std::string EntryFromShown(const std::wstring& text)

@@ -6,6 +6,9 @@
 // The entry up to its first NUL; a Shift-JIS lead byte left without its second byte shows as '?'.
 std::wstring ShownEntry(const std::string& entry);
 std::wstring ShownFilter(const std::string& filter);
+// The same into a buffer the caller keeps, so a long list's fill reuses one for every item.
+void ShowEntryInto(const std::string& entry, std::wstring& shown);
+void ShowFilterInto(const std::string& filter, std::wstring& shown);
 
 // A control's text in the emoticon list's encoding.
 std::string EntryFromShown(const std::wstring& text);

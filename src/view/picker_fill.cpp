@@ -53,12 +53,14 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
 {
     HWND items = ItemListOf(combo);
     const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
-    std::wstring (*shown)(const std::string&) = combo == FilterCombo ? ShownFilter : ShownEntry;
+    void (*show)(const std::string&, std::wstring&) =
+        combo == FilterCombo ? ShowFilterInto : ShowEntryInto;
+    std::wstring text;
     DWORD start = timeGetTime();
     SendMessageW(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
-        std::wstring text = shown(texts[next]);
+        show(texts[next], text);
         SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&

@@ -195,18 +195,25 @@ TEST_F(Paste, WidthConversionFollowsTheCharSetting)
 {
     const std::string full = "ＡＢｃ１２３アイウ（＾＿＾）";
     const std::string half = "ABc123ｱｲｳ(^_^)";
+    // In a UTF-8 list the conversion leaves what Shift-JIS has no place for as it is.
+    const std::string fullUnicode = u8"（ＡＢ♡ア）";
+    const std::string halfUnicode = u8"(AB♡ｱ)";
     const struct {
         const char* setting;
         std::string face;
         std::string expected;
+        bool utf8;
     } cases[] = {
-        {"1", full, half}, {"2", half, full}, {"0", full, full}, {"3", half, half},
+        {"1", full, half, false},           {"2", half, full, false},
+        {"0", full, full, false},           {"3", half, half, false},
+        {"1", fullUnicode, halfUnicode, true}, {"2", halfUnicode, fullUnicode, true},
     };
     for (const auto& example : cases) {
-        ASSERT_TRUE(Start({{FaceFile, "\t" + example.face + "\n"}},
+        ASSERT_TRUE(Start({{FaceFile, (example.utf8 ? "\xEF\xBB\xBF\t" : "\t") + example.face + "\n"}},
                           {{"Char", example.setting}, {"AutoPaste", "0"}}));
         ChooseFace(picker.Picker(), windows.faceCombo, 0);
-        EXPECT_EQ(Clipboard(), example.expected) << "Char " << example.setting;
+        EXPECT_EQ(example.utf8 ? Utf8ClipboardText() : Clipboard(), example.expected)
+            << "Char " << example.setting;
     }
 }
 
