@@ -13,6 +13,7 @@ constexpr char16_t kHalfWidthVoicedMark = 0xFF9E;
 constexpr char16_t kHalfWidthSemiVoicedMark = 0xFF9F;
 static_assert(kHalfWidthFolded.size() == 0xFF9F - 0xFF61 + 1, "one entry per half-width unit");
 
+// One code unit as it is searched; a half-width voiced mark is joined to its kana by the caller.
 char16_t FoldUnit(char16_t unit)
 {
     if (unit < 0x80)
