@@ -37,7 +37,8 @@ static void RunFilter(benchmark::State& state, const char* filterText)
     std::vector<std::string> shownFaces;
     std::vector<std::string> shownTags;
     for (auto _ : state) {
-        FilterFaces(list.faces, list.tags, filterText, shownFaces, shownTags);
+        FilterFaces(list.faces, list.tags, filterText, TextEncoding::ShiftJis, shownFaces,
+                    shownTags);
         benchmark::DoNotOptimize(shownFaces.data());
         benchmark::ClobberMemory();
     }

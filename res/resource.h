@@ -36,6 +36,8 @@
 
 // Posted to the picker as a WM_COMMAND id to end the program the ordinary way (shut-down, save).
 #define CMD_END_PROGRAM 2
+// Posted to the picker as a WM_COMMAND id when the emoticon list has left Shift-JIS for UTF-8.
+#define CMD_FACE_LIST_NOW_UTF8 3
 
 // Controls of the options dialog.
 #define IDC_AUTO_PASTE 1001

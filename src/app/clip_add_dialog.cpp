@@ -11,6 +11,7 @@
 #include "store/face_store.h"
 #include "store/face_lists.h"
 #include "store/one_line_entry.h"
+#include "view/entry_fitting.h"
 #include "view/entry_text.h"
 #include "view/edit_mode.h"
 #include "view/picker_fill.h"
@@ -18,9 +19,10 @@
 
 namespace {
 
-// The entry the clipboard offers, and the box's text right after it went in: while the box still
-// reads the same, the entry keeps its own bytes, which the text conversion might not give back
-// exactly (a lone lead byte, an invalid second byte).
+// The bytes the clipboard offers a Shift-JIS list as ANSI text, as one line, and the box's text
+// right after they went in: while the box still reads the same, the entry keeps those bytes,
+// which the text conversion might not give back exactly (a lone lead byte, an invalid second
+// byte). Empty when the clipboard offered characters.
 std::string OfferedEntry;
 std::wstring OfferedText;
 
@@ -55,22 +57,25 @@ std::basic_string<Unit> TextOf(UINT format)
     return text;
 }
 
-// The clipboard's text as an entry of the list. Placed as ANSI text for a Shift-JIS list, its
-// bytes are taken as they are; otherwise its characters.
-std::string ClipboardEntry(HWND owner)
+// The clipboard's text. Placed as ANSI text for a Shift-JIS list, its bytes are taken as they
+// are; otherwise its characters.
+void TakeClipboardText(HWND owner, std::string& bytes, std::wstring& text)
 {
-    std::string entry;
     if (!OpenClipboard(owner)) {
-        return entry;
+        return;
     }
     UINT format = PlacedTextFormat();
     if (format == CF_TEXT && FaceListEncoding() == TextEncoding::ShiftJis) {
-        entry = TextOf<char>(CF_TEXT);
+        bytes = TextOf<char>(CF_TEXT);
     } else if (format != 0) {
-        entry = EntryFromShown(TextOf<wchar_t>(CF_UNICODETEXT));
+        text = TextOf<wchar_t>(CF_UNICODETEXT);
     }
     CloseClipboard();
-    return entry;
+}
+
+std::wstring OneLineText(const std::wstring& text)
+{
+    return WideFromUtf8(OneLineEntry(Utf8FromWide(text)));
 }
 
 // In edit mode the rows are the working copy: they are taken into the lists first and shown
@@ -88,16 +93,29 @@ void AddFace(const std::string& face)
     UpdateTitleCounter(PickerWindow);
 }
 
-std::string TextToAdd(HWND dialog)
+std::wstring BoxText(HWND dialog)
 {
-    std::wstring text = WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
-    return text == OfferedText ? OfferedEntry : OneLineEntry(EntryFromShown(text));
+    return WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
 }
 
+bool OfferedBytesStand(const std::wstring& boxText)
+{
+    return !OfferedEntry.empty() && boxText == OfferedText;
+}
+
+// Counted in the list's columns: Shift-JIS bytes while Shift-JIS holds the text.
 void ShowLength(HWND dialog)
 {
-    SetDlgItemTextW(dialog, IDC_CLIP_ADD_COUNTER,
-                    WideFromShiftJis(ClipAddCounterText(TextToAdd(dialog))).c_str());
+    std::wstring boxText = BoxText(dialog);
+    std::string counter;
+    if (OfferedBytesStand(boxText)) {
+        counter = ClipAddCounterText(OfferedEntry, TextEncoding::ShiftJis);
+    } else {
+        std::wstring line = OneLineText(boxText);
+        counter = FitsShiftJis(line) ? ClipAddCounterText(ShiftJisFromWide(line), TextEncoding::ShiftJis)
+                                     : ClipAddCounterText(Utf8FromWide(line), TextEncoding::Utf8);
+    }
+    SetDlgItemTextW(dialog, IDC_CLIP_ADD_COUNTER, WideFromShiftJis(counter).c_str());
 }
 
 void OnInitDialog(HWND dialog)
@@ -105,8 +123,12 @@ void OnInitDialog(HWND dialog)
     HWND edit = GetDlgItem(dialog, IDC_CLIP_ADD_TEXT);
     // Entries may be of any length, so the box takes as much as the user types or pastes.
     SendMessageW(edit, EM_LIMITTEXT, 0, 0);
-    OfferedEntry = OneLineEntry(ClipboardEntry(PickerWindow));
-    SetWindowTextW(edit, ShownEntry(OfferedEntry).c_str());
+    std::string bytes;
+    std::wstring text;
+    TakeClipboardText(PickerWindow, bytes, text);
+    OfferedEntry = OneLineEntry(bytes);
+    SetWindowTextW(edit, OfferedEntry.empty() ? OneLineText(text).c_str()
+                                              : ShownEntry(OfferedEntry).c_str());
     OfferedText = WindowText(edit);
     ShowLength(dialog);
 }
@@ -115,13 +137,14 @@ void OnInitDialog(HWND dialog)
 // type one or cancel.
 void OnAdd(HWND dialog)
 {
-    std::string face = TextToAdd(dialog);
-    if (face.empty()) {
+    std::wstring boxText = BoxText(dialog);
+    std::wstring line = OneLineText(boxText);
+    if (!OfferedBytesStand(boxText) && line.empty()) {
         MessageBoxW(dialog, L"追加する顔文字がありません。", L"クリップボードから追加",
                     MB_OK | MB_ICONINFORMATION);
         return;
     }
-    AddFace(face);
+    AddFace(OfferedBytesStand(boxText) ? OfferedEntry : EntryForFaceList(line));
     EndDialog(dialog, IDOK);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/choice.h"
 #include "app/shutdown.h"
+#include "app/utf8_notice.h"
 #include "resource.h"
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
@@ -101,6 +102,10 @@ LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(wParam) == CMD_END_PROGRAM) {
         EndProgram(pickerWindow);
+        return 0;
+    }
+    if (LOWORD(wParam) == CMD_FACE_LIST_NOW_UTF8) {
+        TellFaceListIsUtf8(pickerWindow);
         return 0;
     }
     HWND sender = reinterpret_cast<HWND>(lParam);

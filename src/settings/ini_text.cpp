@@ -81,7 +81,36 @@ std::string EndedLines(const std::string& contents, std::size_t position)
     return head;
 }
 
+std::string Unquoted(const std::string& value)
+{
+    bool quoted = value.size() >= 2 && (value[0] == '"' || value[0] == '\'') &&
+                  value.back() == value[0];
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
 } // namespace
+
+bool FindIniValue(const std::string& contents, const std::string& section, const std::string& key,
+                  std::string& value)
+{
+    bool inSection = false;
+    for (std::size_t start = 0; start < contents.size();) {
+        Line line = LineAt(contents, start);
+        std::string text = contents.substr(line.start, line.end - line.start);
+        std::string name;
+        if (SectionNameOf(text, name)) {
+            if (inSection) {
+                return false;
+            }
+            inSection = SameName(name, section);
+        } else if (inSection && text.find('=') != std::string::npos && IsKeyLine(text, key)) {
+            value = Unquoted(Trimmed(text.substr(text.find('=') + 1)));
+            return true;
+        }
+        start = line.next;
+    }
+    return false;
+}
 
 std::string WithIniValue(const std::string& contents, const std::string& section,
                          const std::string& key, const std::string& value)

@@ -1,6 +1,12 @@
 #pragma once
 #include <string>
 
+// The value of a key in the first section of that name, read the way the system's profile
+// functions read it: names matched as below, the blanks around the value dropped, and one pair
+// of matching quotes around it too. False when the key is not there.
+bool FindIniValue(const std::string& contents, const std::string& section, const std::string& key,
+                  std::string& value);
+
 // The bytes of an INI file with one key set, changed the way the system's profile functions
 // change it, every other byte kept as it was: the key's line in the first section of that name
 // is replaced; a key the section lacks is added after its last line; a missing section is added

@@ -1,7 +1,6 @@
 #include "settings/settings_file.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <string>
 
 #include "settings/ini_text.h"
@@ -9,9 +8,19 @@
 #include "store/face_file.h"
 #include "store/file_replace.h"
 
+// The file is read as bytes, not through the system's profile functions, which pass it through
+// the system's code page: the Shift-JIS font name must arrive whatever that code page is.
 void ReadSetting(const char* path, const char* key, const char* defaultText, char (&buffer)[32])
 {
-    GetPrivateProfileStringA("Option", key, defaultText, buffer, sizeof buffer, path);
+    std::string contents;
+    std::string value;
+    if (ReadWholeFile(path, contents) == FileRead::Failed ||
+        !FindIniValue(contents, "Option", key, value)) {
+        value = defaultText ? defaultText : "";
+    }
+    std::size_t length = std::min(value.size(), sizeof buffer - 1);
+    value.copy(buffer, length);
+    buffer[length] = '\0';
 }
 
 int ReadSettingInt(const char* path, const char* key, const char* defaultText)

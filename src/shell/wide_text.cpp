@@ -40,6 +40,11 @@ std::string ShiftJisFromWide(const std::wstring& text)
     return BytesFrom(ShiftJis, text);
 }
 
+bool FitsShiftJis(const std::wstring& text)
+{
+    return WideFromShiftJis(ShiftJisFromWide(text)) == text;
+}
+
 std::wstring WideFromUtf8(const std::string& bytes)
 {
     return WideFrom(CP_UTF8, bytes);

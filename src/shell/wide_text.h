@@ -6,6 +6,9 @@
 std::wstring WideFromShiftJis(const std::string& bytes);
 // Characters Shift-JIS has no place for become '?'.
 std::string ShiftJisFromWide(const std::wstring& text);
+// True when Shift-JIS holds the text exactly: encoded and decoded again it comes back the same,
+// so no character became '?' or a look-alike (〜 U+301C comes back as ～ U+FF5E).
+bool FitsShiftJis(const std::wstring& text);
 
 // UTF-8 as the lists hold it; bytes that form no character show as U+FFFD.
 std::wstring WideFromUtf8(const std::string& bytes);

@@ -22,6 +22,19 @@ bool NobodyHoldsItShut(const char* path)
     return true;
 }
 
+// The file's bytes under a name of their own, never over an earlier copy; nothing to do when
+// there is no file.
+bool KeepShiftJisFile(const char* path)
+{
+    std::string bytes;
+    FileRead read = ReadWholeFile(path, bytes);
+    if (read == FileRead::Missing) {
+        return true;
+    }
+    std::string kept = FreeShiftJisCopyPath(path);
+    return read == FileRead::Whole && !kept.empty() && ReplaceFileContents(kept.c_str(), bytes);
+}
+
 } // namespace
 
 bool MayWriteFaceFile(const char* path, const FaceFileSync& sync)
@@ -59,6 +72,11 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
 bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tags,
                     FaceFileSync& sync)
 {
+    if (sync.keepShiftJisFile && !KeepShiftJisFile(path)) {
+        KeepUnsavedWorkAside(path, faces, tags, sync);
+        return false;
+    }
+    sync.keepShiftJisFile = false;
     std::string text = FormatFaceText(faces, tags);
     if (!ReplaceFileContents(path, EncodeListFile(text, sync.form))) {
         KeepUnsavedWorkAside(path, faces, tags, sync);
@@ -77,20 +95,31 @@ KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const Te
     if (faces.empty() || text == sync.savedText) {
         return {};
     }
-    for (int number = 1; number <= MostKeptAsideFiles; ++number) {
-        std::string kept = KeptAsidePath(path, number);
-        if (!StampOf(kept.c_str()).exists) {
-            if (!ReplaceFileContents(kept.c_str(), EncodeListFile(text, sync.form))) {
-                break;
-            }
-            sync.savedText = std::move(text);
-            return {true, kept};
-        }
+    std::string kept = FreeKeptAsidePath(path, "unsaved");
+    if (kept.empty() || !ReplaceFileContents(kept.c_str(), EncodeListFile(text, sync.form))) {
+        return {false, {}};
     }
-    return {false, {}};
+    sync.savedText = std::move(text);
+    return {true, kept};
 }
 
-std::string KeptAsidePath(const std::string& path, int number)
+std::string FreeKeptAsidePath(const std::string& path, const char* label)
+{
+    for (int number = 1; number <= MostKeptAsideFiles; ++number) {
+        std::string kept = KeptAsidePath(path, number, label);
+        if (!StampOf(kept.c_str()).exists) {
+            return kept;
+        }
+    }
+    return {};
+}
+
+std::string FreeShiftJisCopyPath(const std::string& path)
+{
+    return FreeKeptAsidePath(path, "sjis");
+}
+
+std::string KeptAsidePath(const std::string& path, int number, const char* label)
 {
     std::string::size_type nameStart = path.find_last_of("/\\");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
@@ -98,6 +127,9 @@ std::string KeptAsidePath(const std::string& path, int number)
     if (dot == std::string::npos || dot <= nameStart) {
         dot = path.size();
     }
-    std::string suffix = number == 1 ? ".unsaved" : ".unsaved-" + std::to_string(number);
+    std::string suffix = std::string(".") + label;
+    if (number > 1) {
+        suffix += "-" + std::to_string(number);
+    }
     return path.substr(0, dot) + suffix + path.substr(dot);
 }

@@ -14,6 +14,9 @@ struct FaceFileSync {
     // The file as it was then, and the encoding it is written in.
     FileStamp stamp;
     ListFileForm form;
+    // The lists have left the Shift-JIS the file is in: its bytes are kept under a free name of
+    // their own (see FreeShiftJisCopyPath) before the lists are first written over it.
+    bool keepShiftJisFile = false;
     // The lists in their saved form as they were then, or as they were last kept aside: where
     // the lists differ from it they hold the user's unsaved work.
     std::string savedText;
@@ -29,8 +32,9 @@ bool MayWriteFaceFile(const char* path, const FaceFileSync& sync);
 // save reads and keeps aside again rather than write), and false is returned.
 bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFileSync& sync);
 
-// Writes the lists over the file; when that fails, the unsaved work is kept aside instead.
-// True when the file now holds the lists.
+// Writes the lists over the file, first keeping the old file's bytes when keepShiftJisFile says so;
+// when either fails, the unsaved work is kept aside instead. True when the file now holds the
+// lists.
 bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tags,
                     FaceFileSync& sync);
 
@@ -48,5 +52,10 @@ KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const Te
                                FaceFileSync& sync);
 
 // The name unsaved work is kept under: "Vemplor.txt" gives "Vemplor.unsaved.txt" for number 1,
-// "Vemplor.unsaved-2.txt" for number 2, and so on.
-std::string KeptAsidePath(const std::string& path, int number);
+// "Vemplor.unsaved-2.txt" for number 2, and so on; with a label, "Vemplor.<label>.txt" and so on.
+std::string KeptAsidePath(const std::string& path, int number, const char* label = "unsaved");
+
+// The first of those names no file has yet; empty when all are taken.
+std::string FreeKeptAsidePath(const std::string& path, const char* label);
+// Where the Shift-JIS file would be kept now: "Vemplor.sjis.txt" or the next free name.
+std::string FreeShiftJisCopyPath(const std::string& path);

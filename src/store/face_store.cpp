@@ -48,3 +48,9 @@ TextEncoding FilterListEncoding()
 {
     return FilterFileForm.encoding;
 }
+
+void WriteFaceFileAsUtf8()
+{
+    FaceFileState.form = {TextEncoding::Utf8WithBom, {}};
+    FaceFileState.keepShiftJisFile = true;
+}

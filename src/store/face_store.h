@@ -22,3 +22,6 @@ TextEncoding FilterListEncoding();
 // that was not read whole: that file is read again instead, and what the lists held that the
 // file does not is kept aside. A failed save leaves the old file as it was.
 void SaveFaceFile(const char* path);
+// From now on the emoticon file is written as UTF-8 with a byte-order mark, the Shift-JIS file
+// being kept under a name of its own first; the caller has turned the lists' bytes into UTF-8.
+void WriteFaceFileAsUtf8();

@@ -2,13 +2,11 @@
 
 #include "settings/settings_record.h"
 #include "store/one_line_entry.h"
+#include "view/entry_fitting.h"
 #include "view/entry_text.h"
 #include "view/edit_rows.h"
 #include "view/picker_controls.h"
 #include "view/window_text.h"
-
-TextList EditRowFaces;
-TextList EditRowTags;
 
 namespace {
 
@@ -60,7 +58,7 @@ void CommitCell(HWND editor, std::wstring& openedText, std::string& cell)
 {
     std::wstring text = WindowText(editor);
     if (text != openedText) {
-        cell = OneLineEntry(EntryFromShown(text));
+        cell = OneLineEntry(EntryForFaceList(text));
         openedText = std::move(text);
     }
 }

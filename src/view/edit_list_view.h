@@ -5,11 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "store/face_lists.h"
-
-// The rows while edit mode lasts: row r shows EditRowTags[r] and EditRowFaces[r].
-extern TextList EditRowFaces;
-extern TextList EditRowTags;
+#include "view/edit_working_copy.h"
 
 // Puts EditListViewProc in front of the list view's own window procedure.
 void SubclassEditListView();

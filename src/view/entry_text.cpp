@@ -32,3 +32,8 @@ std::string EntryFromShown(const std::wstring& text)
 {
     return HeldAsUtf8(FaceListEncoding()) ? Utf8FromWide(text) : ShiftJisFromWide(text);
 }
+
+bool FitsFaceList(const std::wstring& text)
+{
+    return HeldAsUtf8(FaceListEncoding()) || FitsShiftJis(text);
+}

@@ -9,3 +9,6 @@ std::wstring ShownFilter(const std::string& filter);
 
 // A control's text in the emoticon list's encoding.
 std::string EntryFromShown(const std::wstring& text);
+
+// True when the emoticon list's encoding holds the text exactly.
+bool FitsFaceList(const std::wstring& text);

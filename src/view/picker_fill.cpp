@@ -4,6 +4,7 @@
 
 #include "shell/process_state.h"
 #include "store/face_lists.h"
+#include "store/face_store.h"
 #include "store/move_to_top.h"
 #include "view/entry_text.h"
 #include "view/face_filter.h"
@@ -151,15 +152,22 @@ void FillFilterCombo()
 
 void RefreshPicker()
 {
-    std::string filter = EntryFromShown(WindowText(FilterCombo));
+    std::wstring shownFilter = WindowText(FilterCombo);
+    std::string filter = EntryFromShown(shownFilter);
     FaceComboFiltered = !filter.empty();
-    if (!FaceComboFiltered) {
+    if (FaceComboFiltered && !FitsFaceList(shownFilter)) {
+        // No entry of the list can hold what Shift-JIS cannot.
+        ShownFaceList.clear();
+        ShownTagList.clear();
+        FillCombo(FaceCombo, ShownFaceList);
+    } else if (!FaceComboFiltered) {
         FillCombo(FaceCombo, FaceList);
         // The whole list is what is shown; a copy of it would only double the memory.
         TextList().swap(ShownFaceList);
         TextList().swap(ShownTagList);
     } else {
-        FilterFaces(FaceList, TagList, filter.c_str(), ShownFaceList, ShownTagList);
+        FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
+                    ShownTagList);
         FillCombo(FaceCombo, ShownFaceList);
     }
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);

@@ -39,9 +39,22 @@ int ReferenceInt(const char* text)
     return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
-bool Contains(const std::string& haystack, const std::string& needle)
+// The plain way: at each Shift-JIS character's start, in turn, up to the first NUL.
+bool ContainsAtCharacterStart(const std::string& haystack, const std::string& needle)
 {
-    return std::strstr(haystack.c_str(), needle.c_str()) != nullptr;
+    const char* text = haystack.c_str();
+    const char* wanted = needle.c_str();
+    for (std::size_t at = 0;; ++at) {
+        if (std::strncmp(text + at, wanted, std::strlen(wanted)) == 0) {
+            return true;
+        }
+        if (text[at] == '\0') {
+            return false;
+        }
+        if (IsShiftJisLeadByte(static_cast<unsigned char>(text[at])) && text[at + 1] != '\0') {
+            ++at;
+        }
+    }
 }
 
 } // namespace
@@ -109,10 +122,11 @@ bool CheckFaceFilter(const std::string& input)
     ParseFaceText(lineEnd == std::string::npos ? "" : input.substr(lineEnd + 1), faces, tags);
     TextList shownFaces;
     TextList shownTags;
-    FilterFaces(faces, tags, filter.c_str(), shownFaces, shownTags);
+    FilterFaces(faces, tags, filter.c_str(), TextEncoding::ShiftJis, shownFaces, shownTags);
     std::size_t shown = 0;
     for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (!Contains(faces[i], filter) && !Contains(tags[i], filter)) {
+        if (!ContainsAtCharacterStart(faces[i], filter) &&
+            !ContainsAtCharacterStart(tags[i], filter)) {
             continue;
         }
         if (shown >= shownFaces.size() || shownFaces[shown] != faces[i] ||

@@ -18,11 +18,27 @@ TEST(ClipAdd, ANewFaceGoesOnTopUntaggedAndOnlyTheSameBytesCountAsAlreadyThere)
     EXPECT_EQ(tags, (TextList{"", "", "", "smile", ""}));
 }
 
-TEST(ClipAdd, TheCounterCountsBytes)
+TEST(ClipAdd, TheCounterCountsColumns)
 {
-    EXPECT_EQ(ClipAddCounterText("abcd"), "文字数 : 4");
-    EXPECT_EQ(ClipAddCounterText("顔文"), "文字数 : 4");
-    EXPECT_EQ(ClipAddCounterText(std::string(5000, 'x')), "文字数 : 5000");
+    const struct {
+        std::string text;
+        TextEncoding encoding;
+        std::string counter;
+    } cases[] = {
+        {"abcd", TextEncoding::ShiftJis, "文字数 : 4"},
+        {"顔文", TextEncoding::ShiftJis, "文字数 : 4"},
+        {std::string(5000, 'x'), TextEncoding::ShiftJis, "文字数 : 5000"},
+        // ʕ •ᴥ• ʔ: narrow letters and a space.
+        {"\xCA\x95 \xE2\x80\xA2\xE1\xB4\xA5\xE2\x80\xA2 \xCA\x94", TextEncoding::Utf8, "文字数 : 7"},
+        // (♡ ゜ ｀Ａ) with a combining mark after ♡: wide kana and full-width letters count 2.
+        {"(\xE2\x99\xA1\xCC\x88\xE3\x82\x9C\xEF\xBD\x80\xEF\xBC\xA1)", TextEncoding::Utf8,
+         "文字数 : 10"},
+        // 😀 beyond the BMP counts 2; bytes that form no character count 1 each.
+        {"\xF0\x9F\x98\x80\xE3\x81\xFF", TextEncoding::Utf8, "文字数 : 5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClipAddCounterText(c.text, c.encoding), c.counter) << c.text;
+    }
 }
 
 TEST(OneLineEntry, LineEndsAtTheEndsGoAndThoseInsideBecomeOneSpaceEach)

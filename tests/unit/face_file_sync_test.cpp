@@ -148,6 +148,29 @@ TEST_F(FaceFileSyncTest, AUnicodeListIsWrittenBackAndKeptAsideInItsOwnEncoding)
     EXPECT_EQ(Read("Vemplor.txt"), "\xEF\xBB\xBF" "c\t\xE2\x99\xA1\r\n\t(^_^)");
 }
 
+// A Shift-JIS list that took a character Shift-JIS has no place for is written as UTF-8 from
+// then on; the Shift-JIS file is kept first, and a later switch never writes over that copy.
+TEST_F(FaceFileSyncTest, AListLeavingShiftJisKeepsTheOldFileUnderANameOfItsOwn)
+{
+    const std::string shiftJis = "\x94\x4C\t(=^\x81\x45^=)\r\n\x83";  // 猫 TAB (=^・^=), a lone lead
+    Write("Vemplor.txt", shiftJis);
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    faces = {"\xE2\x99\xA1", "(=^\xE3\x83\xBB^=)"};
+    tags = {"", "\xE7\x8C\xAB"};
+    sync.form = {TextEncoding::Utf8WithBom, {}};
+    sync.keepShiftJisFile = true;
+    ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.sjis.txt"), shiftJis);
+    EXPECT_EQ(Read("Vemplor.txt"), "\xEF\xBB\xBF\t\xE2\x99\xA1\r\n\xE7\x8C\xAB\t(=^\xE3\x83\xBB^=)");
+
+    ChangeOutside("new\tlist");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    sync.keepShiftJisFile = true;
+    ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.sjis.txt"), shiftJis);
+    EXPECT_EQ(Read("Vemplor.sjis-2.txt"), "new\tlist");
+}
+
 TEST(KeptAsidePath, TheNumberGoesBeforeTheExtensionOfTheFileName)
 {
     EXPECT_EQ(KeptAsidePath("./Vemplor.txt", 1), "./Vemplor.unsaved.txt");

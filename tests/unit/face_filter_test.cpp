@@ -15,7 +15,7 @@ struct FilterResult {
 static FilterResult Filter(const Strings& faces, const Strings& tags, const char* text)
 {
     FilterResult result;
-    FilterFaces(faces, tags, text, result.faces, result.tags);
+    FilterFaces(faces, tags, text, TextEncoding::ShiftJis, result.faces, result.tags);
     return result;
 }
 
@@ -67,17 +67,23 @@ TEST(FaceFilter, IdenticalEntriesAreKeptInListOrder)
     EXPECT_EQ(result.tags, (Strings{"一", "三", "四"}));
 }
 
-TEST(FaceFilter, MatchMayStartOnAShiftJisTrailByte)
+TEST(FaceFilter, AMatchStartsOnlyWhereACharacterStarts)
 {
     // In Shift-JIS "ア" is 83 41 and "ソ" is 83 5C: their second bytes are 'A' and '\'.
-    const Strings faces = {"ア", "ソ", "イ"};
-    const Strings tags = {"", "", "表"};
+    const Strings faces = {"ア", "ソ", "イ", "A\\", "ソ\\"};
+    const Strings tags = {"", "", "表", "", ""};
     ASSERT_EQ(std::string("ア"), "\x83\x41");
 
-    EXPECT_EQ(Filter(faces, tags, "A").faces, (Strings{"ア"}));
+    EXPECT_EQ(Filter(faces, tags, "A").faces, (Strings{"A\\"}));
     const FilterResult backslash = Filter(faces, tags, "\\");
-    EXPECT_EQ(backslash.faces, (Strings{"ソ", "イ"}));
-    EXPECT_EQ(backslash.tags, (Strings{"", "表"}));
+    EXPECT_EQ(backslash.faces, (Strings{"A\\", "ソ\\"}));
+    EXPECT_EQ(Filter(faces, tags, "ソ").faces, (Strings{"ソ", "ソ\\"}));
+
+    // UTF-8 "あA" read as Shift-JIS pairs its 'A' with a lead byte; as UTF-8 it is a character.
+    std::vector<std::string> shownFaces;
+    std::vector<std::string> shownTags;
+    FilterFaces({"\xE3\x81\x82" "A"}, {""}, "A", TextEncoding::Utf8, shownFaces, shownTags);
+    EXPECT_EQ(shownFaces.size(), 1u);
 }
 
 TEST(FaceFilter, NoMatchGivesEmptyListsAndDropsEarlierResults)
@@ -87,13 +93,13 @@ TEST(FaceFilter, NoMatchGivesEmptyListsAndDropsEarlierResults)
     Strings shownFaces = {"stale"};
     Strings shownTags = {"stale"};
 
-    FilterFaces(faces, tags, "～", shownFaces, shownTags);
+    FilterFaces(faces, tags, "～", TextEncoding::ShiftJis, shownFaces, shownTags);
     EXPECT_TRUE(shownFaces.empty());
     EXPECT_TRUE(shownTags.empty());
 
     shownFaces = {"stale"};
     shownTags = {"stale"};
-    FilterFaces(faces, tags, "T", shownFaces, shownTags);
+    FilterFaces(faces, tags, "T", TextEncoding::ShiftJis, shownFaces, shownTags);
     EXPECT_EQ(shownFaces, (Strings{"(T_T)"}));
     EXPECT_EQ(shownTags, (Strings{"泣"}));
 }

@@ -40,3 +40,33 @@ TEST(IniText, AMissingSectionIsAddedAtTheEnd)
 }
 
 } // namespace
+
+TEST(IniText, AValueIsReadAsTheSystemReadsItWhateverTheCodePage)
+{
+    struct Case {
+        std::string contents;
+        std::string key;
+        bool found;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"[Option]\r\nFontName=ＭＳ Ｐゴシック\r\n", "FontName", true, "ＭＳ Ｐゴシック"},
+        {"[ option ]\n  fontname =  \"Ａ B\"  \r\n", "FontName", true, "Ａ B"},
+        {"[Option]\nEditor='notepad.exe'\n", "Editor", true, "notepad.exe"},
+        {"[Option]\nEditor=\"a.exe\" /x \"b\"\n", "Editor", true, "a.exe\" /x \"b"},
+        {"[Option]\nWidth=\nLeft=a=b\n", "Width", true, ""},
+        {"[Option]\nWidth=\nLeft=a=b\n", "Left", true, "a=b"},
+        {"[Option]\nTop=1\nTop=2\n", "Top", true, "1"},
+        {"[Other]\nTop=1\n[Option]\nLeft=2\n[Option]\nTop=3\n", "Top", false, ""},
+        {"[Option]\nTop\n; Top=4\n", "Top", false, ""},
+        {"Top=5\n[Option]\n", "Top", false, ""},
+        {std::string("\xFF\xFE[\0O", 5), "Top", false, ""},
+    };
+    for (const Case& c : cases) {
+        std::string value;
+        EXPECT_EQ(FindIniValue(c.contents, "Option", c.key, value), c.found) << c.contents;
+        if (c.found) {
+            EXPECT_EQ(value, c.value) << c.contents;
+        }
+    }
+}

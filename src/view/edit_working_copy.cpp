@@ -1,0 +1,4 @@
+#include "view/edit_working_copy.h"
+
+TextList EditRowFaces;
+TextList EditRowTags;
