@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+
+#include "view/reading_match.h"
 
 namespace {
 
@@ -115,13 +116,30 @@ const char* Verdict(bool met)
     return met ? "met" : "MISSED";
 }
 
-std::string Printable(const std::string& sjis)
+namespace {
+
+std::wstring WideFromSjis(const std::string& sjis)
 {
     int wideLength = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()),
                                          nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), &wide[0],
                         wideLength);
+    return wide;
+}
+
+std::u16string Utf16FromSjis(const std::string& sjis)
+{
+    std::wstring wide = WideFromSjis(sjis);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+} // namespace
+
+std::string Printable(const std::string& sjis)
+{
+    std::wstring wide = WideFromSjis(sjis);
+    int wideLength = static_cast<int>(wide.size());
     int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), wideLength, nullptr, 0, nullptr,
                                     nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
@@ -203,15 +221,18 @@ std::string FormatListFile(const FaceEntries& entries)
     return text;
 }
 
+// The picker finds by reading (ReadingSearch's default) through the matcher its unit test checks;
+// here the driver checks that the program shows what that matcher finds.
 std::vector<std::string> ExpectedShownFaces(const FaceEntries& entries, const std::string& filter)
 {
     if (filter.empty()) {
         return entries.faces;
     }
+    const ReadingQuery query = PrepareReadingQuery(Utf16FromSjis(filter));
     std::vector<std::string> shown;
     for (std::size_t i = 0; i < entries.faces.size(); ++i) {
-        if (std::strstr(entries.faces[i].c_str(), filter.c_str()) != nullptr ||
-            std::strstr(entries.tags[i].c_str(), filter.c_str()) != nullptr) {
+        if (MatchesReading(query, FoldForSearch(Utf16FromSjis(entries.faces[i])),
+                           FoldForSearch(Utf16FromSjis(entries.tags[i])))) {
             shown.push_back(entries.faces[i]);
         }
     }
