@@ -157,8 +157,8 @@ void RefreshPicker()
     std::wstring shownFilter = WindowText(FilterCombo);
     std::string filter = EntryFromShown(shownFilter);
     FaceComboFiltered = !filter.empty();
-    if (FaceComboFiltered && !FitsFaceList(shownFilter)) {
-        // No entry of the list can hold what Shift-JIS cannot.
+    if (FaceComboFiltered && !Settings.ReadingSearch && !FitsFaceList(shownFilter)) {
+        // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
         ShownFaceList.clear();
         ShownTagList.clear();
         FillCombo(FaceCombo, ShownFaceList);

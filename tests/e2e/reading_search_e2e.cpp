@@ -47,16 +47,20 @@ TEST_F(Reading, RomajiFindsTheKanaTagsInOrderTheChoicePastesAndANewEntryIsFoundA
     EXPECT_TRUE(Shows(windows, "Vemplor 登録数[3/7]", {"(=ﾟωﾟ=)", "(=^・^=)", "(^・ω・^)"}));
 
     // Kana find the faces too, in the order the choice left; a face added from the clipboard
-    // is found by its folded text at once.
+    // is found by its folded text at once, even by ゔ, which Shift-JIS cannot hold.
     SetFilterText(windows, "ねこ");
     EXPECT_TRUE(Shows(windows, "Vemplor 登録数[4/7]",
                       {"(=ﾟωﾟ=)", "(=^・^=)", "(^・ω・^)", "(ネコ)"}));
-    SetClipboardText("(ﾈｺ)");
+    SetClipboardText("(ｳﾞﾈｺ)");
     HWND dialog = OpenDialogOver(windows.faceCombo, 'L', "クリップボードから追加");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
     EXPECT_TRUE(Shows(windows, "Vemplor 登録数[5/8]",
-                      {"(ﾈｺ)", "(=ﾟωﾟ=)", "(=^・^=)", "(^・ω・^)", "(ネコ)"}));
+                      {"(ｳﾞﾈｺ)", "(=ﾟωﾟ=)", "(=^・^=)", "(^・ω・^)", "(ネコ)"}));
+    SendMessageW(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\u3094"));
+    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    EXPECT_TRUE(Shows(windows, "Vemplor 登録数[1/8]", {"(ｳﾞﾈｺ)"}));
 }
 
 TEST_F(Reading, ReadingSearchZeroMatchesThePlainTextOnly)
