@@ -68,6 +68,7 @@
 #define IDC_AUTO_PULLDOWN 1028
 #define IDC_RETURN 1029
 #define IDC_ALPHA_LABEL 1036
+#define IDC_READING_SEARCH 1037
 
 // Controls of the about box.
 #define IDC_ABOUT_ICON 1029

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the benchmarks: the filter pass natively with Google Benchmark, and the real program
+# Runs the benchmarks: the filter pass (plain and by reading) natively with Google Benchmark, and the real program
 # under Wine (start-up to a visible window, the cost of each keystroke in the filter box and of
 # a choice reaching the clipboard, and the program's handles and memory over 10,000 choices)
 # with generated lists of 1,000 to 100,000 emoticons; then entering and leaving edit mode, the
@@ -13,12 +13,14 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
 cmake --preset native >/dev/null
-cmake --build --preset native --target face_filter_bench -j "$jobs"
+cmake --build --preset native --target face_filter_bench reading_match_bench -j "$jobs"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target picker_timing edit_mode_timing -j "$jobs"
 
 echo "== The filter pass, natively"
 build/native/bench/face_filter_bench
+echo "== The filter pass by reading, natively"
+build/native/bench/reading_match_bench
 
 echo "== The program under Wine"
 . scripts/wine-session.sh

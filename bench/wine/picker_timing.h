@@ -35,6 +35,8 @@ struct SizeReport {
     long long privateBeforeAbandon = -1;
     long long privateAfterAbandon = -1;
     std::vector<double> keystrokeMs;
+    // The first filtering after loading, which folds the whole list for the search by reading.
+    double firstFilterMs = -1.0;
     std::vector<double> choiceMs;
     std::vector<double> choicePositionMedianMs;
     double ignoredChoiceMs = 0.0;
@@ -55,6 +57,10 @@ bool PrintStartUpAndKeystrokeTable(const std::vector<SizeReport>& reports);
 void MeasureKeystrokes(const PickerProcess& picker, FaceEntries& entries, bool detail,
                        SizeReport& report);
 std::string KeystrokeGoalCell(const SizeReport& report, bool& allMet);
+// The first filter text set after loading, before anything else has filtered; sent with both
+// messages whatever the edit reports, so the picker may filter twice: an upper bound.
+void MeasureFirstFilter(const PickerProcess& picker, const FaceEntries& entries,
+                        SizeReport& report);
 
 // timing_choice.cpp: choices near the top, middle and end, with and without a filter.
 void MeasureChoices(const PickerProcess& picker, FaceEntries& entries, bool detail,

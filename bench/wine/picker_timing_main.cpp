@@ -67,6 +67,7 @@ bool MeasureRunningCases(const Options& options, const std::string& dir,
             return false;
         }
         FaceEntries shownOrder = lists[s];
+        MeasureFirstFilter(picker, shownOrder, reports[s]);
         picker.editReportsTextChange = EditReportsTextChange(picker, shownOrder);
         for (RunningCase measure : RunningCases) {
             if (reports[s].correct) {

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+
+#include "view/reading_match.h"
 
 namespace {
 
@@ -36,18 +37,6 @@ bool PrepareWorkDir(const std::string& dir, const std::string& listFile)
     return WriteBytes(dir + "\\Vemplor.txt", listFile) &&
            WriteBytes(dir + "\\Vemplor.ini", "[Option]\r\nClose=1\r\nAutoPaste=0\r\n"
                                              "TopMove=1\r\nChar=0\r\nReturn=0\r\n");
-}
-
-// The filter's bytes at the start of one of the text's Shift-JIS characters.
-bool ContainsCharacters(const std::string& text, const std::string& filter)
-{
-    for (std::size_t at = 0; at + filter.size() <= text.size();) {
-        if (text.compare(at, filter.size(), filter) == 0) {
-            return true;
-        }
-        at += IsDBCSLeadByteEx(932, static_cast<BYTE>(text[at])) ? 2 : 1;
-    }
-    return false;
 }
 
 bool PickerRunning(const PickerProcess& picker)
@@ -127,13 +116,30 @@ const char* Verdict(bool met)
     return met ? "met" : "MISSED";
 }
 
-std::string Utf8Of(const std::string& sjis)
+namespace {
+
+std::wstring WideFromSjis(const std::string& sjis)
 {
     int wideLength = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()),
                                          nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), &wide[0],
                         wideLength);
+    return wide;
+}
+
+std::u16string Utf16FromSjis(const std::string& sjis)
+{
+    std::wstring wide = WideFromSjis(sjis);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+} // namespace
+
+std::string Utf8Of(const std::string& sjis)
+{
+    std::wstring wide = WideFromSjis(sjis);
+    int wideLength = static_cast<int>(wide.size());
     int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), wideLength, nullptr, 0, nullptr,
                                     nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
@@ -215,15 +221,18 @@ std::string FormatListFile(const FaceEntries& entries)
     return entries.utf8 ? "\xEF\xBB\xBF" + Utf8Of(text) : text;
 }
 
+// The picker finds by reading (ReadingSearch's default) through the matcher its unit test checks;
+// here the driver checks that the program shows what that matcher finds.
 std::vector<std::string> ExpectedShownFaces(const FaceEntries& entries, const std::string& filter)
 {
     if (filter.empty()) {
         return entries.faces;
     }
+    const ReadingQuery query = PrepareReadingQuery(Utf16FromSjis(filter));
     std::vector<std::string> shown;
     for (std::size_t i = 0; i < entries.faces.size(); ++i) {
-        if (ContainsCharacters(entries.faces[i], filter) ||
-            ContainsCharacters(entries.tags[i], filter)) {
+        if (MatchesReading(query, FoldForSearch(Utf16FromSjis(entries.faces[i])),
+                           FoldForSearch(Utf16FromSjis(entries.tags[i])))) {
             shown.push_back(entries.faces[i]);
         }
     }

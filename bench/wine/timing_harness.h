@@ -54,7 +54,8 @@ FaceEntries GenerateEntries(std::size_t count);
 // the list's encoding.
 std::string FormatListFile(const FaceEntries& entries);
 // The driver's own account of what FaceCombo must offer for a filter text: entries whose face,
-// or else whose tag, contains the text's characters, once each, in list order.
+// or else whose tag, the picker's matcher finds by reading (its default), once each, in list
+// order.
 std::vector<std::string> ExpectedShownFaces(const FaceEntries& entries, const std::string& filter);
 
 std::string CreateWorkDir();

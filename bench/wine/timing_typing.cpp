@@ -1,4 +1,5 @@
 // Typing: the cost of each keystroke in the filter box, checked against the expected list.
+#include <algorithm>
 #include <cstdio>
 
 #include "picker_timing.h"
@@ -90,12 +91,34 @@ void MeasureKeystrokes(const PickerProcess& picker, FaceEntries& entries, bool d
     }
 }
 
+void MeasureFirstFilter(const PickerProcess& picker, const FaceEntries& entries,
+                        SizeReport& report)
+{
+    if (entries.faces.empty() || entries.faces.size() > LongestTypedList) {
+        return;
+    }
+    const std::string filter = "ねこ";
+    const std::vector<std::string> expected = ExpectedShownFaces(entries, filter);
+    PickerProcess bothMessages = picker;
+    bothMessages.editReportsTextChange = false;
+    report.firstFilterMs = TypeFilter(bothMessages, filter);
+    std::string problem;
+    if (!WaitFilled(picker, static_cast<int>(expected.size())) ||
+        !ShowsExactly(picker, expected, entries.faces.size(), problem)) {
+        std::printf("  WRONG after the first filter: %s\n", problem.c_str());
+        report.correct = false;
+    }
+    TypeFilter(bothMessages, "");
+    WaitFilled(picker, static_cast<int>(entries.faces.size()));
+}
+
 std::string KeystrokeGoalCell(const SizeReport& report, bool& allMet)
 {
     if (report.keystrokeMs.empty()) {
         return "-";
     }
-    bool met = Max(report.keystrokeMs) <= KeystrokeGoalMs(report.entries);
+    bool met = std::max(Max(report.keystrokeMs), report.firstFilterMs) <=
+               KeystrokeGoalMs(report.entries);
     allMet = allMet && met;
     char text[64];
     wsprintfA(text, "<= %d ms: %s", static_cast<int>(KeystrokeGoalMs(report.entries)),

@@ -86,6 +86,7 @@ void AddFace(const std::string& face)
     if (!AddFaceAtTop(FaceList, TagList, face)) {
         return;
     }
+    NoteFaceListsChanged();
     RefreshPicker();
     if (EditMode) {
         FillEditListView();

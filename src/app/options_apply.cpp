@@ -18,6 +18,7 @@
 #include "shell/wide_text.h"
 #include "view/edit_mode.h"
 #include "view/picker_controls.h"
+#include "view/picker_fill.h"
 #include "view/window_layout.h"
 
 namespace {
@@ -110,6 +111,7 @@ std::string ShownText(HWND dialog, const SettingKey& setting)
 
 void ApplyOptions(HWND dialog)
 {
+    const int readingSearch = Settings.ReadingSearch;
     SettingValues values;
     for (const SettingKey& setting : SettingKeys) {
         std::string text = ShownText(dialog, setting);
@@ -122,4 +124,9 @@ void ApplyOptions(HWND dialog)
     // The new settings are laid out for the picker, not for the table.
     LeaveEditMode();
     ApplySettings(LayoutModeSwitch, 0);
+    // What the filter finds follows the way of matching at once.
+    if (Settings.ReadingSearch != readingSearch) {
+        RefreshPicker();
+        UpdateTitleCounter(PickerWindow);
+    }
 }

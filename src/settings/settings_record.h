@@ -24,6 +24,7 @@ struct SettingsRecord {
     int AutoPulldown;
     int Return;
     int Char;
+    int ReadingSearch;
 };
 
 extern SettingsRecord Settings;

@@ -15,7 +15,7 @@ using Record = SettingsRecord;
 } // namespace
 
 // key, default, start-up rule, dialog rule, control, control id, field
-const SettingKey SettingKeys[23] = {
+const SettingKey SettingKeys[24] = {
     {"TopMost", "1", NonZero, One, Shown::CheckBox, IDC_TOP_MOST, &Record::TopMost},
     {"SavePosition", "1", One, One, Shown::CheckBox, IDC_SAVE_POSITION, &Record::SavePosition},
     {"TrayIcon", "1", One, NonZero, Shown::CheckBox, IDC_TRAY_ICON, &Record::TrayIcon},
@@ -39,6 +39,8 @@ const SettingKey SettingKeys[23] = {
     {"Return", "0", One, One, Shown::CheckBox, IDC_RETURN, &Record::Return},
     {"Char", "0", Number, Number, Shown::ConversionRadios, IDC_CHAR_NONE, &Record::Char},
     {"Filter", "1", NonZero, One, Shown::CheckBox, IDC_FILTER, &Record::Filter},
+    {"ReadingSearch", "1", NonZero, NonZero, Shown::CheckBox, IDC_READING_SEARCH,
+     &Record::ReadingSearch},
 };
 
 int SettingValueBy(ReadRule rule, const char* text)

@@ -10,3 +10,9 @@ using TextList = std::vector<std::string>;
 extern TextList FaceList;
 extern TextList TagList;
 extern TextList FilterList;
+
+// Whoever changes FaceList or TagList, other than by moving an entry to the top, counts the
+// change, so that what is made from the lists (the folded forms searched by reading) is made
+// again before it is used.
+void NoteFaceListsChanged();
+unsigned long FaceListsChangeCount();

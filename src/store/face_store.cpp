@@ -13,6 +13,7 @@ ListFileForm FilterFileForm;
 void LoadFaceFile(const char* path)
 {
     ReloadFaceLists(path, FaceList, TagList, FaceFileState);
+    NoteFaceListsChanged();
 }
 
 void LoadFilterFile(const char* path)
@@ -27,7 +28,9 @@ bool FaceFileChangedOutside(const char* path)
 
 bool ReadFaceFileAgain(const char* path)
 {
-    return ReloadFaceLists(path, FaceList, TagList, FaceFileState);
+    bool read = ReloadFaceLists(path, FaceList, TagList, FaceFileState);
+    NoteFaceListsChanged();
+    return read;
 }
 
 void SaveFaceFile(const char* path)

@@ -80,6 +80,7 @@ void ReadBackEditList()
     CommitAndCloseRowEditors();
     FaceList = EditRowFaces;
     TagList = EditRowTags;
+    NoteFaceListsChanged();
 }
 
 void FillEditListView()

@@ -28,6 +28,7 @@ std::string EntryForFaceList(const std::wstring& text)
         for (TextList* list : {&FaceList, &TagList, &EditRowFaces, &EditRowTags}) {
             TurnIntoUtf8(*list);
         }
+        NoteFaceListsChanged();
         WriteFaceFileAsUtf8();
         RefreshPicker();
         PostMessageW(PickerWindow, WM_COMMAND, CMD_FACE_LIST_NOW_UTF8, 0);

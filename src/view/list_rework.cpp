@@ -16,6 +16,7 @@ void ReworkFaceList(HWND pickerWindow, void (*rework)(TextList& faces, TextList&
     bool editing = EditMode != 0;
     TakeBackEditRows();
     rework(FaceList, TagList);
+    NoteFaceListsChanged();
     if (Settings.AutoHide) {
         AutoHideArmed = 1;
     }

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "settings/settings_record.h"
 #include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "store/face_store.h"
@@ -10,6 +11,7 @@
 #include "view/face_filter.h"
 #include "view/fill_slices.h"
 #include "view/picker_controls.h"
+#include "view/search_keys.h"
 #include "view/window_text.h"
 
 namespace {
@@ -157,8 +159,8 @@ void RefreshPicker()
     std::wstring shownFilter = WindowText(FilterCombo);
     std::string filter = EntryFromShown(shownFilter);
     FaceComboFiltered = !filter.empty();
-    if (FaceComboFiltered && !FitsFaceList(shownFilter)) {
-        // No entry of the list can hold what Shift-JIS cannot.
+    if (FaceComboFiltered && !Settings.ReadingSearch && !FitsFaceList(shownFilter)) {
+        // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
         ShownFaceList.clear();
         ShownTagList.clear();
         FillCombo(FaceCombo, ShownFaceList);
@@ -168,8 +170,12 @@ void RefreshPicker()
         TextList().swap(ShownFaceList);
         TextList().swap(ShownTagList);
     } else {
-        FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
-                    ShownTagList);
+        if (Settings.ReadingSearch) {
+            FilterByReading(shownFilter, ShownFaceList, ShownTagList);
+        } else {
+            FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
+                        ShownTagList);
+        }
         FillCombo(FaceCombo, ShownFaceList);
     }
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
@@ -194,6 +200,7 @@ void MoveShownFaceToTop(std::size_t shown, bool topMove)
     long index = FindFirstEqualFace(FaceList, ShownFaceList[shown]);
     if (index >= 0) {
         MoveEntryToTop(FaceList, TagList, static_cast<std::size_t>(index));
+        MoveSearchKeyToTop(static_cast<std::size_t>(index));
         MoveEntryToTop(ShownFaceList, ShownTagList, shown);
         MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaceList[0]);
     }
@@ -206,6 +213,7 @@ void MoveFaceToTop(std::size_t index, bool topMove)
         return;
     }
     MoveEntryToTop(FaceList, TagList, index);
+    MoveSearchKeyToTop(index);
     MoveComboItemToTop(FaceCombo, static_cast<int>(index), FaceList[0]);
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
 }

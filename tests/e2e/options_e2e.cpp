@@ -40,7 +40,7 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
 {
     const std::string settings = "; notes\r\n[Option]\r\nPasteTime=250\r\nFontSize=13\r\n"
                                  "FontStyle=5\r\nChar=4\r\nAlpha=300\r\nPasteKey=9\r\nTopMost=2\r\n"
-                                 "TrayIcon=2\r\nFontName=VemplorNoSuchFace\r\n";
+                                 "TrayIcon=2\r\nFontName=VemplorNoSuchFace\r\nReadingSearch=0\r\n";
     ASSERT_TRUE(Start({{SettingsFile, settings}}));
     HWND dialog = OpenOptions(windows);
     ASSERT_NE(dialog, nullptr);
@@ -53,6 +53,7 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     EXPECT_EQ(Ask(dialog, IDC_ALPHA, TBM_GETPOS), 255);
     EXPECT_FALSE(Ticked(dialog, IDC_TOP_MOST)) << "ticked for 1 only";
     EXPECT_TRUE(Ticked(dialog, IDC_TRAY_ICON)) << "ticked for anything but 0";
+    EXPECT_FALSE(Ticked(dialog, IDC_READING_SEARCH));
     std::vector<std::string> faces = ComboItems(GetDlgItem(dialog, IDC_FONT_NAME));
     const std::set<std::string> distinct(faces.begin(), faces.end());
     EXPECT_EQ(distinct.size(), faces.size());
@@ -98,11 +99,12 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     OptionKeys keys = ReadOptionKeys(dir);
     const OptionKeys expected = {{"PasteTime", "250"}, {"FontSize", "10"}, {"FontStyle", "0"},
                                  {"Char", "0"},        {"Alpha", "255"},   {"PasteKey", "-1"},
-                                 {"TopMost", "0"},     {"TrayIcon", "1"},  {"HotKeys", "587"}};
+                                 {"TopMost", "0"},     {"TrayIcon", "1"},  {"HotKeys", "587"},
+                                 {"ReadingSearch", "0"}};
     for (const auto& key : expected) {
         EXPECT_EQ(keys[key.first], key.second) << key.first;
     }
-    EXPECT_EQ(keys.size(), 23u);
+    EXPECT_EQ(keys.size(), 24u);
     EXPECT_EQ(distinct.count(keys["FontName"]), 1u) << "a real face: " << keys["FontName"];
     EXPECT_FALSE(IsTopMost(picker.Picker()));
 }
@@ -118,6 +120,7 @@ TEST_F(Options, OkPutsEveryChangeIntoEffectAtOnceAndAgainAtEveryOk)
 
     HWND dialog = OpenDialogFromMenu(CentreOf(windows.editListView), 'O', OptionsCaption);
     ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(Ticked(dialog, IDC_READING_SEARCH)) << "on by default";
     for (int box : {IDC_TOP_MOST, IDC_TRAY_ICON, IDC_FILTER, IDC_TRANSPARENT}) {
         ClickControl(GetDlgItem(dialog, box));
     }

@@ -1,0 +1,135 @@
+// Time of one filter pass by reading, the work done on every keystroke, over lists of generated
+// emoticons and tags folded beforehand as when the list is loaded; and of that folding itself.
+#include "view/reading_match.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct GeneratedList {
+    std::vector<std::u16string> faces;
+    std::vector<std::u16string> tags;
+};
+
+static GeneratedList GenerateList(std::size_t count)
+{
+    static const char16_t* const faceParts[] = {u"(´・ω・`)", u"(＾▽＾)", u"ヽ(°∀°)ノ", u"(´Д`)",
+                                                u"(*´∇`*)", u"(；´Д`)", u"♪(´ε` )", u"☆彡"};
+    // Readings in hiragana, katakana and half-width, kanji, Latin letters and no tag at all.
+    static const char16_t* const tagParts[] = {u"しょんぼり", u"えがお", u"ネコ", u"ﾅﾐﾀﾞ",
+                                               u"照れ", u"らーめん", u"Music", u""};
+    const std::size_t partCount = sizeof faceParts / sizeof faceParts[0];
+    GeneratedList list;
+    list.faces.reserve(count);
+    list.tags.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        // Two parts and the index make entries of typical length that are not all alike.
+        std::u16string face = std::u16string(faceParts[i % partCount]) +
+                              faceParts[(i / partCount) % partCount];
+        for (char digit : std::to_string(i))
+            face += static_cast<char16_t>(digit);
+        list.faces.push_back(face);
+        list.tags.push_back(tagParts[(i * 3) % partCount]);
+    }
+    return list;
+}
+
+static GeneratedList FoldList(const GeneratedList& list)
+{
+    GeneratedList folded;
+    folded.faces.reserve(list.faces.size());
+    folded.tags.reserve(list.tags.size());
+    for (std::size_t i = 0; i < list.faces.size(); ++i) {
+        folded.faces.push_back(FoldForSearch(list.faces[i]));
+        folded.tags.push_back(FoldForSearch(list.tags[i]));
+    }
+    return folded;
+}
+
+// What a string takes: itself, and its characters when they do not fit inside it.
+static std::size_t StringBytes(const std::u16string& text)
+{
+    const auto object = reinterpret_cast<std::uintptr_t>(&text);
+    const auto characters = reinterpret_cast<std::uintptr_t>(text.data());
+    const bool inside = characters >= object && characters < object + sizeof text;
+    return sizeof text + (inside ? 0 : (text.capacity() + 1) * sizeof(char16_t));
+}
+
+// The one-time folding of every face and tag, and the memory the folded forms add per entry.
+static void BM_FoldList(benchmark::State& state)
+{
+    const GeneratedList list = GenerateList(static_cast<std::size_t>(state.range(0)));
+    GeneratedList folded;
+    for (auto _ : state) {
+        folded = FoldList(list);
+        benchmark::DoNotOptimize(folded.faces.data());
+    }
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < folded.faces.size(); ++i)
+        bytes += StringBytes(folded.faces[i]) + StringBytes(folded.tags[i]);
+    state.counters["bytes/entry"] = static_cast<double>(bytes) / folded.faces.size();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// One keystroke: the query prepared and every entry matched, the shown entries collected.
+static void RunKeystroke(benchmark::State& state, const char16_t* typed)
+{
+    const GeneratedList list = GenerateList(static_cast<std::size_t>(state.range(0)));
+    const GeneratedList folded = FoldList(list);
+    std::vector<std::uint32_t> shown;
+    shown.reserve(list.faces.size());
+    for (auto _ : state) {
+        shown.clear();
+        const ReadingQuery query = PrepareReadingQuery(typed);
+        for (std::size_t i = 0; i < list.faces.size(); ++i) {
+            if (MatchesReading(query, folded.faces[i], folded.tags[i]))
+                shown.push_back(static_cast<std::uint32_t>(i));
+        }
+        benchmark::DoNotOptimize(shown.data());
+        benchmark::ClobberMemory();
+    }
+    state.counters["shown"] = static_cast<double>(shown.size());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Romaji spelling a whole reading: found in the katakana tags.
+static void BM_ReadingRomaji(benchmark::State& state)
+{
+    RunKeystroke(state, u"neko");
+}
+
+// Romaji with its last syllable still being typed: several kana may follow.
+static void BM_ReadingOpenSyllable(benchmark::State& state)
+{
+    RunKeystroke(state, u"ra-men");
+}
+
+// Kana as the input method gives it, found in the half-width tags.
+static void BM_ReadingKana(benchmark::State& state)
+{
+    RunKeystroke(state, u"なみだ");
+}
+
+// A symbol of the faces.
+static void BM_ReadingFaceSymbol(benchmark::State& state)
+{
+    RunKeystroke(state, u"ω");
+}
+
+// Letters that spell no kana and match nothing: every face and tag searched in full.
+static void BM_ReadingNoMatch(benchmark::State& state)
+{
+    RunKeystroke(state, u"xyz");
+}
+
+// The switch off: the typed text as it is, in the faces and tags as they are.
+BENCHMARK(BM_FoldList)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingRomaji)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingOpenSyllable)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingKana)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingFaceSymbol)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingNoMatch)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
