@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <map>
 
 #include "resource.h"
 #include "scenario.h"
@@ -40,14 +41,8 @@ int Height(const RECT& rect)
     return rect.bottom - rect.top;
 }
 
-struct PickerSizes {
-    int outerWidth;
-    int outerHeight;
-    int itemHeight;
-    int popupItemHeight;
-    int droppedListHeight;
-    int editRowHeight;
-};
+// Each size measured, by what it is the size of.
+using PickerSizes = std::map<std::string, int>;
 
 const WORD* PastString(const WORD* at)
 {
@@ -150,14 +145,12 @@ protected:
     PickerSizes StartAndMeasure(DWORD dpi, const std::string& width)
     {
         SetPrefixDpi(dpi);
-        PickerSizes sizes = {};
+        PickerSizes sizes;
         EXPECT_TRUE(Start({{FaceFile, "a\t(^_^)\r\nb\t(T_T)\r\n"}}, {{"Width", width}}));
-        RECT outer = WindowRectOf(picker.Picker());
-        sizes.outerWidth = Width(outer);
-        sizes.outerHeight = Height(outer);
-        sizes.itemHeight =
+        sizes["the picker's height"] = Height(WindowRectOf(picker.Picker()));
+        sizes["a list item"] =
             static_cast<int>(SendMessageW(windows.faceCombo, CB_GETITEMHEIGHT, 0, 0));
-        sizes.popupItemHeight =
+        sizes["a pop-up item"] =
             static_cast<int>(SendMessageW(windows.popupCombo, CB_GETITEMHEIGHT, 0, 0));
 
         HWND options = OpenDialogFromMenu(CentreOf(windows.faceCombo), 'O', "オプション");
@@ -165,14 +158,14 @@ protected:
         RECT dropped = {};
         SendMessageW(GetDlgItem(options, IDC_FONT_NAME), CB_GETDROPPEDCONTROLRECT, 0,
                      reinterpret_cast<LPARAM>(&dropped));
-        sizes.droppedListHeight = Height(dropped);
+        sizes["a dropped list"] = Height(dropped);
         if (static_cast<int>(dpi) == OwnDpi()) {
             EXPECT_EQ(CutOffLabels(options, IDD_OPTIONS), std::vector<std::string>());
         }
         EXPECT_TRUE(ClickAndWaitClosed(options, IDCANCEL));
 
         EXPECT_TRUE(EnterEditModeOverList(windows));
-        sizes.editRowHeight = Height(ListViewCellRect(windows.editListView, 0, 0));
+        sizes["an edit row"] = Height(ListViewCellRect(windows.editListView, 0, 0));
         return sizes;
     }
 };
@@ -188,14 +181,14 @@ TEST_F(HighDpi, At150PercentThePickerAndItsListsGrowAndEveryDialogLabelFits)
 {
     ASSERT_EQ(OwnDpi(), 144) << "high_dpi.sh runs this suite in a prefix at 144 DPI";
     const PickerSizes at96 = StartAndMeasure(96, "500");
+    EXPECT_EQ(Width(WindowRectOf(picker.Picker())), 500);
     const PickerSizes at144 = StartAndMeasure(144, "500");
-    ExpectHalfAsLargeAgain(at96.outerHeight, at144.outerHeight, "the picker's height");
-    ExpectHalfAsLargeAgain(at96.itemHeight, at144.itemHeight, "a list item");
-    ExpectHalfAsLargeAgain(at96.popupItemHeight, at144.popupItemHeight, "a pop-up item");
-    ExpectHalfAsLargeAgain(at96.droppedListHeight, at144.droppedListHeight, "a dropped list");
-    ExpectHalfAsLargeAgain(at96.editRowHeight, at144.editRowHeight, "an edit row");
-    EXPECT_EQ(at96.outerWidth, 500);
-    EXPECT_EQ(at144.outerWidth, 500) << "the stored width is in the screen's own pixels";
+    EXPECT_EQ(Width(WindowRectOf(picker.Picker())), 500)
+        << "the stored width is in the screen's own pixels";
+    ASSERT_EQ(at96.size(), at144.size());
+    for (const auto& [what, size] : at96) {
+        ExpectHalfAsLargeAgain(size, at144.at(what), what.c_str());
+    }
 
     // The narrowest picker, the about box and the clipboard dialog at 144 DPI.
     ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\r\n"}}, {{"Width", "300"}}));
