@@ -10,12 +10,13 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
 wine_session_xvfb_pid=""
 
-# Starts Xvfb on a free display number and exports DISPLAY.
+# Starts Xvfb on a free display number and exports DISPLAY; the screen is 1024x768 unless the
+# argument gives another size.
 wine_session_start_display() {
-  local number
+  local number size="${1:-1024x768}"
   for number in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
     wine_session_xvfb_pid=$!
     local tries
     for tries in $(seq 1 100); do

@@ -13,12 +13,15 @@
 #include "settings/settings_table.h"
 #include "shell/process_state.h"
 #include "shell/wide_text.h"
+#include "shell/window_dpi.h"
+#include "view/layout_math.h"
 
 namespace {
 
 const wchar_t* const FontStyleNames[] = {L"標準", L"斜体", L"太字", L"太字 斜体"};
 const wchar_t* const PasteKeyNames[] = {L"Ctrl + V",          L"Shift + Ins", L"F9",
                                         L"Shift + F9",        L"Shift + Alt + Ins", L"Alt + V"};
+// At 96 DPI; scaled to the dialog's.
 const int DroppedListHeight = 300;
 
 void Tick(HWND dialog, int id, bool ticked)
@@ -143,11 +146,12 @@ void ShowSetting(HWND dialog, const SettingKey& setting)
 
 void InitOptionsDialog(HWND dialog)
 {
+    int droppedHeight = ScaleFrom96Dpi(DroppedListHeight, WindowDpi(dialog));
     for (int combo : {IDC_FONT_NAME, IDC_FONT_STYLE, IDC_FONT_SIZE, IDC_PASTE_KEY}) {
         HWND control = GetDlgItem(dialog, combo);
         RECT rect = {};
         GetWindowRect(control, &rect);
-        SetWindowPos(control, nullptr, 0, 0, rect.right - rect.left, DroppedListHeight,
+        SetWindowPos(control, nullptr, 0, 0, rect.right - rect.left, droppedHeight,
                      SWP_NOMOVE | SWP_NOZORDER);
     }
     // Opened from the tray while the picker is hidden, switching the icon off would leave no

@@ -6,6 +6,7 @@
 #include "settings/setting_values.h"
 #include "settings/settings_record.h"
 #include "shell/wide_text.h"
+#include "shell/window_dpi.h"
 #include "view/picker_controls.h"
 
 LOGFONTW PickerFontSpec;
@@ -13,12 +14,8 @@ HFONT PickerFont;
 
 void ReplacePickerFont(HWND pickerWindow)
 {
-    HDC context = GetDC(pickerWindow);
-    int dpiY = GetDeviceCaps(context, LOGPIXELSY);
-    ReleaseDC(pickerWindow, context);
-
-    PickerFontRecord record =
-        MakePickerFontRecord(Settings.FontSize, dpiY, Settings.FontStyle, Settings.FontName);
+    PickerFontRecord record = MakePickerFontRecord(Settings.FontSize, WindowDpi(pickerWindow),
+                                                   Settings.FontStyle, Settings.FontName);
     PickerFontSpec = LOGFONTW{};
     PickerFontSpec.lfHeight = record.height;
     PickerFontSpec.lfWeight = record.weight;

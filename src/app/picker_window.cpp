@@ -5,6 +5,7 @@
 #include "app/context_menu.h"
 #include "app/face_reload.h"
 #include "app/hit_test_rule.h"
+#include "app/picker_font.h"
 #include "app/popup_hotkey.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
@@ -13,13 +14,18 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
+#include "shell/window_dpi.h"
+#include "view/layout_math.h"
 #include "view/picker_controls.h"
 #include "view/picker_notify.h"
 #include "view/window_layout.h"
 
 namespace {
 
+// At 96 DPI; scaled to the window's.
 const int MinimumPickerWidth = 300;
+// WM_DPICHANGED of Windows 8.1, which the headers hide from a build for older systems.
+const UINT DpiChangedMessage = 0x02E0;
 
 // Closing quits, or only hides the window when the user keeps the program resident in the tray.
 // Close is read from the file now, so a change made by hand holds without a restart.
@@ -45,9 +51,25 @@ LRESULT OnActivate(HWND window, WPARAM wParam)
     return 0;
 }
 
-LRESULT OnGetMinMaxInfo(LPARAM lParam)
+LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam)
 {
-    reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = MinimumPickerWidth;
+    reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x =
+        ScaleFrom96Dpi(MinimumPickerWidth, WindowDpi(window));
+    return 0;
+}
+
+// The picker has moved to a monitor of another DPI: it takes the rectangle the system suggests,
+// its font is made again for the new DPI, and the bar is as tall as the combo row in that font.
+LRESULT OnDpiChanged(HWND window, LPARAM lParam)
+{
+    ReplacePickerFont(window);
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    int width = suggested.right - suggested.left;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, width,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!EditMode) {
+        LayoutWindow(LayoutInitial, width);
+    }
     return 0;
 }
 
@@ -109,7 +131,8 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ACTIVATE: return OnActivate(window, wParam);
     case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(); return 0;
     case WM_CLOSE: return OnClose(window);
-    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);
+    case DpiChangedMessage: return OnDpiChanged(window, lParam);
     case WM_NOTIFY: return OnNotify(window, message, wParam, lParam);
     case WM_CONTEXTMENU: ShowContextMenu(window); return 0;
     case WM_NCHITTEST: return OnHitTest(window, wParam, lParam);

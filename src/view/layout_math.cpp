@@ -1,5 +1,14 @@
 #include "view/layout_math.h"
 
+int ScaleFrom96Dpi(int pixelsAt96, int dpi)
+{
+    if (dpi <= 0)
+        return pixelsAt96;
+    const long long product = static_cast<long long>(pixelsAt96) * dpi;
+    const long long magnitude = (product < 0 ? -product : product) + 48;
+    return static_cast<int>(product < 0 ? -(magnitude / 96) : magnitude / 96);
+}
+
 int FilterComboWidth(int clientWidth, bool filterOn)
 {
     return filterOn ? clientWidth / 3 : 0;

@@ -5,6 +5,11 @@
 
 #include <cstdint>
 
+// The pixel sizes written into the program are those at 96 DPI (100 %). At another DPI each is
+// scaled as MulDiv does, rounding halves away from zero; a DPI the system failed to give
+// (0 or less) leaves the size as it is.
+int ScaleFrom96Dpi(int pixelsAt96, int dpi);
+
 // Width of FilterCombo: the left third of the client area (remainder dropped), or nothing
 // when the filter box is switched off.
 int FilterComboWidth(int clientWidth, bool filterOn);

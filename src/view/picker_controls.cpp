@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "shell/process_state.h"
+#include "shell/window_dpi.h"
+#include "view/layout_math.h"
 
 HWND FaceCombo;
 HWND FilterCombo;
@@ -26,6 +28,8 @@ const DWORD PopupComboStyle = WS_POPUP | WS_CHILD | WS_VSCROLL | WS_TABSTOP |
 const DWORD EditListViewStyle = WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER |
                                 LVS_SHOWSELALWAYS | LVS_REPORT | LVS_OWNERDATA;
 const DWORD InPlaceEditStyle = WS_CHILD | ES_AUTOHSCROLL;
+// At 96 DPI; the layout sets both columns from the combo boxes right after.
+const int InitialTagColumnWidth = 100;
 
 HWND CreateControl(DWORD extendedStyle, const wchar_t* className, DWORD style, HWND parent)
 {
@@ -57,6 +61,6 @@ void CreatePickerControls(HWND pickerWindow)
     SendMessageW(EditListView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
 
-    InsertColumn(0, 100);
+    InsertColumn(0, ScaleFrom96Dpi(InitialTagColumnWidth, WindowDpi(pickerWindow)));
     InsertColumn(1, 0);
 }

@@ -4,6 +4,7 @@
 
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
+#include "shell/window_dpi.h"
 #include "view/layout_math.h"
 #include "view/picker_controls.h"
 
@@ -57,9 +58,10 @@ void Resize(HWND window, int width, int height)
 // Outer height of the picker's combo row plus its caption and frame.
 int PickerBarHeight()
 {
-    int allowance = CaptionAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER),
-                                     GetSystemMetrics(SM_CYFRAME),
-                                     GetSystemMetrics(SM_CYSMCAPTION));
+    int dpi = WindowDpi(PickerWindow);
+    int allowance = CaptionAllowance(MetricForDpi(SM_CYEDGE, dpi), MetricForDpi(SM_CYBORDER, dpi),
+                                     MetricForDpi(SM_CYFRAME, dpi),
+                                     MetricForDpi(SM_CYSMCAPTION, dpi));
     return PickerOuterHeight(ComboHeight(), allowance);
 }
 
@@ -79,7 +81,8 @@ void LayOutChildren()
 void SetColumnWidths()
 {
     EditListColumnWidths widths = EditListColumns(OuterWidth(FilterCombo), OuterWidth(FaceCombo),
-                                                  GetSystemMetrics(SM_CXVSCROLL));
+                                                  MetricForDpi(SM_CXVSCROLL,
+                                                               WindowDpi(PickerWindow)));
     SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 0, widths.tagColumn);
     SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
 }

@@ -107,3 +107,29 @@ TEST(TransparencyRule, OnlyNtFromFiveToFivePointTwoAndFromSixOnAreLayered)
             << "platform " << c.platform << ", version " << c.major << "." << c.minor;
     }
 }
+
+TEST(LayoutMath, SizesAt96DpiScaleToTheWindowsDpiRoundingAsMulDiv)
+{
+    struct Case {
+        int pixelsAt96;
+        int dpi;
+        int scaled;
+    };
+    const Case cases[] = {
+        {300, 96, 300},  // 100 %: every size exactly as written
+        {300, 144, 450}, // 150 %
+        {300, 192, 600}, // 200 %
+        {300, 120, 375}, // 125 %
+        {1, 144, 2},     // 1.5 rounds up, as MulDiv does
+        {3, 144, 5},     // 4.5 too
+        {17, 120, 21},   // 21.25 rounds down
+        {-3, 144, -5},   // halves round away from zero on both sides
+        {0, 144, 0},
+        {300, 0, 300},   // a failed DPI query changes nothing
+        {300, -1, 300},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ScaleFrom96Dpi(c.pixelsAt96, c.dpi), c.scaled)
+            << c.pixelsAt96 << " px at " << c.dpi << " DPI";
+    }
+}
