@@ -72,8 +72,12 @@ bool RunningPasteTarget::BringToFront() const
     return WaitUntil([&] { return GetForegroundWindow() == window_; });
 }
 
-void ChooseFace(HWND, HWND faceCombo, int index)
+// The pointer first rests on the picker's caption: a list dropped under it would take the row
+// it points at.
+void ChooseFace(HWND picker, HWND faceCombo, int index)
 {
+    RECT bar = WindowRectOf(picker);
+    MoveMouseTo(bar.left + 60, bar.top + 8);
     if (OpenListAt(faceCombo, index)) {
         ConfirmOpenList(faceCombo);
     }

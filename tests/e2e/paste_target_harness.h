@@ -30,8 +30,8 @@ private:
     HWND keyLog_ = nullptr;
 };
 
-// Chooses item index of the picker's emoticon list with the keyboard (see OpenListAt). The
-// picker argument is not needed by this way of choosing; the tests pass it all the same.
+// Chooses item index of the picker's emoticon list with the keyboard (see OpenListAt), the
+// pointer resting on the picker's caption meanwhile.
 void ChooseFace(HWND picker, HWND faceCombo, int index);
 
 // Makes the target the window the picker pastes into: brings it to the front and chooses the
