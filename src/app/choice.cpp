@@ -30,8 +30,12 @@ void ApplyChosenFilter()
 void CopyAndPaste(HWND combo, const std::string& face)
 {
     bool shiftJis = FaceListEncoding() == TextEncoding::ShiftJis;
-    CopyToClipboard(combo, ShownEntry(face), shiftJis ? &face : nullptr, Settings.Char,
-                    Settings.Return == 1);
+    // Pasting after a failed copy would paste whatever the clipboard held before.
+    if (!CopyToClipboard(combo, ShownEntry(face), shiftJis ? &face : nullptr, Settings.Char,
+                         Settings.Return == 1)) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
     if (AutoPasteArmed) {
         PasteInto(PasteTarget, PickerWindow, Settings.PasteTime, Settings.PasteKey);
     }

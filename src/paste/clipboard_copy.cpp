@@ -6,6 +6,11 @@
 
 namespace {
 
+// Another program (a clipboard viewer, the system's bridge to other clipboards) may hold the
+// clipboard open for a moment.
+const int OpenAttempts = 10;
+const DWORD OpenRetryMs = 20;
+
 const int NoConversion = 0;
 const int FullToHalfWidth = 1;
 const int HalfToFullWidth = 2;
@@ -55,13 +60,24 @@ bool PlaceOnClipboard(UINT format, const void* data, std::size_t size, std::size
     return true;
 }
 
+bool OpenClipboardSoon(HWND owner)
+{
+    for (int attempt = 1; attempt < OpenAttempts; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(OpenRetryMs);
+    }
+    return OpenClipboard(owner) != 0;
+}
+
 } // namespace
 
-void CopyToClipboard(HWND owner, const std::wstring& characters, const std::string* shiftJisBytes,
+bool CopyToClipboard(HWND owner, const std::wstring& characters, const std::string* shiftJisBytes,
                      int widthConversion, bool lineBreak)
 {
-    if (!OpenClipboard(owner)) {
-        return;
+    if (!OpenClipboardSoon(owner)) {
+        return false;
     }
     EmptyClipboard();
     std::wstring placed = ConvertWidth(characters, widthConversion);
@@ -73,10 +89,11 @@ void CopyToClipboard(HWND owner, const std::wstring& characters, const std::stri
         placed += L"\r\n";
         bytes += "\r\n";
     }
-    PlaceOnClipboard(CF_UNICODETEXT, placed.data(), placed.size() * sizeof(wchar_t),
-                     sizeof(wchar_t));
+    bool copied = PlaceOnClipboard(CF_UNICODETEXT, placed.data(),
+                                   placed.size() * sizeof(wchar_t), sizeof(wchar_t));
     if (shiftJisBytes != nullptr) {
-        PlaceOnClipboard(CF_TEXT, bytes.data(), bytes.size(), 1);
+        copied = PlaceOnClipboard(CF_TEXT, bytes.data(), bytes.size(), 1) && copied;
     }
     CloseClipboard();
+    return copied;
 }

@@ -7,6 +7,7 @@
 // setting: 0 none, 1 full-width to half-width, 2 half-width to full-width) and followed by a line
 // break when asked for; owner opens the clipboard. The entry of a Shift-JIS list goes along as
 // CF_TEXT in its own bytes (converted, when a conversion is asked for), so a program that reads
-// ANSI text gets it exactly; otherwise the system makes CF_TEXT from the characters.
-void CopyToClipboard(HWND owner, const std::wstring& characters, const std::string* shiftJisBytes,
+// ANSI text gets it exactly; otherwise the system makes CF_TEXT from the characters. False when
+// the clipboard could not be opened or took nothing: it then holds something else.
+bool CopyToClipboard(HWND owner, const std::wstring& characters, const std::string* shiftJisBytes,
                      int widthConversion, bool lineBreak);

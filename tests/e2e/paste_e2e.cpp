@@ -66,6 +66,26 @@ TEST_F(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
     }
 }
 
+// While another program holds the clipboard open, a choice cannot place its text there: it then
+// pastes nothing, rather than whatever the clipboard held before.
+TEST_F(Paste, AChoiceWhoseTextCannotReachTheClipboardPastesNothing)
+{
+    ASSERT_TRUE(Start({{FaceFile, TenFaces}}));
+    RunningPasteTarget target;
+    ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
+    SetClipboardText("stale");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    ChooseFace(windows.picker, windows.faceCombo, 2);
+    CaughtUp(windows.picker);
+    CloseClipboard();
+    EXPECT_EQ(target.KeyLog(), "");
+    EXPECT_EQ(Clipboard(), "stale");
+
+    ChooseFace(windows.picker, windows.faceCombo, 0);
+    ASSERT_TRUE(WaitUntil([&] { return target.Text() == ComboItems(windows.faceCombo)[0]; }))
+        << "a later choice pastes as ever";
+}
+
 bool ListOpen(HWND picker)
 {
     return VisibleDropDownList(picker) != nullptr;
