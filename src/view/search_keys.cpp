@@ -1,6 +1,8 @@
 #include "view/search_keys.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <vector>
 
 #include "view/entry_text.h"
@@ -13,8 +15,10 @@ struct SearchKey {
     std::u16string tag;
 };
 
-// SearchKeys[i] is entry i folded, while KeysMadeAt is the lists' current change count.
+// While KeysMadeAt is the lists' current change count, entry i folded is
+// SearchKeys[KeyOfEntry[i]]: a move to the top moves four bytes of KeyOfEntry, not the keys.
 std::vector<SearchKey> SearchKeys;
+std::vector<std::uint32_t> KeyOfEntry;
 bool KeysMade = false;
 unsigned long KeysMadeAt = 0;
 
@@ -51,6 +55,8 @@ void MakeKeysCurrent()
                         i < TagList.size() ? FoldedEntry(TagList[i], shown) : std::u16string()});
     }
     SearchKeys.swap(keys);
+    KeyOfEntry.resize(SearchKeys.size());
+    std::iota(KeyOfEntry.begin(), KeyOfEntry.end(), 0u);
     KeysMade = true;
     KeysMadeAt = FaceListsChangeCount();
 }
@@ -63,8 +69,9 @@ void FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextL
     shownTags.clear();
     MakeKeysCurrent();
     const ReadingQuery query = PrepareReadingQuery(Utf16(filterText));
-    for (std::size_t i = 0; i < SearchKeys.size(); ++i) {
-        if (MatchesReading(query, SearchKeys[i].face, SearchKeys[i].tag)) {
+    for (std::size_t i = 0; i < KeyOfEntry.size(); ++i) {
+        const SearchKey& key = SearchKeys[KeyOfEntry[i]];
+        if (MatchesReading(query, key.face, key.tag)) {
             shownFaces.push_back(FaceList[i]);
             shownTags.push_back(i < TagList.size() ? TagList[i] : std::string());
         }
@@ -73,8 +80,8 @@ void FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextL
 
 void MoveSearchKeyToTop(std::size_t index)
 {
-    if (KeysCurrent() && index < SearchKeys.size()) {
-        std::rotate(SearchKeys.begin(), SearchKeys.begin() + static_cast<std::ptrdiff_t>(index),
-                    SearchKeys.begin() + static_cast<std::ptrdiff_t>(index) + 1);
+    if (KeysCurrent() && index < KeyOfEntry.size()) {
+        std::rotate(KeyOfEntry.begin(), KeyOfEntry.begin() + static_cast<std::ptrdiff_t>(index),
+                    KeyOfEntry.begin() + static_cast<std::ptrdiff_t>(index) + 1);
     }
 }
