@@ -3,15 +3,26 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// Each string above moves down once; a rotation would swap them, which costs more.
+void MoveToTop(TextList& list, std::size_t index)
+{
+    std::string moved = std::move(list[index]);
+    std::move_backward(list.begin(), list.begin() + static_cast<long>(index),
+                       list.begin() + static_cast<long>(index) + 1);
+    list.front() = std::move(moved);
+}
+
+} // namespace
+
 void MoveEntryToTop(TextList& faces, TextList& tags, std::size_t index)
 {
     if (index >= faces.size() || index >= tags.size()) {
         return;
     }
-    std::rotate(faces.begin(), faces.begin() + static_cast<long>(index),
-                faces.begin() + static_cast<long>(index) + 1);
-    std::rotate(tags.begin(), tags.begin() + static_cast<long>(index),
-                tags.begin() + static_cast<long>(index) + 1);
+    MoveToTop(faces, index);
+    MoveToTop(tags, index);
 }
 
 long FindFirstEqualFace(const TextList& faces, const std::string& face)
