@@ -20,24 +20,6 @@ bool IsWide(char32_t character)
     return false;
 }
 
-// The character starting at text[at] and its length in bytes; a byte that starts no valid
-// sequence stands alone (and is not wide).
-char32_t Utf8CharacterAt(const std::string& text, std::size_t at, std::size_t& length)
-{
-    unsigned char lead = static_cast<unsigned char>(text[at]);
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    char32_t character = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        unsigned char next = at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0;
-        if ((next & 0xC0) != 0x80) {
-            length = 1;
-            return 0;
-        }
-        character = (character << 6) | (next & 0x3F);
-    }
-    return character;
-}
-
 std::size_t ColumnsOf(const std::string& utf8)
 {
     std::size_t columns = 0;

@@ -133,6 +133,20 @@ std::string Utf8ToUtf16Le(const std::string& text)
 
 } // namespace
 
+char32_t Utf8CharacterAt(const std::string& bytes, std::size_t at, std::size_t& length)
+{
+    length = Utf8SequenceAt(bytes, at);
+    if (length == 0) {
+        length = 1;
+        return 0;
+    }
+    char32_t character = length == 1 ? ByteAt(bytes, at) : ByteAt(bytes, at) & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        character = (character << 6) | (ByteAt(bytes, at + i) & 0x3F);
+    }
+    return character;
+}
+
 TextEncoding DetectTextEncoding(const std::string& bytes)
 {
     if (StartsWith(bytes, Utf8Mark)) {

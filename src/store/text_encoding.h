@@ -18,6 +18,10 @@ struct ListFileForm {
     std::string oddLastByte;
 };
 
+// The character the well-formed UTF-8 sequence at `at` encodes, with its length in bytes; a byte
+// that starts none gives 0 and length 1.
+char32_t Utf8CharacterAt(const std::string& bytes, std::size_t at, std::size_t& length);
+
 // A list file's contents as the lists hold them (no byte-order mark, UTF-16 turned into UTF-8),
 // and its form.
 std::string DecodeListFile(const std::string& bytes, ListFileForm& form);
