@@ -88,36 +88,18 @@ std::string Unquoted(const std::string& value)
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
-} // namespace
-
-bool FindIniValue(const std::string& contents, const std::string& section, const std::string& key,
-                  std::string& value)
-{
-    bool inSection = false;
-    for (std::size_t start = 0; start < contents.size();) {
-        Line line = LineAt(contents, start);
-        std::string text = contents.substr(line.start, line.end - line.start);
-        std::string name;
-        if (SectionNameOf(text, name)) {
-            if (inSection) {
-                return false;
-            }
-            inSection = SameName(name, section);
-        } else if (inSection && text.find('=') != std::string::npos && IsKeyLine(text, key)) {
-            value = Unquoted(Trimmed(text.substr(text.find('=') + 1)));
-            return true;
-        }
-        start = line.next;
-    }
-    return false;
-}
-
-std::string WithIniValue(const std::string& contents, const std::string& section,
-                         const std::string& key, const std::string& value)
-{
-    const std::string entry = key + "=" + value;
-    bool inSection = false;
+// Where the first section of that name holds the key: its line when found, else where a new
+// key line goes (npos when the section is missing).
+struct KeyPlace {
+    bool found = false;
+    Line line = {};
     std::size_t insertAt = std::string::npos;
+};
+
+KeyPlace PlaceOfKey(const std::string& contents, const std::string& section, const std::string& key)
+{
+    KeyPlace place;
+    bool inSection = false;
     for (std::size_t start = 0; start < contents.size();) {
         Line line = LineAt(contents, start);
         std::string text = contents.substr(line.start, line.end - line.start);
@@ -127,19 +109,47 @@ std::string WithIniValue(const std::string& contents, const std::string& section
                 break;
             }
             inSection = SameName(name, section);
-            insertAt = line.next;
+            place.insertAt = inSection ? line.next : place.insertAt;
         } else if (inSection && IsKeyLine(text, key)) {
-            bool carriageReturn = line.end > line.start && contents[line.end - 1] == '\r';
-            return contents.substr(0, line.start) + entry + (carriageReturn ? "\r" : "") +
-                   contents.substr(line.end);
+            place.found = true;
+            place.line = line;
+            return place;
         } else if (inSection && !Trimmed(text).empty()) {
-            insertAt = line.next;
+            place.insertAt = line.next;
         }
         start = line.next;
     }
-    if (!inSection) {
+    return place;
+}
+
+} // namespace
+
+bool FindIniValue(const std::string& contents, const std::string& section, const std::string& key,
+                  std::string& value)
+{
+    KeyPlace place = PlaceOfKey(contents, section, key);
+    std::string text = contents.substr(place.line.start, place.line.end - place.line.start);
+    if (!place.found || text.find('=') == std::string::npos) {
+        return false;
+    }
+    value = Unquoted(Trimmed(text.substr(text.find('=') + 1)));
+    return true;
+}
+
+std::string WithIniValue(const std::string& contents, const std::string& section,
+                         const std::string& key, const std::string& value)
+{
+    const std::string entry = key + "=" + value;
+    KeyPlace place = PlaceOfKey(contents, section, key);
+    if (place.found) {
+        const Line& line = place.line;
+        bool carriageReturn = line.end > line.start && contents[line.end - 1] == '\r';
+        return contents.substr(0, line.start) + entry + (carriageReturn ? "\r" : "") +
+               contents.substr(line.end);
+    }
+    if (place.insertAt == std::string::npos) {
         return EndedLines(contents, contents.size()) + "[" + section + "]" + LineEnd + entry +
                LineEnd;
     }
-    return EndedLines(contents, insertAt) + entry + LineEnd + contents.substr(insertAt);
+    return EndedLines(contents, place.insertAt) + entry + LineEnd + contents.substr(place.insertAt);
 }
