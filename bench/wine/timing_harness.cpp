@@ -118,19 +118,11 @@ const char* Verdict(bool met)
 
 namespace {
 
-std::wstring WideFromSjis(const std::string& sjis)
-{
-    int wideLength = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()),
-                                         nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), &wide[0],
-                        wideLength);
-    return wide;
-}
+const UINT ShiftJis = 932;
 
 std::u16string Utf16FromSjis(const std::string& sjis)
 {
-    std::wstring wide = WideFromSjis(sjis);
+    std::wstring wide = WideFromBytes(sjis, ShiftJis);
     return std::u16string(wide.begin(), wide.end());
 }
 
@@ -138,14 +130,7 @@ std::u16string Utf16FromSjis(const std::string& sjis)
 
 std::string Utf8Of(const std::string& sjis)
 {
-    std::wstring wide = WideFromSjis(sjis);
-    int wideLength = static_cast<int>(wide.size());
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), wideLength, nullptr, 0, nullptr,
-                                    nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), wideLength, &utf8[0], bytes, nullptr,
-                        nullptr);
-    return utf8;
+    return BytesFromWide(WideFromBytes(sjis, ShiftJis), CP_UTF8);
 }
 
 unsigned NextRandom(unsigned& state)

@@ -112,10 +112,10 @@ void ShowConversion(HWND dialog, int conversion)
     Tick(dialog, radio, true);
 }
 
-void ShowSetting(HWND dialog, const SettingKey& setting)
+void ShowSetting(HWND dialog, const std::string& contents, const SettingKey& setting)
 {
     char stored[32];
-    ReadSetting(SettingsFilePath, setting.key, setting.defaultText, stored);
+    ReadSetting(contents, setting.key, setting.defaultText, stored);
     int value = SettingValueBy(setting.dialog, stored);
     if (setting.field != nullptr) {
         Settings.*setting.field = value;
@@ -158,8 +158,9 @@ void InitOptionsDialog(HWND dialog)
     // way back to the program.
     EnableWindow(GetDlgItem(dialog, IDC_TRAY_ICON), IsWindowVisible(PickerWindow));
     // Automatic pasting and hiding stay held off while the dialog is open.
+    const std::string contents = SettingsFileContents(SettingsFilePath);
     for (const SettingKey& setting : SettingKeys) {
-        ShowSetting(dialog, setting);
+        ShowSetting(dialog, contents, setting);
     }
     ApplyEnablingRules(dialog, 0);
 }

@@ -6,12 +6,13 @@
 
 void LoadSettings(const char* path)
 {
+    const std::string contents = SettingsFileContents(path);
     for (const SettingKey& setting : SettingKeys) {
         if (setting.startUp == ReadRule::Text) {
-            ReadSetting(path, setting.key, setting.defaultText, Settings.FontName);
+            ReadSetting(contents, setting.key, setting.defaultText, Settings.FontName);
         } else if (setting.field != nullptr) {
             char stored[32];
-            ReadSetting(path, setting.key, setting.defaultText, stored);
+            ReadSetting(contents, setting.key, setting.defaultText, stored);
             Settings.*setting.field = SettingValueBy(setting.startUp, stored);
         }
     }

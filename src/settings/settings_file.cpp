@@ -10,12 +10,18 @@
 
 // The file is read as bytes, not through the system's profile functions, which pass it through
 // the system's code page: the Shift-JIS font name must arrive whatever that code page is.
-void ReadSetting(const char* path, const char* key, const char* defaultText, char (&buffer)[32])
+std::string SettingsFileContents(const char* path)
 {
     std::string contents;
+    ReadWholeFile(path, contents);
+    return contents;
+}
+
+void ReadSetting(const std::string& contents, const char* key, const char* defaultText,
+                 char (&buffer)[32])
+{
     std::string value;
-    if (ReadWholeFile(path, contents) == FileRead::Failed ||
-        !FindIniValue(contents, "Option", key, value)) {
+    if (!FindIniValue(contents, "Option", key, value)) {
         value = defaultText ? defaultText : "";
     }
     std::size_t length = std::min(value.size(), sizeof buffer - 1);
@@ -26,7 +32,7 @@ void ReadSetting(const char* path, const char* key, const char* defaultText, cha
 int ReadSettingInt(const char* path, const char* key, const char* defaultText)
 {
     char buffer[32];
-    ReadSetting(path, key, defaultText, buffer);
+    ReadSetting(SettingsFileContents(path), key, defaultText, buffer);
     return ParseSettingInt(buffer);
 }
 

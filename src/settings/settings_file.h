@@ -10,9 +10,12 @@ struct SettingValue {
 };
 typedef std::vector<SettingValue> SettingValues;
 
-// Reads key into buffer (32 bytes; a longer value arrives cut to 31 bytes). A null default
-// gives an empty string for an absent key.
-void ReadSetting(const char* path, const char* key, const char* defaultText,
+// The file's bytes, read once for many keys; empty when it cannot be read.
+std::string SettingsFileContents(const char* path);
+
+// Reads key from those bytes into buffer (32 bytes; a longer value arrives cut to 31 bytes). A
+// null default gives an empty string for an absent key.
+void ReadSetting(const std::string& contents, const char* key, const char* defaultText,
                  char (&buffer)[32]);
 
 // Reads key and takes its integer value by the settings' integer rule.

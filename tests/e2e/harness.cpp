@@ -19,20 +19,10 @@ INPUT KeyInput(WORD virtualKey, bool up, bool extended)
     return input;
 }
 
-// Wide text up to its first NUL, in the code page given.
-std::string BytesOf(const std::wstring& wide, UINT codePage)
-{
-    int length = lstrlenW(wide.c_str());
-    int bytes = WideCharToMultiByte(codePage, 0, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(codePage, 0, wide.c_str(), length, &text[0], bytes, nullptr, nullptr);
-    return text;
-}
-
 // In the program's code page, which the tests' literals are in whatever the system's is.
 std::string ToCodePage(const std::wstring& wide)
 {
-    return BytesOf(wide, ProgramCodePage);
+    return BytesFromWide(wide, ProgramCodePage);
 }
 
 std::wstring WideControlText(HWND control)
@@ -366,10 +356,7 @@ void PressKey(WORD virtualKey, bool extended)
 // whatever keyboard layout the display reports.
 void TypeText(const std::string& text)
 {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    for (wchar_t character : wide) {
+    for (wchar_t character : WideFromBytes(text, CP_ACP)) {
         INPUT inputs[2] = {};
         for (INPUT& input : inputs) {
             input.type = INPUT_KEYBOARD;
@@ -426,16 +413,12 @@ std::string Utf8ControlText(HWND control)
 
 std::wstring WideFromUtf8(const std::string& text)
 {
-    int length = static_cast<int>(text.size());
-    int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, &wide[0], units);
-    return wide;
+    return WideFromBytes(text, CP_UTF8);
 }
 
 std::string Utf8FromWide(const std::wstring& text)
 {
-    return BytesOf(text, CP_UTF8);
+    return BytesFromWide(text, CP_UTF8);
 }
 
 std::string Utf8ClipboardText()

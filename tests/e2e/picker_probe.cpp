@@ -90,31 +90,40 @@ std::wstring WideComboItem(HWND combo, int index)
     return wide;
 }
 
-std::string BytesOf(const std::wstring& wide, UINT codePage)
-{
-    int characters = static_cast<int>(wide.size());
-    int bytes = WideCharToMultiByte(codePage, 0, wide.c_str(), characters, nullptr, 0, nullptr,
-                                    nullptr);
-    std::string item(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(codePage, 0, wide.c_str(), characters, &item[0], bytes, nullptr, nullptr);
-    return item;
-}
-
 std::vector<std::string> ComboItemsIn(HWND combo, UINT codePage)
 {
     std::vector<std::string> items;
     int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        items.push_back(BytesOf(WideComboItem(combo, i), codePage));
+        items.push_back(BytesFromWide(WideComboItem(combo, i), codePage));
     }
     return items;
 }
 
 } // namespace
 
+std::string BytesFromWide(const std::wstring& wide, UINT codePage)
+{
+    int characters = lstrlenW(wide.c_str());
+    int bytes = WideCharToMultiByte(codePage, 0, wide.c_str(), characters, nullptr, 0, nullptr,
+                                    nullptr);
+    std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    WideCharToMultiByte(codePage, 0, wide.c_str(), characters, &text[0], bytes, nullptr, nullptr);
+    return text;
+}
+
+std::wstring WideFromBytes(const std::string& bytes, UINT codePage)
+{
+    int length = static_cast<int>(bytes.size());
+    int units = MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), length, &wide[0], units);
+    return wide;
+}
+
 std::string ComboItem(HWND combo, int index)
 {
-    return BytesOf(WideComboItem(combo, index), CP_ACP);
+    return BytesFromWide(WideComboItem(combo, index), CP_ACP);
 }
 
 std::vector<std::string> ComboItems(HWND combo)

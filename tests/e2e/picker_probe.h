@@ -24,6 +24,10 @@ PickerWindows FindPickerWindows(HWND picker);
 // Item index of another process's combo box, as the program's own bytes.
 std::string ComboItem(HWND combo, int index);
 std::vector<std::string> ComboItems(HWND combo);
+// Text between the system's UTF-16 and the bytes of a code page; the wide text ends at its first
+// NUL.
+std::string BytesFromWide(const std::wstring& wide, UINT codePage);
+std::wstring WideFromBytes(const std::string& bytes, UINT codePage);
 std::vector<std::string> Utf8ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 std::string WindowTitle(HWND window);
