@@ -31,7 +31,6 @@ void ApplyFilterBox()
     ShowWindow(FilterCombo, SW_HIDE);
     SetWindowTextW(FilterCombo, L"");
     RefreshPicker();
-    UpdateTitleCounter(PickerWindow);
 }
 
 void Repaint(HWND window)

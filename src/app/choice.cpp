@@ -24,7 +24,6 @@ void ApplyChosenFilter()
     }
     SetWindowTextW(FilterCombo, ShownFilter(ComboItemText(FilterCombo, index)).c_str());
     RefreshPicker();
-    UpdateTitleCounter(PickerWindow);
 }
 
 void CopyAndPaste(HWND combo, const std::string& face)

@@ -14,7 +14,6 @@
 #include "view/entry_fitting.h"
 #include "view/entry_text.h"
 #include "view/edit_mode.h"
-#include "view/picker_fill.h"
 #include "view/window_text.h"
 
 namespace {
@@ -87,11 +86,7 @@ void AddFace(const std::string& face)
         return;
     }
     NoteFaceListsChanged();
-    RefreshPicker();
-    if (EditMode) {
-        FillEditListView();
-    }
-    UpdateTitleCounter(PickerWindow);
+    ShowChangedLists();
 }
 
 std::wstring BoxText(HWND dialog)

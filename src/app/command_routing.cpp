@@ -59,11 +59,10 @@ LRESULT OnSelectionCancelled(HWND sender)
     return 0;
 }
 
-LRESULT OnFilterTyped(HWND pickerWindow, HWND sender)
+LRESULT OnFilterTyped(HWND sender)
 {
     if (sender == FilterCombo) {
         RefreshPicker();
-        UpdateTitleCounter(pickerWindow);
     }
     return 0;
 }
@@ -113,7 +112,7 @@ LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
     case CBN_SELCHANGE: return OnSelectionChange(sender);
     case CBN_SELENDOK: return OnSelectionConfirmed(sender);
     case CBN_SELENDCANCEL: return OnSelectionCancelled(sender);
-    case CBN_EDITCHANGE: return OnFilterTyped(pickerWindow, sender);
+    case CBN_EDITCHANGE: return OnFilterTyped(sender);
     case CBN_DROPDOWN: return OnDropDown(sender);
     case CBN_CLOSEUP: return OnCloseUp(sender);
     }

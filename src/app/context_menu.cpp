@@ -25,7 +25,7 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
     case IDM_EDIT_MODE: ToggleEditMode(); break;
     case IDM_SORT: SortFaceList(); break;
-    case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(pickerWindow); break;
+    case IDM_REMOVE_DUPLICATES: RemoveDuplicateFaces(); break;
     case IDM_INSERT_ROW: InsertEditRow(); break;
     case IDM_DELETE_ROWS: DeleteSelectedEditRows(); break;
     case IDM_EXIT: PostMessageW(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0); break;

@@ -3,7 +3,6 @@
 #include "shell/process_state.h"
 #include "store/face_store.h"
 #include "view/edit_mode.h"
-#include "view/picker_fill.h"
 
 void ReloadFaceList()
 {
@@ -11,11 +10,7 @@ void ReloadFaceList()
     if (!ReadFaceFileAgain(FaceFilePath)) {
         return;
     }
-    RefreshPicker();
-    if (EditMode) {
-        FillEditListView();
-    }
-    UpdateTitleCounter(PickerWindow);
+    ShowChangedLists();
 }
 
 void ReloadFaceListIfChangedOutside()

@@ -127,6 +127,5 @@ void ApplyOptions(HWND dialog)
     // What the filter finds follows the way of matching at once.
     if (Settings.ReadingSearch != readingSearch) {
         RefreshPicker();
-        UpdateTitleCounter(PickerWindow);
     }
 }

@@ -47,7 +47,6 @@ void ClearFilterAndFillPopup()
 {
     SetWindowTextW(FilterCombo, L"");
     RefreshPicker();
-    UpdateTitleCounter(PickerWindow);
     FillCombo(PopupCombo, FaceList);
 }
 

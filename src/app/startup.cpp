@@ -51,7 +51,6 @@ void StartUp(HWND pickerWindow)
     InteractionAllowed = 1;
     TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     RefreshPicker();
-    UpdateTitleCounter(pickerWindow);
     ShowWindow(pickerWindow, SW_SHOW);
     SetHoverTimer(pickerWindow, true);
 }

@@ -17,12 +17,20 @@ void MarkEditMode(int on)
     CheckMenuItem(ContextMenu, IDM_EDIT_MODE, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// Every row, whatever the filter.
+void FillEditListView()
+{
+    EditRowFaces = FaceList;
+    EditRowTags = TagList;
+    ShowEditRows();
+}
+
 // The list must not vanish under the user while it is being edited.
 void EnterEditMode()
 {
     AutoHideArmed = 0;
     MarkEditMode(1);
-    FillFaceView();
+    FillEditListView();
     LayoutWindow(LayoutModeSwitch, 0);
     SetForegroundWindow(EditListView);
     SetFocus(EditListView);
@@ -68,7 +76,6 @@ void LeaveEditMode()
     }
     TakeBackEditRows();
     RefreshPicker();
-    UpdateTitleCounter(PickerWindow);
     ShowPickerLayout();
 }
 
@@ -83,18 +90,10 @@ void ReadBackEditList()
     NoteFaceListsChanged();
 }
 
-void FillEditListView()
+void ShowChangedLists()
 {
-    EditRowFaces = FaceList;
-    EditRowTags = TagList;
-    ShowEditRows();
-}
-
-void FillFaceView()
-{
+    RefreshPicker();
     if (EditMode) {
         FillEditListView();
-    } else {
-        FillCombo(FaceCombo, FaceList);
     }
 }

@@ -21,7 +21,6 @@ void ShowPickerLayout();
 // on. Does nothing outside edit mode, where the lists are already the latest copy.
 void ReadBackEditList();
 
-// Rebuilds the rows from FaceList and TagList, all of them whatever the filter.
-void FillEditListView();
-// Refills FaceCombo from the whole list, or, in edit mode, the rows.
-void FillFaceView();
+// Shows FaceList and TagList anew after they changed: the picker under its filter and, in edit
+// mode, the rows, made again from them.
+void ShowChangedLists();

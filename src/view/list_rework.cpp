@@ -9,7 +9,7 @@
 
 namespace {
 
-void ReworkFaceList(HWND pickerWindow, void (*rework)(TextList& faces, TextList& tags))
+void ReworkFaceList(void (*rework)(TextList& faces, TextList& tags))
 {
     InteractionAllowed = 0;
     AutoHideArmed = 0;
@@ -21,7 +21,6 @@ void ReworkFaceList(HWND pickerWindow, void (*rework)(TextList& faces, TextList&
         AutoHideArmed = 1;
     }
     RefreshPicker();
-    UpdateTitleCounter(pickerWindow);
     if (editing) {
         ShowPickerLayout();
     }
@@ -32,10 +31,10 @@ void ReworkFaceList(HWND pickerWindow, void (*rework)(TextList& faces, TextList&
 
 void SortFaceList()
 {
-    ReworkFaceList(PickerWindow, SortEntries);
+    ReworkFaceList(SortEntries);
 }
 
-void RemoveDuplicateFaces(HWND pickerWindow)
+void RemoveDuplicateFaces()
 {
-    ReworkFaceList(pickerWindow, RemoveDuplicateEntries);
+    ReworkFaceList(RemoveDuplicateEntries);
 }

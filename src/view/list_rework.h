@@ -1,7 +1,5 @@
 #pragma once
-#include <windows.h>
-
 // The menu's sort and duplicate check of the whole list. Both leave edit mode first, refuse the
 // menu while they run, refill the picker and its title, and write no file.
 void SortFaceList();
-void RemoveDuplicateFaces(HWND pickerWindow);
+void RemoveDuplicateFaces();

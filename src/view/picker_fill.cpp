@@ -91,6 +91,15 @@ std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
 }
 
+// The title counts what is shown and the whole list.
+void UpdateTitleCounter()
+{
+    wchar_t title[64];
+    wsprintfW(title, L"Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces().size()),
+              static_cast<int>(FaceList.size()));
+    SetWindowTextW(PickerWindow, title);
+}
+
 } // namespace
 
 // Fills a combo box with the texts, in order: the rows a dropped list can show at once now, the
@@ -179,6 +188,7 @@ void RefreshPicker()
         FillCombo(FaceCombo, ShownFaceList);
     }
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
+    UpdateTitleCounter();
 }
 
 const TextList& ShownFaces()
@@ -216,12 +226,4 @@ void MoveFaceToTop(std::size_t index, bool topMove)
     MoveSearchKeyToTop(index);
     MoveComboItemToTop(FaceCombo, static_cast<int>(index), FaceList[0]);
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
-}
-
-void UpdateTitleCounter(HWND pickerWindow)
-{
-    wchar_t title[64];
-    wsprintfW(title, L"Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces().size()),
-              static_cast<int>(FaceList.size()));
-    SetWindowTextW(pickerWindow, title);
 }

@@ -5,7 +5,8 @@
 
 #include "store/face_lists.h"
 
-// Rebuilds what the picker offers from the lists and the filter text, and selects item 0.
+// Rebuilds what the picker offers from the lists and the filter text, selects item 0 and counts
+// both in the title.
 void RefreshPicker();
 // Fills a combo box with the texts, in order, replacing what it held: at once as far as a
 // dropped list can show, the rest by ContinueComboFills. texts must outlive the fill.
@@ -29,5 +30,3 @@ void MoveShownFaceToTop(std::size_t shown, bool topMove);
 // With topMove, entry index of FaceList moves to the top, and so does its item in FaceCombo,
 // which shows the whole list, and item 0 is selected; otherwise nothing changes.
 void MoveFaceToTop(std::size_t index, bool topMove);
-// Sets the title to the shown and the total number of emoticons.
-void UpdateTitleCounter(HWND pickerWindow);
