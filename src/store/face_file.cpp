@@ -31,21 +31,25 @@ void ForEachLine(const std::string& text, TakeLine take)
 
 } // namespace
 
+void AppendEntryLine(std::string line, TextList& faces, TextList& tags)
+{
+    std::string::size_type tab = line.find('\t');
+    if (tab == std::string::npos) {
+        tags.emplace_back();
+        faces.push_back(std::move(line));
+    } else {
+        tags.push_back(line.substr(0, tab));
+        faces.push_back(line.substr(tab + 1));
+    }
+}
+
 void ParseFaceText(const std::string& text, TextList& faces, TextList& tags)
 {
     faces.clear();
     tags.clear();
     ForEachLine(text, [&](std::string line) {
-        if (line.size() < 2) {
-            return;
-        }
-        std::string::size_type tab = line.find('\t');
-        if (tab == std::string::npos) {
-            tags.emplace_back();
-            faces.push_back(std::move(line));
-        } else {
-            tags.push_back(line.substr(0, tab));
-            faces.push_back(line.substr(tab + 1));
+        if (line.size() >= 2) {
+            AppendEntryLine(std::move(line), faces, tags);
         }
     });
 }

@@ -9,9 +9,12 @@
 #include "store/face_lists.h"
 #include "store/text_encoding.h"
 
-// Splits file contents into entries. Lines shorter than 2 bytes are skipped; a line is split
-// at its first TAB (tag before, emoticon after); a line without TAB is an emoticon with no tag.
-// Lines are kept whole, however long, so nothing the user wrote is lost on the way back.
+// Appends the entry a line holds: split at its first TAB, tag before, emoticon after; a line
+// without TAB is an emoticon with no tag.
+void AppendEntryLine(std::string line, TextList& faces, TextList& tags);
+
+// Splits file contents into entries, one a line, skipping lines shorter than 2 bytes. Lines are
+// kept whole, however long, so nothing the user wrote is lost on the way back.
 void ParseFaceText(const std::string& text, TextList& faces, TextList& tags);
 
 // Every line is one filter, empty ones included; the text after the last line end is always

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "store/face_file.h"
+
 namespace {
 
 std::vector<std::string> CombinedLines(const TextList& faces, const TextList& tags)
@@ -19,18 +21,6 @@ std::vector<std::string> CombinedLines(const TextList& faces, const TextList& ta
         lines.push_back(std::move(line));
     }
     return lines;
-}
-
-void AppendSplitLine(const std::string& line, TextList& faces, TextList& tags)
-{
-    std::string::size_type tab = line.find('\t');
-    if (tab == std::string::npos) {
-        tags.emplace_back();
-        faces.push_back(line);
-    } else {
-        tags.push_back(line.substr(0, tab));
-        faces.push_back(line.substr(tab + 1));
-    }
 }
 
 void ClearForCount(TextList& faces, TextList& tags, std::size_t count)
@@ -49,8 +39,8 @@ void SortEntries(TextList& faces, TextList& tags)
     // std::string compares its bytes as unsigned char, shorter prefix first: plain byte order.
     std::sort(lines.begin(), lines.end());
     ClearForCount(faces, tags, lines.size());
-    for (const std::string& line : lines) {
-        AppendSplitLine(line, faces, tags);
+    for (std::string& line : lines) {
+        AppendEntryLine(std::move(line), faces, tags);
     }
 }
 
@@ -62,7 +52,7 @@ void RemoveDuplicateEntries(TextList& faces, TextList& tags)
     ClearForCount(faces, tags, lines.size());
     for (const std::string& line : lines) {
         if (seen.insert(line).second) {
-            AppendSplitLine(line, faces, tags);
+            AppendEntryLine(line, faces, tags);
         }
     }
 }
