@@ -65,17 +65,12 @@ int PickerBarHeight()
     return PickerOuterHeight(ComboHeight(), allowance);
 }
 
-void PlaceFaceComboAfterFilter(int clientWidth)
+// The combo row across the client width: the filter box, and the emoticon list after it.
+void PlaceCombos(int clientWidth)
 {
+    Resize(FilterCombo, FilterComboWidth(clientWidth, Settings.Filter != 0), ComboHeight());
     FaceComboPlacement face = PlaceFaceCombo(OuterWidth(FilterCombo), clientWidth);
     SetWindowPos(FaceCombo, nullptr, face.x, 0, face.width, ComboHeight(), SWP_NOZORDER);
-}
-
-void LayOutChildren()
-{
-    RECT client = ClientRectOf(PickerWindow);
-    Resize(FilterCombo, FilterComboWidth(client.right, Settings.Filter != 0), ComboHeight());
-    PlaceFaceComboAfterFilter(client.right);
 }
 
 void SetColumnWidths()
@@ -108,36 +103,26 @@ void SwitchToBarLayout()
     ShowWindow(EditListView, SW_HIDE);
 }
 
-void ResizeToClientWidth(int clientWidth)
-{
-    if (EditMode) {
-        Resize(EditListView, clientWidth, ClientRectOf(PickerWindow).bottom);
-    }
-    Resize(FilterCombo, FilterComboWidth(clientWidth, Settings.Filter != 0), ComboHeight());
-    PlaceFaceComboAfterFilter(clientWidth);
-}
-
 } // namespace
 
 void LayoutWindow(int mode, int width)
 {
     switch (mode) {
-    case LayoutInitial:
-        Resize(PickerWindow, width, PickerBarHeight());
-        LayOutChildren();
-        break;
+    case LayoutInitial: Resize(PickerWindow, width, PickerBarHeight()); break;
     case LayoutModeSwitch:
         if (EditMode) {
             SwitchToEditLayout();
         } else {
             SwitchToBarLayout();
         }
-        LayOutChildren();
         break;
     case LayoutResize:
-        ResizeToClientWidth(width);
+        if (EditMode) {
+            Resize(EditListView, width, ClientRectOf(PickerWindow).bottom);
+        }
         break;
     }
+    PlaceCombos(mode == LayoutResize ? width : ClientRectOf(PickerWindow).right);
     SetColumnWidths();
 }
 
