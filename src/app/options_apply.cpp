@@ -78,12 +78,11 @@ std::string DelayText(HWND dialog, int id)
     return ShiftJisFromWide(text);
 }
 
-// The first ticked of the three radio buttons, in the order of the stored values 0, 1, 2.
+// The stored value of the first ticked radio button.
 int Conversion(HWND dialog)
 {
-    const int radios[] = {IDC_CHAR_NONE, IDC_CHAR_TO_HALF, IDC_CHAR_TO_FULL};
     for (int conversion = 0; conversion < 3; ++conversion) {
-        if (IsDlgButtonChecked(dialog, radios[conversion]) == BST_CHECKED) {
+        if (IsDlgButtonChecked(dialog, ConversionRadios[conversion]) == BST_CHECKED) {
             return conversion;
         }
     }

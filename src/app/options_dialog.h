@@ -1,6 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include "resource.h"
+
+// The width conversion's radio buttons, in the order of the stored values 0, 1, 2.
+const int ConversionRadios[] = {IDC_CHAR_NONE, IDC_CHAR_TO_HALF, IDC_CHAR_TO_FULL};
+
 // Runs the options dialog over the picker, held off from everything else while it is open.
 void ShowOptionsDialog();
 

@@ -103,13 +103,8 @@ void ShowDelay(HWND dialog, int box, const char* stored, int milliseconds)
 
 void ShowConversion(HWND dialog, int conversion)
 {
-    int radio = IDC_CHAR_NONE;
-    if (conversion == 1) {
-        radio = IDC_CHAR_TO_HALF;
-    } else if (conversion == 2) {
-        radio = IDC_CHAR_TO_FULL;
-    }
-    Tick(dialog, radio, true);
+    Tick(dialog, conversion == 1 || conversion == 2 ? ConversionRadios[conversion] : IDC_CHAR_NONE,
+         true);
 }
 
 void ShowSetting(HWND dialog, const std::string& contents, const SettingKey& setting)
