@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 
+#include "store/text_encoding.h"
+
 // The white space of isspace in the "C" locale, spelled out so that no locale can change it.
 static bool IsSettingSpace(char c)
 {
@@ -59,11 +61,6 @@ int MultiplyDivideRounded(int number, int numerator, int denominator)
     if (result > INT_MAX || result < -INT_MAX)
         return -1;
     return static_cast<int>(result);
-}
-
-static bool IsShiftJisLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
 // Copies at most 31 bytes of source, whole characters only: a Shift-JIS lead byte whose trail

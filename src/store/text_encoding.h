@@ -18,6 +18,9 @@ struct ListFileForm {
     std::string oddLastByte;
 };
 
+// Whether the byte starts a two-byte character of Shift-JIS (code page 932).
+bool IsShiftJisLeadByte(unsigned char byte);
+
 // The character the well-formed UTF-8 sequence at `at` encodes, with its length in bytes; a byte
 // that starts none gives 0 and length 1.
 char32_t Utf8CharacterAt(const std::string& bytes, std::size_t at, std::size_t& length);

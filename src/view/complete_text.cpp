@@ -1,10 +1,5 @@
 #include "view/complete_text.h"
 
-bool IsShiftJisLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 bool EndsInHalfCharacter(const char* text, std::size_t length)
 {
     std::size_t i = 0;

@@ -5,8 +5,7 @@
 // its bytes: only the copy handed to a control is made complete.
 #include <string>
 
-// The program's code page is 932, Shift-JIS: its texts and literals are in it on every system.
-bool IsShiftJisLeadByte(unsigned char byte);
+#include "store/text_encoding.h"
 
 // Whether the text's last byte is a lead byte left without its second byte.
 bool EndsInHalfCharacter(const char* text, std::size_t length);

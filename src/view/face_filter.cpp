@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "view/complete_text.h"
-
 namespace {
 
 // UTF-8 needs no care: no character's bytes appear inside another's. In Shift-JIS a second
