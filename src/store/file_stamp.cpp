@@ -13,11 +13,6 @@ bool operator==(const FileStamp& left, const FileStamp& right)
     return left.exists == right.exists && left.size == right.size && left.written == right.written;
 }
 
-bool operator!=(const FileStamp& left, const FileStamp& right)
-{
-    return !(left == right);
-}
-
 // The write time in the file system's finest unit, so two saves in one second still differ.
 FileStamp StampOf(const char* path)
 {

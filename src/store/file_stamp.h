@@ -8,6 +8,5 @@ struct FileStamp {
 };
 
 bool operator==(const FileStamp& left, const FileStamp& right);
-bool operator!=(const FileStamp& left, const FileStamp& right);
 
 FileStamp StampOf(const char* path);

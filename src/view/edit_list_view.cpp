@@ -116,18 +116,12 @@ void SetRowState(int row, UINT state, UINT mask)
 
 // Clearing the states of all rows, Wine's list view invalidates each row that changes as it goes,
 // a request to the wineserver each: with 100,000 rows selected that took seconds. Held from
-// drawing, the clearing is one quick pass; ShowRowCount then draws the rows once.
+// drawing, the clearing is one quick pass; ShowEditRows then draws the rows once.
 void ClearRowStates()
 {
     SendMessageW(EditListView, WM_SETREDRAW, FALSE, 0);
     SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     SendMessageW(EditListView, WM_SETREDRAW, TRUE, 0);
-}
-
-void ShowRowCount()
-{
-    SendMessageW(EditListView, LVM_SETITEMCOUNT, EditRowFaces.size(), LVSICF_NOSCROLL);
-    InvalidateRect(EditListView, nullptr, TRUE);
 }
 
 LRESULT OnEditorCommand(HWND window, WPARAM wParam, LPARAM lParam)
@@ -167,7 +161,8 @@ void ShowEditRows()
 {
     CloseRowEditors();
     ClearRowStates();
-    ShowRowCount();
+    SendMessageW(EditListView, LVM_SETITEMCOUNT, EditRowFaces.size(), LVSICF_NOSCROLL);
+    InvalidateRect(EditListView, nullptr, TRUE);
 }
 
 // Whatever closes the editors, what they hold goes into the row they were opened over, even when
@@ -260,8 +255,7 @@ void InsertEditRow()
     std::vector<std::size_t> selected = SelectedRows();
     std::size_t at = selected.empty() ? EditRowFaces.size() : selected.front();
     InsertBlankEntry(EditRowFaces, EditRowTags, at);
-    ClearRowStates();
-    ShowRowCount();
+    ShowEditRows();
     for (std::size_t row : selected) {
         SetRowState(static_cast<int>(row + 1), LVIS_SELECTED, LVIS_SELECTED);
     }
@@ -276,6 +270,5 @@ void DeleteSelectedEditRows()
         return;
     }
     DeleteEntries(EditRowFaces, EditRowTags, selected);
-    ClearRowStates();
-    ShowRowCount();
+    ShowEditRows();
 }
