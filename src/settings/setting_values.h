@@ -1,6 +1,5 @@
+#pragma once
 // Reading the values of Vemplor.ini and turning the font settings into the picker font.
-#ifndef VEMPLOR_SETTINGS_SETTING_VALUES_H
-#define VEMPLOR_SETTINGS_SETTING_VALUES_H
 
 // The integer of a stored value: leading white space skipped, an optional sign, then decimal
 // digits up to the first other byte. No digits (or a null text) read as 0; values beyond the
@@ -33,5 +32,3 @@ struct PickerFontRecord {
 // Shift-JIS character) and zero-filled. A null fontName gives an empty face name.
 PickerFontRecord MakePickerFontRecord(int fontSize, int dpiY, int fontStyle,
                                       const char* fontName);
-
-#endif

@@ -1,7 +1,5 @@
+#pragma once
 // Narrowing the emoticon list by the text typed into the filter box.
-#ifndef VEMPLOR_VIEW_FACE_FILTER_H
-#define VEMPLOR_VIEW_FACE_FILTER_H
-
 #include <string>
 #include <vector>
 
@@ -17,5 +15,3 @@
 void FilterFaces(const std::vector<std::string>& faces, const std::vector<std::string>& tags,
                  const char* filterText, TextEncoding encoding,
                  std::vector<std::string>& shownFaces, std::vector<std::string>& shownTags);
-
-#endif

@@ -1,8 +1,6 @@
+#pragma once
 // The sizes of PickerWindow, its combo boxes and the edit list's columns, computed from
 // measurements taken from the system (rectangles, metrics, the combo box height).
-#ifndef VEMPLOR_APP_LAYOUT_MATH_H
-#define VEMPLOR_APP_LAYOUT_MATH_H
-
 #include <cstdint>
 
 // The pixel sizes written into the program are those at 96 DPI (100 %). At another DPI each is
@@ -54,5 +52,3 @@ const unsigned int MinimumOpacity = 10;
 // Opacity handed to SetLayeredWindowAttributes: the low byte of Alpha, but never fainter than
 // MinimumOpacity, while Transparent is on; fully opaque (255) otherwise.
 unsigned char TransparencyAlpha(bool transparentOn, int alphaSetting);
-
-#endif

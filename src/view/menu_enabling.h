@@ -1,7 +1,5 @@
+#pragma once
 // Which items of the context menu are offered at a given showing.
-#ifndef VEMPLOR_VIEW_MENU_ENABLING_H
-#define VEMPLOR_VIEW_MENU_ENABLING_H
-
 #include <array>
 
 struct MenuItemEnabling {
@@ -14,5 +12,3 @@ struct MenuItemEnabling {
 // when the menu opens over EditListView itself, not over its in-place editors or elsewhere.
 std::array<MenuItemEnabling, 3> DecideContextMenuEnabling(bool clipboardHasText,
                                                           bool cursorOverEditListView);
-
-#endif
