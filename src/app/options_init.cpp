@@ -101,10 +101,11 @@ void ShowDelay(HWND dialog, int box, const char* stored, int milliseconds)
     SendDlgItemMessageW(dialog, ArrowsOf(box), UDM_SETPOS, 0, MAKELPARAM(milliseconds / 100, 0));
 }
 
+// A stored value with no button ticks the first, no conversion.
 void ShowConversion(HWND dialog, int conversion)
 {
-    Tick(dialog, conversion == 1 || conversion == 2 ? ConversionRadios[conversion] : IDC_CHAR_NONE,
-         true);
+    bool known = conversion >= 0 && conversion < 3;
+    Tick(dialog, known ? ConversionRadios[conversion] : ConversionRadios[0], true);
 }
 
 void ShowSetting(HWND dialog, const std::string& contents, const SettingKey& setting)
