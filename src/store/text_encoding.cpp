@@ -133,11 +133,6 @@ std::string Utf8ToUtf16Le(const std::string& text)
 
 } // namespace
 
-bool IsShiftJisLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 char32_t Utf8CharacterAt(const std::string& bytes, std::size_t at, std::size_t& length)
 {
     length = Utf8SequenceAt(bytes, at);

@@ -18,8 +18,12 @@ struct ListFileForm {
     std::string oddLastByte;
 };
 
-// Whether the byte starts a two-byte character of Shift-JIS (code page 932).
-bool IsShiftJisLeadByte(unsigned char byte);
+// Whether the byte starts a two-byte character of Shift-JIS (code page 932). Inline: the fill
+// asks it of every byte of a long list.
+inline bool IsShiftJisLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 // The character the well-formed UTF-8 sequence at `at` encodes, with its length in bytes; a byte
 // that starts none gives 0 and length 1.
