@@ -112,8 +112,13 @@ void WorkDir::Write(const std::string& name, const std::string& bytes) const
 
 bool WorkDir::Read(const std::string& name, std::string& bytes) const
 {
+    return ReadFileBytes(PathOf(name), bytes);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes)
+{
     bytes.clear();
-    std::FILE* file = _wfopen(WideFromUtf8(PathOf(name)).c_str(), L"rb");
+    std::FILE* file = _wfopen(WideFromUtf8(path).c_str(), L"rb");
     if (file == nullptr) {
         return false;
     }
@@ -368,37 +373,57 @@ void TypeText(const std::string& text)
     }
 }
 
-bool ReadClipboardText(std::string& text)
+namespace {
+
+bool OpenClipboardSoon()
+{
+    return WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000);
+}
+
+// The clipboard's text in the format, up to its first NUL; false when it holds none.
+template <typename Unit>
+bool ClipboardUnits(UINT format, std::basic_string<Unit>& text)
 {
     text.clear();
-    if (!WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
+    if (!OpenClipboardSoon()) {
         return false;
     }
-    HANDLE data = GetClipboardData(CF_TEXT);
-    bool found = data != nullptr;
-    if (found) {
-        const char* bytes = static_cast<const char*>(GlobalLock(data));
-        text = bytes != nullptr ? bytes : "";
+    HANDLE data = GetClipboardData(format);
+    const Unit* units = data != nullptr ? static_cast<const Unit*>(GlobalLock(data)) : nullptr;
+    if (units != nullptr) {
+        text = units;
         GlobalUnlock(data);
     }
     CloseClipboard();
-    return found;
+    return data != nullptr;
+}
+
+// Empties the clipboard and places the block in the format, unless it is empty.
+void PlaceOnClipboard(UINT format, const void* block, std::size_t size)
+{
+    if (!OpenClipboardSoon()) {
+        return;
+    }
+    EmptyClipboard();
+    HGLOBAL memory = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
+    if (memory != nullptr) {
+        std::memcpy(GlobalLock(memory), block, size);
+        GlobalUnlock(memory);
+        SetClipboardData(format, memory);
+    }
+    CloseClipboard();
+}
+
+} // namespace
+
+bool ReadClipboardText(std::string& text)
+{
+    return ClipboardUnits(CF_TEXT, text);
 }
 
 void SetClipboardText(const std::string& text)
 {
-    if (!WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
-        return;
-    }
-    EmptyClipboard();
-    if (!text.empty()) {
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        char* bytes = static_cast<char*>(GlobalLock(memory));
-        std::memcpy(bytes, text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_TEXT, memory);
-    }
-    CloseClipboard();
+    PlaceOnClipboard(CF_TEXT, text.c_str(), text.empty() ? 0 : text.size() + 1);
 }
 
 std::string ControlText(HWND control)
@@ -424,32 +449,14 @@ std::string Utf8FromWide(const std::wstring& text)
 std::string Utf8ClipboardText()
 {
     std::wstring text;
-    if (WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        const wchar_t* units = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-        if (units != nullptr) {
-            text = units;
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
+    ClipboardUnits(CF_UNICODETEXT, text);
     return Utf8FromWide(text);
 }
 
 void SetUtf8ClipboardText(const std::string& text)
 {
     std::wstring wide = WideFromUtf8(text);
-    if (!WaitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {
-        return;
-    }
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    if (memory != nullptr) {
-        std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-    }
-    CloseClipboard();
+    PlaceOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 }
 
 namespace {
@@ -646,19 +653,26 @@ int LayeredAlpha(HWND window)
     return alpha;
 }
 
+namespace {
+
+void SetWideFilterText(const PickerWindows& windows, const std::wstring& filter)
+{
+    SendMessageW(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter.c_str()));
+    SendMessageW(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(windows.filterCombo));
+}
+
+} // namespace
+
+// The bytes are taken in the system's code page, as the ANSI API would take them.
 void SetFilterText(const PickerWindows& windows, const std::string& filter)
 {
-    SendMessageA(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter.c_str()));
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    SetWideFilterText(windows, WideFromBytes(filter, CP_ACP));
 }
 
 void SetUtf8FilterText(const PickerWindows& windows, const std::string& filter)
 {
-    SendMessageW(windows.filterEdit, WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(WideFromUtf8(filter).c_str()));
-    SendMessageW(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    SetWideFilterText(windows, WideFromUtf8(filter));
 }
 
 bool EnterEditModeOverList(const PickerWindows& windows)

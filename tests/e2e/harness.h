@@ -21,6 +21,9 @@ inline const std::string SettingsFile = "Vemplor.ini";
 // Polls condition until it holds or timeoutMs passes; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
+// A file's bytes, by its UTF-8 path; false when it cannot be opened.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
 // A temporary working directory, removed with everything in it at the end of the test. The
 // label, if any, ends its name (it may hold spaces). It lies in the system's temporary folder,
 // or in parent. Paths and file names are UTF-8, so they may hold any character.

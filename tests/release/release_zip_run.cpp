@@ -19,21 +19,6 @@ int Fail(const std::string& step)
     return 1;
 }
 
-bool ReadBytes(const std::string& path, std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    bytes.assign(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    BOOL ok = bytes.empty() || ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read,
-                                        nullptr);
-    CloseHandle(file);
-    return ok && read == bytes.size();
-}
-
 // The lines of a list, "tag TAB emoticon" each; the picker ends no line after the last.
 std::vector<std::string> ListLines(const std::string& bytes)
 {
@@ -78,7 +63,7 @@ int main(int argc, char** argv)
     const std::string list = folder + "\\" + FaceFile;
     std::string sample;
     FILETIME aged = {};
-    if (!ReadBytes(list, sample) || !AgeFile(list, aged)) {
+    if (!ReadFileBytes(list, sample) || !AgeFile(list, aged)) {
         return Fail("the zip's " + list + " cannot be read");
     }
     const std::vector<std::string> lines = ListLines(sample);
@@ -105,7 +90,7 @@ int main(int argc, char** argv)
         return Fail("closed, the picker exited with " + std::to_string(exitCode));
     }
     std::string saved;
-    if (!WrittenSince(list, aged) || !ReadBytes(list, saved) || ListLines(saved) != lines) {
+    if (!WrittenSince(list, aged) || !ReadFileBytes(list, saved) || ListLines(saved) != lines) {
         return Fail("the list was not saved back as it was read");
     }
     if (GetPrivateProfileIntA("Option", "Width", -1, (folder + "\\" + SettingsFile).c_str()) <= 0) {
