@@ -57,9 +57,7 @@ TEST_F(Reading, RomajiFindsTheKanaTagsInOrderTheChoicePastesAndANewEntryIsFoundA
     ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
     EXPECT_TRUE(Shows(windows, "Vemplor 登録数[5/8]",
                       {"(ｳﾞﾈｺ)", "(=ﾟωﾟ=)", "(=^・^=)", "(^・ω・^)", "(ネコ)"}));
-    SendMessageW(windows.filterEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\u3094"));
-    SendMessageA(windows.picker, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(windows.filterCombo));
+    SetUtf8FilterText(windows, "\xE3\x82\x94"); // ゔ
     EXPECT_TRUE(Shows(windows, "Vemplor 登録数[1/8]", {"(ｳﾞﾈｺ)"}));
 }
 
