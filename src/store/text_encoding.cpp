@@ -4,6 +4,10 @@ namespace {
 
 const std::string Utf8Mark = "\xEF\xBB\xBF";
 const std::string Utf16LeMark = "\xFF\xFE";
+const std::string Utf16BeMark = "\xFE\xFF";
+// A list must never come to start with another encoding's mark: it would read back as that one.
+const std::string* const Marks[] = {&Utf8Mark, &Utf16LeMark, &Utf16BeMark};
+const std::string LineEnd = "\r\n";
 
 bool StartsWith(const std::string& bytes, const std::string& mark)
 {
@@ -39,18 +43,19 @@ std::size_t Utf8SequenceAt(const std::string& bytes, std::size_t at)
     return overlong || surrogate || tooLarge ? 0 : length;
 }
 
-bool IsUtf8WithMultiByte(const std::string& bytes)
+// Multi-byte characters against bytes that start no character; a slip or two in a long UTF-8
+// list leaves it UTF-8, while Shift-JIS gives about as many strays as characters.
+bool IsMostlyUtf8(const std::string& bytes)
 {
-    bool multiByte = false;
+    std::size_t multiByte = 0;
+    std::size_t strays = 0;
     for (std::size_t at = 0; at < bytes.size();) {
         std::size_t length = Utf8SequenceAt(bytes, at);
-        if (length == 0) {
-            return false;
-        }
-        multiByte = multiByte || length > 1;
-        at += length;
+        multiByte += length > 1;
+        strays += length == 0;
+        at += length == 0 ? 1 : length;
     }
-    return multiByte;
+    return multiByte > 0 && strays * 4 <= multiByte;
 }
 
 void AppendUtf8(std::string& text, unsigned long codePoint)
@@ -82,14 +87,21 @@ bool IsLowSurrogate(unsigned unit)
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// UTF-16LE units from start to an even end, as UTF-8; a lone surrogate as its own three bytes.
-std::string Utf16LeToUtf8(const std::string& bytes, std::size_t start, std::size_t end)
+unsigned Utf16UnitAt(const std::string& bytes, std::size_t at, bool bigEndian)
+{
+    unsigned first = ByteAt(bytes, at);
+    unsigned second = ByteAt(bytes, at + 1);
+    return bigEndian ? (first << 8) | second : first | (second << 8);
+}
+
+// UTF-16 units from start to an even end, as UTF-8; a lone surrogate as its own three bytes.
+std::string Utf16ToUtf8(const std::string& bytes, std::size_t start, std::size_t end, bool bigEndian)
 {
     std::string text;
     text.reserve((end - start) * 3 / 2);
     for (std::size_t at = start; at < end; at += 2) {
-        unsigned unit = ByteAt(bytes, at) | (ByteAt(bytes, at + 1) << 8);
-        unsigned next = at + 3 < end ? ByteAt(bytes, at + 2) | (ByteAt(bytes, at + 3) << 8) : 0;
+        unsigned unit = Utf16UnitAt(bytes, at, bigEndian);
+        unsigned next = at + 3 < end ? Utf16UnitAt(bytes, at + 2, bigEndian) : 0;
         if (IsHighSurrogate(unit) && IsLowSurrogate(next)) {
             AppendUtf8(text, 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
             at += 2;
@@ -100,15 +112,17 @@ std::string Utf16LeToUtf8(const std::string& bytes, std::size_t start, std::size
     return text;
 }
 
-void AppendUtf16Le(std::string& bytes, unsigned unit)
+void AppendUtf16(std::string& bytes, unsigned unit, bool bigEndian)
 {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
+    char low = static_cast<char>(unit & 0xFF);
+    char high = static_cast<char>(unit >> 8);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
 }
 
-// The inverse of Utf16LeToUtf8 for the text it gives; any other byte that is not part of a
+// The inverse of Utf16ToUtf8 for the text it gives; any other byte that is not part of a
 // sequence of up to four bytes becomes U+FFFD.
-std::string Utf8ToUtf16Le(const std::string& text)
+std::string Utf8ToUtf16(const std::string& text, bool bigEndian)
 {
     std::string bytes;
     bytes.reserve(text.size() * 2);
@@ -122,13 +136,39 @@ std::string Utf8ToUtf16Le(const std::string& text)
         }
         at += whole ? length : 1;
         if (codePoint >= 0x10000) {
-            AppendUtf16Le(bytes, 0xD800 + ((codePoint - 0x10000) >> 10));
-            AppendUtf16Le(bytes, 0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+            AppendUtf16(bytes, 0xD800 + ((codePoint - 0x10000) >> 10), bigEndian);
+            AppendUtf16(bytes, 0xDC00 + ((codePoint - 0x10000) & 0x3FF), bigEndian);
         } else {
-            AppendUtf16Le(bytes, static_cast<unsigned>(codePoint));
+            AppendUtf16(bytes, static_cast<unsigned>(codePoint), bigEndian);
         }
     }
     return bytes;
+}
+
+bool StartsWithAMark(const std::string& bytes)
+{
+    for (const std::string* mark : Marks) {
+        if (StartsWith(bytes, *mark)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::string& MarkOf(TextEncoding encoding)
+{
+    static const std::string none;
+    switch (encoding) {
+    case TextEncoding::Utf8WithBom: return Utf8Mark;
+    case TextEncoding::Utf16LeWithBom: return Utf16LeMark;
+    case TextEncoding::Utf16BeWithBom: return Utf16BeMark;
+    default: return none;
+    }
+}
+
+bool IsUtf16(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf16LeWithBom || encoding == TextEncoding::Utf16BeWithBom;
 }
 
 } // namespace
@@ -155,29 +195,32 @@ TextEncoding DetectTextEncoding(const std::string& bytes)
     if (StartsWith(bytes, Utf16LeMark)) {
         return TextEncoding::Utf16LeWithBom;
     }
-    return IsUtf8WithMultiByte(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+    if (StartsWith(bytes, Utf16BeMark)) {
+        return TextEncoding::Utf16BeWithBom;
+    }
+    return IsMostlyUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
 }
 
 std::string DecodeListFile(const std::string& bytes, ListFileForm& form)
 {
     form.encoding = DetectTextEncoding(bytes);
     form.oddLastByte.clear();
-    switch (form.encoding) {
-    case TextEncoding::Utf8WithBom: return bytes.substr(Utf8Mark.size());
-    case TextEncoding::Utf16LeWithBom: {
-        std::size_t end = bytes.size() - (bytes.size() - Utf16LeMark.size()) % 2;
-        form.oddLastByte = bytes.substr(end);
-        return Utf16LeToUtf8(bytes, Utf16LeMark.size(), end);
+    const std::size_t start = MarkOf(form.encoding).size();
+    if (!IsUtf16(form.encoding)) {
+        return bytes.substr(start);
     }
-    default: return bytes;
-    }
+    std::size_t end = bytes.size() - (bytes.size() - start) % 2;
+    form.oddLastByte = bytes.substr(end);
+    return Utf16ToUtf8(bytes, start, end, form.encoding == TextEncoding::Utf16BeWithBom);
 }
 
 std::string EncodeListFile(const std::string& text, const ListFileForm& form)
 {
-    switch (form.encoding) {
-    case TextEncoding::Utf8WithBom: return Utf8Mark + text;
-    case TextEncoding::Utf16LeWithBom: return Utf16LeMark + Utf8ToUtf16Le(text) + form.oddLastByte;
-    default: return text;
+    const std::string& mark = MarkOf(form.encoding);
+    if (IsUtf16(form.encoding)) {
+        return mark + Utf8ToUtf16(text, form.encoding == TextEncoding::Utf16BeWithBom) +
+               form.oddLastByte;
     }
+    // An empty first line, which the list's reading skips, keeps a mark-like start a list entry.
+    return mark + (mark.empty() && StartsWithAMark(text) ? LineEnd : std::string()) + text;
 }

@@ -1,14 +1,16 @@
 #pragma once
 // The encodings a list file may be in, and the bytes the lists hold for each. Shift-JIS and
-// UTF-8 files are held as their own bytes; UTF-16LE files as UTF-8, where a surrogate without its
+// UTF-8 files are held as their own bytes; UTF-16 files as UTF-8, where a surrogate without its
 // partner keeps its place in the three-byte form UTF-8 would give it. So a file decoded and
 // encoded again gives its own bytes back, whatever they are.
 #include <string>
 
-enum class TextEncoding { ShiftJis, Utf8, Utf8WithBom, Utf16LeWithBom };
+enum class TextEncoding { ShiftJis, Utf8, Utf8WithBom, Utf16LeWithBom, Utf16BeWithBom };
 
-// A UTF-8 or UTF-16LE byte-order mark says so; bytes that are valid UTF-8 and hold at least one
-// multi-byte sequence are UTF-8; everything else, pure ASCII included, is Shift-JIS.
+// A UTF-8, UTF-16LE or UTF-16BE byte-order mark says so. Without one, bytes that are mostly
+// UTF-8 (at least one multi-byte character, and at most one byte outside any character for every
+// four of them, as an editor's slip leaves) are UTF-8; everything else, pure ASCII included, is
+// Shift-JIS, which is rarely valid UTF-8 for long.
 TextEncoding DetectTextEncoding(const std::string& bytes);
 
 // How a list file is written: its encoding and, as a UTF-16 file's last byte may have no
