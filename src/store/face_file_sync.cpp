@@ -65,6 +65,8 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
     tags.swap(fileTags);
     sync.complete = true;
     sync.stamp = stamp;
+    // The file read is in an encoding of its own now; a switch of the old lists is moot.
+    sync.keepShiftJisFile = false;
     sync.form = std::move(form);
     sync.savedText = FormatFaceText(faces, tags);
     return true;

@@ -171,6 +171,21 @@ TEST_F(FaceFileSyncTest, AListLeavingShiftJisKeepsTheOldFileUnderANameOfItsOwn)
     EXPECT_EQ(Read("Vemplor.sjis-2.txt"), "new\tlist");
 }
 
+// Another program's file read again is written in its own encoding, with no copy of it kept
+// as though it were the old Shift-JIS list.
+TEST_F(FaceFileSyncTest, AReloadEndsASwitchToUtf8NotYetWritten)
+{
+    Write("Vemplor.txt", "\x94\x4C\t(^_^)");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    sync.form = {TextEncoding::Utf8WithBom, {}};
+    sync.keepShiftJisFile = true;
+    ChangeOutside("new\tlist\r\n\x8F\xCE\t(^o^)");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    ASSERT_TRUE(StoreFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.sjis.txt"));
+    EXPECT_EQ(Read("Vemplor.txt"), "new\tlist\r\n\x8F\xCE\t(^o^)");
+}
+
 // Odd files load and go back to disk losing nothing: only line ends become CR LF.
 TEST_F(FaceFileSyncTest, OddUnicodeFilesLoadAndSaveWithoutLosingAByte)
 {
@@ -185,6 +200,8 @@ TEST_F(FaceFileSyncTest, OddUnicodeFilesLoadAndSaveWithoutLosingAByte)
         {Bytes("\xFF\xFE" "a\0\0\0\t\0b\0"), 1, Bytes("\xFF\xFE" "a\0\0\0\t\0b\0")},
         {"\xEF\xBB\xBF\xE7\xAC\x91\t\xFF\xFE(", 1, "\xEF\xBB\xBF\xE7\xAC\x91\t\xFF\xFE("},
         {"\xEF\xBB\xBF" "a\tb\nc\td\r\n\te", 3, "\xEF\xBB\xBF" "a\tb\r\nc\td\r\n\te"},
+        {Bytes("\xFE\xFF\0a\0\t\0b\0\r\0\n\0\t\0c"), 2, Bytes("\xFE\xFF\0a\0\t\0b\0\r\0\n\0\t\0c")},
+        {"\r\n\xEF\xBB\xBFtag\t(^_^)", 1, "\r\n\xEF\xBB\xBFtag\t(^_^)"},  // a mark-like tag
         {Bytes("\xFF\xFE" "a\0\t\0b\0\n\0c\0d\0\r\0\n\0"), 2,
          Bytes("\xFF\xFE" "a\0\t\0b\0\r\0\n\0\t\0c\0d\0")},
         {longLine, 1, longLine},
