@@ -61,6 +61,12 @@ bool FitsShiftJis(const std::wstring& text)
     return WideFromShiftJis(ShiftJisFromWide(text)) == text;
 }
 
+bool IsWholeShiftJis(const std::string& bytes)
+{
+    return bytes.empty() || MultiByteToWideChar(ShiftJis, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, 0) > 0;
+}
+
 std::wstring WideFromUtf8(const std::string& bytes)
 {
     return WideFrom(CP_UTF8, bytes);

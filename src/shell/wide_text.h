@@ -12,6 +12,9 @@ void WideFromUtf8Into(const char* bytes, std::size_t length, std::wstring& text)
 // True when Shift-JIS holds the text exactly: encoded and decoded again it comes back the same,
 // so no character became '?' or a look-alike (〜 U+301C comes back as ～ U+FF5E).
 bool FitsShiftJis(const std::wstring& text);
+// True when every byte belongs to a character code page 932 defines: no lone lead byte, no pair
+// without a character.
+bool IsWholeShiftJis(const std::string& bytes);
 
 // UTF-8 as the lists hold it; bytes that form no character show as U+FFFD.
 std::wstring WideFromUtf8(const std::string& bytes);

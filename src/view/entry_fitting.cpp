@@ -13,10 +13,14 @@
 
 namespace {
 
+// An entry Shift-JIS cannot decode keeps its bytes, shown as any invalid byte is: decoded, its
+// undecodable bytes would become ・ for good.
 void TurnIntoUtf8(TextList& list)
 {
     for (std::string& entry : list) {
-        entry = Utf8FromWide(WideFromShiftJis(entry));
+        if (IsWholeShiftJis(entry)) {
+            entry = Utf8FromWide(WideFromShiftJis(entry));
+        }
     }
 }
 

@@ -129,10 +129,11 @@ TEST_F(ClipAdd, AnEntryIsOneLineOfTheClipboardsOwnBytesAndNeverEmpty)
 }
 
 // A face Shift-JIS cannot hold turns a Shift-JIS list into UTF-8: the user is told once, and the
-// old file is kept as it was.
+// old file is kept as it was; an entry Shift-JIS cannot decode keeps its bytes.
 TEST_F(ClipAdd, AFaceShiftJisCannotHoldTurnsTheListIntoUtf8AndKeepsTheOldFile)
 {
-    const std::string shiftJisList = "ねこ\t(=^・^=)\r\n\t(^_^)";
+    const std::string undecodable = "(\x85\x40)\x81";
+    const std::string shiftJisList = "ねこ\t(=^・^=)\r\n\t(^_^)\r\n\t" + undecodable;
     ASSERT_TRUE(Start({{FaceFile, shiftJisList}}));
 
     const std::string bear = u8"ʕ •ᴥ• ʔ";
@@ -149,12 +150,12 @@ TEST_F(ClipAdd, AFaceShiftJisCannotHoldTurnsTheListIntoUtf8AndKeepsTheOldFile)
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(notice); }));
     EXPECT_EQ(Utf8ComboItems(windows.faceCombo),
-              (std::vector<std::string>{bear, u8"(=^・^=)", "(^_^)"}));
+              (std::vector<std::string>{bear, u8"(=^・^=)", "(^_^)", u8"(\uFFFD@)\uFFFD"}));
 
     ASSERT_EQ(CloseAndWait(picker), 0);
     EXPECT_TRUE(dir.Read("Vemplor.sjis.txt") == shiftJisList);
-    EXPECT_TRUE(dir.Read(FaceFile) ==
-                "\xEF\xBB\xBF\t" + bear + u8"\r\nねこ\t(=^・^=)\r\n\t(^_^)");
+    EXPECT_TRUE(dir.Read(FaceFile) == "\xEF\xBB\xBF\t" + bear +
+                                          u8"\r\nねこ\t(=^・^=)\r\n\t(^_^)\r\n\t" + undecodable);
 }
 
 } // namespace
