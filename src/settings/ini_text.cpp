@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const LineEnd = "\r\n";
+const std::string Utf8Mark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c)
 {
@@ -37,8 +37,8 @@ bool SameName(const std::string& a, const std::string& b)
     return true;
 }
 
-// A line of the file: its text runs from start to end (a CR before the LF stays in the text and
-// counts as a blank), and the next line begins at next.
+// A line of the file: its text runs from start to end, and the next line begins at next. CR LF,
+// LF and a lone CR each end a line, as editors write them.
 struct Line {
     std::size_t start;
     std::size_t end;
@@ -47,11 +47,25 @@ struct Line {
 
 Line LineAt(const std::string& contents, std::size_t start)
 {
-    std::size_t feed = contents.find('\n', start);
-    if (feed == std::string::npos) {
+    std::size_t end = contents.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
         return {start, contents.size(), contents.size()};
     }
-    return {start, feed, feed + 1};
+    bool crLf = contents.compare(end, 2, "\r\n") == 0;
+    return {start, end, end + (crLf ? 2 : 1)};
+}
+
+// Where the first line starts: after a UTF-8 byte-order mark, which an editor may have put there.
+std::size_t FirstLineStart(const std::string& contents)
+{
+    return contents.compare(0, Utf8Mark.size(), Utf8Mark) == 0 ? Utf8Mark.size() : 0;
+}
+
+// The line end the file already uses, so that added lines match it; CR LF in a file with none.
+std::string LineEndOf(const std::string& contents)
+{
+    Line first = LineAt(contents, FirstLineStart(contents));
+    return first.next > first.end ? contents.substr(first.end, first.next - first.end) : "\r\n";
 }
 
 // The section's name when the line is a section header ("[name]"), else false.
@@ -75,8 +89,8 @@ bool IsKeyLine(const std::string& text, const std::string& key)
 std::string EndedLines(const std::string& contents, std::size_t position)
 {
     std::string head = contents.substr(0, position);
-    if (!head.empty() && head.back() != '\n') {
-        head += LineEnd;
+    if (head.size() > FirstLineStart(head) && head.back() != '\n' && head.back() != '\r') {
+        head += LineEndOf(contents);
     }
     return head;
 }
@@ -100,7 +114,7 @@ KeyPlace PlaceOfKey(const std::string& contents, const std::string& section, con
 {
     KeyPlace place;
     bool inSection = false;
-    for (std::size_t start = 0; start < contents.size();) {
+    for (std::size_t start = FirstLineStart(contents); start < contents.size();) {
         Line line = LineAt(contents, start);
         std::string text = contents.substr(line.start, line.end - line.start);
         std::string name;
@@ -140,16 +154,14 @@ std::string WithIniValue(const std::string& contents, const std::string& section
                          const std::string& key, const std::string& value)
 {
     const std::string entry = key + "=" + value;
+    const std::string lineEnd = LineEndOf(contents);
     KeyPlace place = PlaceOfKey(contents, section, key);
     if (place.found) {
-        const Line& line = place.line;
-        bool carriageReturn = line.end > line.start && contents[line.end - 1] == '\r';
-        return contents.substr(0, line.start) + entry + (carriageReturn ? "\r" : "") +
-               contents.substr(line.end);
+        return contents.substr(0, place.line.start) + entry + contents.substr(place.line.end);
     }
     if (place.insertAt == std::string::npos) {
-        return EndedLines(contents, contents.size()) + "[" + section + "]" + LineEnd + entry +
-               LineEnd;
+        return EndedLines(contents, contents.size()) + "[" + section + "]" + lineEnd + entry +
+               lineEnd;
     }
-    return EndedLines(contents, place.insertAt) + entry + LineEnd + contents.substr(place.insertAt);
+    return EndedLines(contents, place.insertAt) + entry + lineEnd + contents.substr(place.insertAt);
 }

@@ -39,6 +39,20 @@ TEST(IniText, AMissingSectionIsAddedAtTheEnd)
               garbled + "\r\n[Option]\r\nWidth=300\r\n");
 }
 
+// Files an editor wrote its own way: each key is found where it is and written once.
+TEST(IniText, AMarkOrCrOnlyLineEndsNeitherHideTheSectionNorDoubleAKey)
+{
+    EXPECT_EQ(WithIniValue("\xEF\xBB\xBF[Option]\r\nTop=1\r\n", "Option", "Top", "5"),
+              "\xEF\xBB\xBF[Option]\r\nTop=5\r\n");
+    EXPECT_EQ(WithIniValue("\xEF\xBB\xBF", "Option", "Top", "5"),
+              "\xEF\xBB\xBF[Option]\r\nTop=5\r\n");
+    EXPECT_EQ(WithIniValue("[Option]\rTop=1\rLeft=2", "Option", "Top", "5"),
+              "[Option]\rTop=5\rLeft=2");
+    EXPECT_EQ(WithIniValue("[Option]\rTop=1\r[Other]\r", "Option", "Left", "5"),
+              "[Option]\rTop=1\rLeft=5\r[Other]\r");
+    EXPECT_EQ(WithIniValue("[Other]\nA=1", "Option", "Top", "5"), "[Other]\nA=1\n[Option]\nTop=5\n");
+}
+
 } // namespace
 
 TEST(IniText, AValueIsReadAsTheSystemReadsItWhateverTheCodePage)
@@ -61,6 +75,9 @@ TEST(IniText, AValueIsReadAsTheSystemReadsItWhateverTheCodePage)
         {"[Option]\nTop\n; Top=4\n", "Top", false, ""},
         {"Top=5\n[Option]\n", "Top", false, ""},
         {std::string("\xFF\xFE[\0O", 5), "Top", false, ""},
+        {"\xEF\xBB\xBF[Option]\r\nTop=6\r\n", "Top", true, "6"},       // an editor's mark
+        {"[Option]\rLeft=1\rTop=7\r", "Top", true, "7"},                // CR-only line ends
+        {"[Option]\rTop=8 \r\n[Other]\nTop=9", "Top", true, "8"},
     };
     for (const Case& c : cases) {
         std::string value;
