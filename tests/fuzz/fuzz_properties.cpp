@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "settings/ini_text.h"
 #include "settings/setting_values.h"
 #include "store/face_file.h"
 #include "store/text_encoding.h"
 #include "view/complete_text.h"
 #include "view/face_filter.h"
+#include "view/reading_match.h"
 
 namespace {
 
@@ -55,6 +57,28 @@ bool ContainsAtCharacterStart(const std::string& haystack, const std::string& ne
             ++at;
         }
     }
+}
+
+// The key's value, or a text no value can hold when it is not there.
+std::string IniValue(const std::string& contents, const char* key)
+{
+    std::string value;
+    return FindIniValue(contents, "Option", key, value) ? value : std::string("\n(none)");
+}
+
+std::u16string Utf16Units(const std::string& input)
+{
+    std::u16string units;
+    for (std::size_t at = 0; at + 1 < input.size(); at += 2) {
+        units += static_cast<char16_t>(static_cast<unsigned char>(input[at]) |
+                                       static_cast<unsigned char>(input[at + 1]) << 8);
+    }
+    return units;
+}
+
+bool Contains(const std::u16string& text, const std::u16string& part)
+{
+    return text.find(part) != std::u16string::npos;
 }
 
 } // namespace
@@ -146,17 +170,59 @@ bool CheckListEncoding(const std::string& input)
     TextList tags;
     ParseFaceText(text, faces, tags);
     ListFileForm savedForm;
-    std::string saved = EncodeListFile(FormatFaceText(faces, tags), form);
+    TextList savedFaces;
+    TextList savedTags;
+    ParseFaceText(DecodeListFile(EncodeListFile(FormatFaceText(faces, tags), form), savedForm),
+                  savedFaces, savedTags);
     return EncodeListFile(text, form) == input && form.encoding == DetectTextEncoding(input) &&
-           (faces.empty() || DecodeListFile(saved, savedForm) == FormatFaceText(faces, tags));
+           (faces.empty() || (savedFaces == faces && savedTags == tags));
 }
 
-const FuzzTarget FuzzTargets[5] = {
+bool CheckIniText(const std::string& input)
+{
+    const std::string written = WithIniValue(input, "Option", "Top", "42");
+    const std::string both = WithIniValue(written, "Option", "Left", "-7");
+    return IniValue(written, "Top") == "42" && WithIniValue(written, "Option", "Top", "42") == written &&
+           IniValue(both, "Top") == "42" && IniValue(both, "Left") == "-7" &&
+           IniValue(written, "Width") == IniValue(input, "Width");
+}
+
+bool CheckReadingMatch(const std::string& input)
+{
+    const std::u16string units = Utf16Units(input);
+    const std::size_t lineEnd = std::min(units.find(u'\n'), units.size());
+    const std::u16string typed = units.substr(0, lineEnd);
+    const std::u16string entry = lineEnd < units.size() ? units.substr(lineEnd + 1) : u"";
+    const std::size_t tab = std::min(entry.find(u'\t'), entry.size());
+    const std::u16string face = FoldForSearch(entry.substr(0, tab));
+    const std::u16string tag = FoldForSearch(tab < entry.size() ? entry.substr(tab + 1) : u"");
+    if (FoldForSearch(face) != face || FoldForSearch(tag) != tag) {
+        return false;
+    }
+    const ReadingQuery query = PrepareReadingQuery(typed);
+    const bool found = MatchesReading(query, face, tag);
+    if ((Contains(face, query.folded) || Contains(tag, query.folded)) && !found) {
+        return false;
+    }
+    if (MatchesReading(query, face, u"") != Contains(face, query.folded)) {
+        return false;
+    }
+    for (std::size_t length = 0; found && length < typed.size(); ++length) {
+        if (!MatchesReading(PrepareReadingQuery(typed.substr(0, length)), face, tag)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+const FuzzTarget FuzzTargets[7] = {
     {"face_file", CheckFaceFileText},
     {"filter_file", CheckFilterFileText},
     {"setting_values", CheckSettingValues},
     {"face_filter", CheckFaceFilter},
     {"list_encoding", CheckListEncoding},
+    {"ini_text", CheckIniText},
+    {"reading_match", CheckReadingMatch},
 };
 
 void RequireProperty(bool holds)

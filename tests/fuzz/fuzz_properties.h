@@ -27,7 +27,15 @@ bool CheckFaceFilter(const std::string& input);
 // file's encoding reads back as the same lines.
 bool CheckListEncoding(const std::string& input);
 
-extern const FuzzTarget FuzzTargets[5];
+// The settings file: a key written is read back as written, writing it again changes nothing,
+// and every other key reads as before.
+bool CheckIniText(const std::string& input);
+// The input as UTF-16 is a filter, a line end, then a face, a TAB and a tag: a face or tag that
+// holds the folded filter is found; romaji never finds a face; while the filter is typed, each
+// shorter part of it finds what it finds; folding twice is folding once.
+bool CheckReadingMatch(const std::string& input);
+
+extern const FuzzTarget FuzzTargets[7];
 
 // Stops the fuzzer with a crash report when a property does not hold.
 void RequireProperty(bool holds);
