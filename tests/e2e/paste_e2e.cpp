@@ -67,7 +67,7 @@ TEST_F(Paste, AChosenEmoticonLandsInTheWindowTheUserWasInAndThePickerComesBack)
 }
 
 // While another program holds the clipboard open, a choice cannot place its text there: it then
-// pastes nothing, rather than whatever the clipboard held before.
+// pastes nothing, rather than whatever the clipboard held before; nor does a choice of nothing.
 TEST_F(Paste, AChoiceWhoseTextCannotReachTheClipboardPastesNothing)
 {
     ASSERT_TRUE(Start({{FaceFile, TenFaces}}));
@@ -81,6 +81,19 @@ TEST_F(Paste, AChoiceWhoseTextCannotReachTheClipboardPastesNothing)
     EXPECT_EQ(target.KeyLog(), "");
     EXPECT_EQ(Clipboard(), "stale");
 
+    // Nor does a choice with nothing selected, when the filter finds nothing.
+    SetFilterText(windows, "zzz");
+    ASSERT_TRUE(ComboItems(windows.faceCombo).empty());
+    const WPARAM id = static_cast<WPARAM>(GetDlgCtrlID(windows.faceCombo));
+    for (WORD code : {CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP}) {
+        SendMessageW(windows.picker, WM_COMMAND, MAKEWPARAM(id, code),
+                     reinterpret_cast<LPARAM>(windows.faceCombo));
+    }
+    CaughtUp(windows.picker);
+    EXPECT_EQ(target.KeyLog(), "");
+    EXPECT_EQ(Clipboard(), "stale");
+
+    SetFilterText(windows, "");
     ChooseFace(windows.picker, windows.faceCombo, 0);
     ASSERT_TRUE(WaitUntil([&] { return target.Text() == ComboItems(windows.faceCombo)[0]; }))
         << "a later choice pastes as ever";
