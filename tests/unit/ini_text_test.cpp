@@ -42,15 +42,20 @@ TEST(IniText, AMissingSectionIsAddedAtTheEnd)
 // Files an editor wrote its own way: each key is found where it is and written once.
 TEST(IniText, AMarkOrCrOnlyLineEndsNeitherHideTheSectionNorDoubleAKey)
 {
-    EXPECT_EQ(WithIniValue("\xEF\xBB\xBF[Option]\r\nTop=1\r\n", "Option", "Top", "5"),
-              "\xEF\xBB\xBF[Option]\r\nTop=5\r\n");
-    EXPECT_EQ(WithIniValue("\xEF\xBB\xBF", "Option", "Top", "5"),
-              "\xEF\xBB\xBF[Option]\r\nTop=5\r\n");
-    EXPECT_EQ(WithIniValue("[Option]\rTop=1\rLeft=2", "Option", "Top", "5"),
-              "[Option]\rTop=5\rLeft=2");
-    EXPECT_EQ(WithIniValue("[Option]\rTop=1\r[Other]\r", "Option", "Left", "5"),
-              "[Option]\rTop=1\rLeft=5\r[Other]\r");
-    EXPECT_EQ(WithIniValue("[Other]\nA=1", "Option", "Top", "5"), "[Other]\nA=1\n[Option]\nTop=5\n");
+    const struct {
+        std::string before;
+        std::string key;
+        std::string after;
+    } cases[] = {
+        {"\xEF\xBB\xBF[Option]\r\nTop=1\r\n", "Top", "\xEF\xBB\xBF[Option]\r\nTop=5\r\n"},
+        {"\xEF\xBB\xBF", "Top", "\xEF\xBB\xBF[Option]\r\nTop=5\r\n"},
+        {"[Option]\rTop=1\rLeft=2", "Top", "[Option]\rTop=5\rLeft=2"},
+        {"[Option]\rTop=1\r[Other]\r", "Left", "[Option]\rTop=1\rLeft=5\r[Other]\r"},
+        {"[Other]\nA=1", "Top", "[Other]\nA=1\n[Option]\nTop=5\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WithIniValue(c.before, "Option", c.key, "5"), c.after) << c.before;
+    }
 }
 
 } // namespace
