@@ -83,7 +83,8 @@ int main(int argc, char** argv)
         return Fail("the title reads \"" + WindowTitle(picker.Picker()) + "\", not \"" + title +
                     "\"");
     }
-    if (Utf8ComboItems(picker.Windows().faceCombo) != faces) {
+    // A long list is filled a slice at a time after the title counts it.
+    if (!WaitUntil([&] { return Utf8ComboItems(picker.Windows().faceCombo) == faces; })) {
         return Fail("the emoticon list is not the starter list's");
     }
     const int exitCode = CloseAndWait(picker);
