@@ -18,6 +18,9 @@
 #define IDC_CLIP_ADD_TEXT 1034
 #define IDC_CLIP_ADD_COUNTER 1035
 
+// The starter list, the release's Vemplor.txt, built into the program.
+#define IDR_STARTER_LIST 7
+
 // The context menu: its first sub-menu is the pop-up shown on a right click.
 #define IDR_CONTEXT_MENU 6
 
@@ -33,6 +36,7 @@
 #define IDM_INSERT_ROW 40078
 #define IDM_DELETE_ROWS 40079
 #define IDM_EXIT 40080
+#define IDM_ADD_STARTER_FACES 40081
 
 // Posted to the picker as a WM_COMMAND id to end the program the ordinary way (shut-down, save).
 #define CMD_END_PROGRAM 2

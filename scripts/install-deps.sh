@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev python3 googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine wine64 xvfb xdotool x11-utils imagemagick
-  fonts-ipafont-gothic locales zip unzip
+  fonts-ipafont-gothic python3-fonttools locales zip unzip
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "app/external_edit.h"
 #include "app/modal_guard.h"
 #include "app/options_dialog.h"
+#include "app/starter_faces.h"
 #include "resource.h"
 #include "shell/process_state.h"
 #include "view/edit_list_view.h"
@@ -21,6 +22,7 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_ABOUT: ModalGuard(AboutOpen, IDD_ABOUT, AboutBoxProc); break;
     case IDM_OPTIONS: ShowOptionsDialog(); break;
     case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
+    case IDM_ADD_STARTER_FACES: AddStarterFaces(pickerWindow); break;
     case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;
     case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
     case IDM_EDIT_MODE: ToggleEditMode(); break;

@@ -22,21 +22,6 @@ std::string DialogText(HWND dialog, int id)
     return ControlText(GetDlgItem(dialog, id));
 }
 
-// Every static text of a message box, one after another.
-std::string MessageText(HWND box)
-{
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = "";
-        GetClassNameA(child, className, sizeof className);
-        if (std::string(className) == "Static") {
-            text += ControlText(child);
-        }
-    }
-    return text;
-}
-
 TEST_F(ClipAdd, AddsWhatTheBoxHoldsOnceKeepsEditModesRowsAndNothingWhenTheUserBacksOut)
 {
     ASSERT_TRUE(Start({{FaceFile, "smile\t(^_^)\n"}}));

@@ -741,6 +741,20 @@ HWND MessageBoxOver(HWND owner)
     return search.found;
 }
 
+std::string MessageText(HWND box)
+{
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(child, className, sizeof className);
+        if (std::string(className) == "Static") {
+            text += ControlText(child);
+        }
+    }
+    return text;
+}
+
 namespace {
 
 // Sends a list-view message whose lParam points at a record. The system passes list-view pointers

@@ -222,6 +222,8 @@ void ClickControl(HWND control);
 bool ClickAndWaitClosed(HWND dialog, int buttonId);
 // A message box a window shows: a window of the dialog class owned by it.
 HWND MessageBoxOver(HWND owner);
+// Every static text of a message box, one after another, as the program's own bytes.
+std::string MessageText(HWND box);
 
 // The record naming the picker's icon in the notification area.
 NOTIFYICONDATAA PickerIconRecord(HWND picker);
