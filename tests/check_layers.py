@@ -49,6 +49,16 @@ def folder_of(path):
     return parts[1] if len(parts) > 2 and parts[0] == "src" else None
 
 
+def source_of(obj):
+    """The source of an object, from CMake's names: DIR/CMakeFiles/TARGET.dir/PATH.o was compiled
+    from DIR/PATH, "__" standing for "..". (The compiler may have read a rewritten copy.)"""
+    if "/CMakeFiles/" not in obj:
+        return None
+    folder, inside = obj.split("/CMakeFiles/", 1)
+    path = [".." if part == "__" else part for part in inside.split("/")[1:]]
+    return project / folder / "/".join(path).rsplit(".", 1)[0]
+
+
 def compiled_objects():
     """Each object compiled from a source under src/, with its source and the headers it read."""
     records = subprocess.run([ninja, "-C", str(build), "-t", "deps"], env=tool_env,
@@ -58,9 +68,10 @@ def compiled_objects():
         lines = record.strip().splitlines()
         if len(lines) < 2 or "#deps" not in lines[0]:
             continue
-        source_file, *headers = [line.strip() for line in lines[1:]]
-        if folder_of(source_file) is not None:
-            objects[lines[0].split(":")[0]] = (source_file, headers)
+        obj = lines[0].split(":")[0]
+        source_file = source_of(obj)
+        if source_file and folder_of(source_file) is not None and (build / obj).is_file():
+            objects[obj] = (source_file, [line.strip() for line in lines[1:]])
     return objects
 
 
