@@ -20,6 +20,7 @@ namespace {
 
 const DWORD PickerStartTimeoutMs = 30000;
 const WPARAM ExitCommand = 2;
+const LONG PointerMargin = 20;
 
 HWND WaitForPicker()
 {
@@ -59,6 +60,15 @@ RECT ListPictureArea(HWND dropDown)
     return area;
 }
 
+// Moves the pointer to the screen's right edge, off the picker and its dialogs, and waits until
+// no tooltip shows, so the picture shows neither a tooltip nor a hot item.
+bool ClearPointer(HWND picker)
+{
+    SettleMouseAt(
+        {GetSystemMetrics(SM_CXSCREEN) - PointerMargin, GetSystemMetrics(SM_CYSCREEN) / 2});
+    return WaitUntil([&] { return VisibleToolTip(picker) == nullptr; });
+}
+
 int ShowPicture(RECT area)
 {
     std::printf("picture %ldx%ld+%ld+%ld\n", area.right - area.left, area.bottom - area.top,
@@ -92,6 +102,9 @@ int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
     if (!WaitUntil([&] { return (dropDown = VisibleDropDownList(windows.picker)) != nullptr; })) {
         return Fail("the emoticon list did not open");
     }
+    if (!ClearPointer(windows.picker)) {
+        return Fail("a tooltip stayed over the picker");
+    }
     std::printf("The picker shows the filter \"%s\" and its emoticon list open: %s\n",
                 filter.c_str(), Counter(windows.picker).c_str());
     RECT picker = PaintedArea(windows.picker);
@@ -103,13 +116,15 @@ int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
 
 int OpenFromMenu(const PickerWindows& windows, const std::string& command)
 {
-    if (command == "options") {
-        HWND dialog = OpenDialogOver(windows.faceCombo, 'O', OptionsCaption);
-        return dialog != nullptr ? ShowPicture(PaintedArea(dialog))
-                                 : Fail("the options dialog did not open");
+    HWND shown = command == "options" ? OpenDialogOver(windows.faceCombo, 'O', OptionsCaption)
+                 : EnterEditModeOverList(windows) ? windows.picker
+                                                  : nullptr;
+    if (shown == nullptr) {
+        return Fail(command == "options" ? "the options dialog did not open"
+                                         : "the picker did not enter edit mode");
     }
-    return EnterEditModeOverList(windows) ? ShowPicture(PaintedArea(windows.picker))
-                                          : Fail("the picker did not enter edit mode");
+    return ClearPointer(windows.picker) ? ShowPicture(PaintedArea(shown))
+                                        : Fail("a tooltip stayed over the picker");
 }
 
 } // namespace
