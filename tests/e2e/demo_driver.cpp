@@ -3,11 +3,14 @@
 //   demo_driver show FILTER   types FILTER into the filter box and opens the emoticon list
 //   demo_driver options       opens the options dialog from the context menu
 //   demo_driver edit          turns the picker into edit mode's table
-//   demo_driver quit          ends the picker as its exit menu item does
-// Each step waits for the picker to show its result; when it does not, a message says which
-// step failed and the exit code is 1.
+//   demo_driver quit          closes the options dialog and ends the picker as its exit menu
+//                             item does
+// Each step waits for the picker to show its result and prints the screen area that shows it,
+// as "picture WIDTHxHEIGHT+LEFT+TOP" (the geometry ImageMagick's import crops to); when it does
+// not get there, a message says which step failed and the exit code is 1.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -17,6 +20,7 @@ namespace {
 
 const DWORD PickerStartTimeoutMs = 30000;
 const WPARAM ExitCommand = 2;
+const LONG PointerMargin = 20;
 
 HWND WaitForPicker()
 {
@@ -34,6 +38,42 @@ int Fail(const char* step)
 {
     std::fprintf(stderr, "demo: %s\n", step);
     return 1;
+}
+
+// The window's place on the screen, once it has painted what it shows.
+RECT PaintedArea(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT area;
+    GetWindowRect(window, &area);
+    return area;
+}
+
+// The open list reaches down to the work area's bottom: its picture ends a row below its last
+// item.
+RECT ListPictureArea(HWND dropDown)
+{
+    RECT area = PaintedArea(dropDown);
+    LRESULT rows = SendMessageA(dropDown, LB_GETCOUNT, 0, 0) + 1;
+    LRESULT rowHeight = SendMessageA(dropDown, LB_GETITEMHEIGHT, 0, 0);
+    area.bottom = std::min<LONG>(area.bottom, area.top + rows * rowHeight);
+    return area;
+}
+
+// Moves the pointer to the screen's right edge, off the picker and its dialogs, and waits until
+// no tooltip shows, so the picture shows neither a tooltip nor a hot item.
+bool ClearPointer(HWND picker)
+{
+    SettleMouseAt(
+        {GetSystemMetrics(SM_CXSCREEN) - PointerMargin, GetSystemMetrics(SM_CYSCREEN) / 2});
+    return WaitUntil([&] { return VisibleToolTip(picker) == nullptr; });
+}
+
+int ShowPicture(RECT area)
+{
+    std::printf("picture %ldx%ld+%ld+%ld\n", area.right - area.left, area.bottom - area.top,
+                area.left, area.top);
+    return 0;
 }
 
 // The counter part of the title, "[shown/total]".
@@ -62,20 +102,29 @@ int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
     if (!WaitUntil([&] { return (dropDown = VisibleDropDownList(windows.picker)) != nullptr; })) {
         return Fail("the emoticon list did not open");
     }
-    RedrawWindow(dropDown, nullptr, nullptr, RDW_UPDATENOW);
+    if (!ClearPointer(windows.picker)) {
+        return Fail("a tooltip stayed over the picker");
+    }
     std::printf("The picker shows the filter \"%s\" and its emoticon list open: %s\n",
                 filter.c_str(), Counter(windows.picker).c_str());
-    return 0;
+    RECT picker = PaintedArea(windows.picker);
+    RECT list = ListPictureArea(dropDown);
+    RECT area;
+    UnionRect(&area, &picker, &list);
+    return ShowPicture(area);
 }
 
 int OpenFromMenu(const PickerWindows& windows, const std::string& command)
 {
-    if (command == "options") {
-        return OpenDialogOver(windows.faceCombo, 'O', OptionsCaption) != nullptr
-                   ? 0
-                   : Fail("the options dialog did not open");
+    HWND shown = command == "options" ? OpenDialogOver(windows.faceCombo, 'O', OptionsCaption)
+                 : EnterEditModeOverList(windows) ? windows.picker
+                                                  : nullptr;
+    if (shown == nullptr) {
+        return Fail(command == "options" ? "the options dialog did not open"
+                                         : "the picker did not enter edit mode");
     }
-    return EnterEditModeOverList(windows) ? 0 : Fail("the picker did not enter edit mode");
+    return ClearPointer(windows.picker) ? ShowPicture(PaintedArea(shown))
+                                        : Fail("a tooltip stayed over the picker");
 }
 
 } // namespace
@@ -92,6 +141,10 @@ int main(int argc, char** argv)
         return Fail("the picker's window did not appear");
     }
     if (command == "quit") {
+        // The picker quits once its options dialog is closed.
+        if (HWND dialog = FindWindowA("#32770", OptionsCaption)) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
         PostMessageA(picker, WM_COMMAND, ExitCommand, 0);
         return 0;
     }

@@ -561,14 +561,18 @@ void DragMouse(POINT from, POINT to, const std::function<bool()>& grabbed)
     MouseButtonAt(to, true, false);
 }
 
-HWND VisibleDropDownList(HWND picker, int* shown)
+namespace {
+
+// The visible top-level windows of the class in the picker's process: the last one found, and
+// how many there are.
+HWND VisibleOfClass(HWND picker, const char* className, int* shown)
 {
     DWORD pickerProcess = 0;
     GetWindowThreadProcessId(picker, &pickerProcess);
     HWND found = nullptr;
     int count = 0;
-    for (HWND window = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); window != nullptr;
-         window = FindWindowExA(nullptr, window, "ComboLBox", nullptr)) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window != nullptr;
+         window = FindWindowExA(nullptr, window, className, nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == pickerProcess && IsWindowVisible(window)) {
@@ -580,6 +584,18 @@ HWND VisibleDropDownList(HWND picker, int* shown)
         *shown = count;
     }
     return found;
+}
+
+} // namespace
+
+HWND VisibleDropDownList(HWND picker, int* shown)
+{
+    return VisibleOfClass(picker, "ComboLBox", shown);
+}
+
+HWND VisibleToolTip(HWND picker)
+{
+    return VisibleOfClass(picker, "tooltips_class32", nullptr);
 }
 
 HWND VisibleMenuWindow()

@@ -147,6 +147,8 @@ std::string Utf8FromWide(const std::wstring& text);
 // The drop-down list of the picker's process that is showing right now, if any; shown, when
 // given, receives how many are showing.
 HWND VisibleDropDownList(HWND picker, int* shown = nullptr);
+// The picker's tooltip showing right now, if any.
+HWND VisibleToolTip(HWND picker);
 // The pop-up menu showing right now, if any: other processes may keep hidden menu windows.
 HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for

@@ -20,21 +20,6 @@ std::string SampleList()
            "\tＡＢＣ\n";
 }
 
-HWND VisibleToolTip(HWND picker)
-{
-    DWORD pickerProcess = 0;
-    GetWindowThreadProcessId(picker, &pickerProcess);
-    for (HWND window = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr);
-         window != nullptr; window = FindWindowExA(nullptr, window, "tooltips_class32", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == pickerProcess && IsWindowVisible(window)) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 TEST_F(Picker, TypingAFilterNarrowsTheListAtEveryKeystroke)
 {
     ASSERT_TRUE(Start({{FaceFile, SampleList()}}));
