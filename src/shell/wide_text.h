@@ -13,6 +13,9 @@ void WideFromUtf8Into(const char* bytes, std::size_t length, std::wstring& text)
 // so no character became '?' or a look-alike (〜 U+301C comes back as ～ U+FF5E).
 bool FitsShiftJis(const std::wstring& text);
 
+// True when the system's code page, that of the clipboard's ANSI text (CF_TEXT), is Shift-JIS.
+bool SystemCodePageIsShiftJis();
+
 // UTF-8 as the lists hold it; bytes that form no character show as U+FFFD.
 std::wstring WideFromUtf8(const std::string& bytes);
 std::string Utf8FromWide(const std::wstring& text);

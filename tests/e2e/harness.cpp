@@ -692,7 +692,7 @@ HWND WaitForDialog(const char* caption)
 {
     HWND dialog = nullptr;
     WaitUntil([&] {
-        dialog = FindWindowA("#32770", caption);
+        dialog = FindWindowW(L"#32770", WideFromBytes(caption, ProgramCodePage).c_str());
         return dialog != nullptr && IsWindowVisible(dialog);
     });
     return dialog;
