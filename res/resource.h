@@ -3,10 +3,9 @@
 #ifndef VEMPLOR_RESOURCE_H
 #define VEMPLOR_RESOURCE_H
 
-// Icons: the program icon (32 x 32, 256 colours) and the small one (16 x 16, monochrome)
-// used for the window class and the tray.
+// The program's icon, at every size from 16 to 256 pixels: the window class, the tray, the about
+// box.
 #define IDI_PICKER 112
-#define IDI_PICKER_SMALL 113
 
 // Dialogs.
 #define IDD_OPTIONS 114

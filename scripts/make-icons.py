@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the program's two icons and writes them as .ico files.
+"""Draws the program's icon and writes it as res/vemplor.ico.
 
-res/vemplor.ico        32 x 32, 256 colours (8 bpp palette bitmap with an AND mask)
-res/vemplor-small.ico  16 x 16, monochrome (1 bpp bitmap with an AND mask)
-
-Both show a smiling face with closed, happy eyes in a rounded square. The output is
-deterministic, so running the script again reproduces the committed files byte for byte.
+One picture, a smiling face with closed, happy eyes in a rounded square, drawn anew at each size
+the system asks for at any scaling: 16, 20, 24, 32, 40, 48, 64 and 256 pixels, each 32-bit with
+an alpha channel (and an AND mask for systems without alpha); the 256-pixel image is stored PNG
+compressed. The output is deterministic, so running the script again reproduces the committed
+file byte for byte.
 
 Usage: scripts/make-icons.py [output directory, default: res/ next to this script]
 """
@@ -14,10 +14,12 @@ import math
 import os
 import struct
 import sys
+import zlib
 
-LARGE_SIZE = 32
-SMALL_SIZE = 16
-SUBSAMPLES = 8  # per axis, for the anti-aliased edges of the large icon
+SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+# The picture is drawn on a 32-unit square and scaled to each size.
+DESIGN_SIZE = 32.0
+PNG_FROM = 256  # images this large are stored PNG compressed
 
 TILE_FILL = (74, 144, 217)
 TILE_BORDER = (36, 88, 150)
@@ -25,26 +27,6 @@ FACE_FILL = (255, 216, 77)
 FACE_OUTLINE = (138, 90, 0)
 FEATURE = (90, 58, 16)
 CHEEK = (255, 140, 140)
-
-# The small icon is drawn by hand: ' ' transparent, '.' white, '#' black.
-SMALL_PICTURE = [
-    "  ############  ",
-    " #............# ",
-    "#..............#",
-    "#..............#",
-    "#..............#",
-    "#...#......#...#",
-    "#..#.#....#.#..#",
-    "#.#...#..#...#.#",
-    "#..............#",
-    "#..............#",
-    "#..#........#..#",
-    "#...#......#...#",
-    "#....######....#",
-    "#..............#",
-    " #............# ",
-    "  ############  ",
-]
 
 
 def rounded_square_distance(x, y, left, top, right, bottom, radius):
@@ -75,62 +57,56 @@ def arc_distance(x, y, centre_x, centre_y, radius, start_deg, end_deg):
     return min(ends)
 
 
-def large_sample(x, y):
-    """Colour of the large picture at the point (x, y), or None where it is transparent."""
-    tile = rounded_square_distance(x, y, 1.0, 1.0, 31.0, 31.0, 7.0)
-    if tile > 0:
-        return None
-    colour = TILE_BORDER if tile > -1.5 else TILE_FILL
+def sampler(size):
+    """The picture's colour at a point of a size x size image, or None where it is transparent.
+    Lines are never thinner than about a pixel, so small sizes keep their features."""
+    unit = size / DESIGN_SIZE
+    border = max(1.5, 1.0 / unit)
+    outline = max(1.2, 0.6 / unit)
+    stroke = max(0.7, 0.5 / unit)
 
-    face = math.hypot(x - 16.0, y - 16.5) - 10.5
-    if face <= 0:
-        colour = FACE_OUTLINE if face > -1.2 else FACE_FILL
-    for cheek_x in (9.6, 22.4):
-        if math.hypot((x - cheek_x) / 1.8, (y - 20.0) / 1.2) <= 1.0:
-            colour = CHEEK
-    stroke = 0.7
-    for eye_x in (12.0, 20.0):
-        if arc_distance(x, y, eye_x, 16.0, 2.4, 20.0, 160.0) <= stroke:
+    def sample(px, py):
+        x, y = px / unit, py / unit
+        tile = rounded_square_distance(x, y, 1.0, 1.0, 31.0, 31.0, 7.0)
+        if tile > 0:
+            return None
+        colour = TILE_BORDER if tile > -border else TILE_FILL
+        face = math.hypot(x - 16.0, y - 16.5) - 10.5
+        if face <= 0:
+            colour = FACE_OUTLINE if face > -outline else FACE_FILL
+        for cheek_x in (9.6, 22.4):
+            if math.hypot((x - cheek_x) / 1.8, (y - 20.0) / 1.2) <= 1.0:
+                colour = CHEEK
+        for eye_x in (12.0, 20.0):
+            if arc_distance(x, y, eye_x, 16.0, 2.4, 20.0, 160.0) <= stroke:
+                colour = FEATURE
+        if arc_distance(x, y, 16.0, 17.5, 5.0, 205.0, 335.0) <= stroke:
             colour = FEATURE
-    if arc_distance(x, y, 16.0, 17.5, 5.0, 205.0, 335.0) <= stroke:
-        colour = FEATURE
-    return colour
+        return colour
+
+    return sample
 
 
-def render_large():
-    """Returns rows (top first) of (r, g, b) or None for transparent pixels."""
+def render(size):
+    """Rows (top first) of (r, g, b, a): the colour the covered part of each pixel averages to,
+    its coverage as the alpha."""
+    subsamples = 8 if size <= 64 else 4
+    step = 1.0 / subsamples
+    sample = sampler(size)
     rows = []
-    step = 1.0 / SUBSAMPLES
-    for py in range(LARGE_SIZE):
+    for py in range(size):
         row = []
-        for px in range(LARGE_SIZE):
-            covered = []
-            for sy in range(SUBSAMPLES):
-                for sx in range(SUBSAMPLES):
-                    sample = large_sample(px + (sx + 0.5) * step, py + (sy + 0.5) * step)
-                    if sample is not None:
-                        covered.append(sample)
-            if len(covered) * 2 < SUBSAMPLES * SUBSAMPLES:
-                row.append(None)
+        for px in range(size):
+            covered = [c for sy in range(subsamples) for sx in range(subsamples)
+                       if (c := sample(px + (sx + 0.5) * step, py + (sy + 0.5) * step))]
+            if not covered:
+                row.append((0, 0, 0, 0))
                 continue
-            row.append(tuple(round(sum(c[i] for c in covered) / len(covered)) for i in range(3)))
+            colour = tuple(round(sum(c[i] for c in covered) / len(covered)) for i in range(3))
+            alpha = round(255 * len(covered) / (subsamples * subsamples))
+            row.append(colour + (alpha,))
         rows.append(row)
     return rows
-
-
-def build_palette(rows):
-    """Maps the picture onto at most 255 colours after black (index 0, the colour of
-    transparent pixels). Coarser rounding is used only if the picture needs it."""
-    for step in (1, 2, 4, 8, 16):
-        def snap(colour):
-            return tuple(min(255, round(c / step) * step) for c in colour)
-        colours = sorted({snap(c) for row in rows for c in row if c is not None} - {(0, 0, 0)})
-        if len(colours) <= 255:
-            palette = [(0, 0, 0)] + colours
-            index = {colour: i for i, colour in enumerate(palette)}
-            indexed = [[0 if c is None else index[snap(c)] for c in row] for row in rows]
-            return palette + [(0, 0, 0)] * (256 - len(palette)), indexed
-    raise ValueError("picture has too many colours")
 
 
 def padded(row_bytes):
@@ -148,41 +124,38 @@ def pack_bits(bits):
     return bytes(out)
 
 
-def icon_image(size, bit_count, palette, pixel_rows, transparent_rows):
-    """BITMAPINFOHEADER (height doubled for the two masks), palette, XOR and AND masks.
-    Rows are given top first and stored bottom-up."""
-    if bit_count == 8:
-        xor = b"".join(padded(bytes(row)) for row in reversed(pixel_rows))
-    else:
-        xor = b"".join(padded(pack_bits(row)) for row in reversed(pixel_rows))
-    and_mask = b"".join(padded(pack_bits(row)) for row in reversed(transparent_rows))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bit_count, 0,
-                         len(xor) + len(and_mask), 0, 0, 0, 0)
-    colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
-    return header + colours + xor + and_mask
+def bitmap_image(size, rows):
+    """BITMAPINFOHEADER (height doubled for the two masks), BGRA pixels and the AND mask, rows
+    stored bottom-up."""
+    pixels = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for r, g, b, a in row)
+    mask = b"".join(padded(pack_bits([1 if a == 0 else 0 for *_, a in row]))
+                    for row in reversed(rows))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask),
+                         0, 0, 0, 0)
+    return header + pixels + mask
 
 
-def ico_file(size, bit_count, image):
-    colour_count = 0 if bit_count >= 8 else 1 << bit_count
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", size, size, colour_count, 0, 1, bit_count,
-                        len(image), 6 + 16)
-    return directory + entry + image
+def png_image(size, rows):
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    raw = b"".join(b"\0" + bytes(channel for pixel in row for channel in pixel) for row in rows)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+            chunk(b"IEND", b""))
 
 
-def large_icon():
-    rows = render_large()
-    palette, indexed = build_palette(rows)
-    transparent = [[1 if c is None else 0 for c in row] for row in rows]
-    return ico_file(LARGE_SIZE, 8, icon_image(LARGE_SIZE, 8, palette, indexed, transparent))
-
-
-def small_icon():
-    # Palette index 0 is black, 1 white; a transparent pixel is black under a set AND bit.
-    pixels = [[1 if ch == "." else 0 for ch in line] for line in SMALL_PICTURE]
-    transparent = [[1 if ch == " " else 0 for ch in line] for line in SMALL_PICTURE]
-    palette = [(0, 0, 0), (255, 255, 255)]
-    return ico_file(SMALL_SIZE, 1, icon_image(SMALL_SIZE, 1, palette, pixels, transparent))
+def ico_file(images):
+    """The icon directory, one entry per (size, image data), then the images."""
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(directory) + 16 * len(images)
+    entries = b""
+    for size, data in images:
+        side = size if size < 256 else 0  # 0 stands for 256
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return directory + entries + b"".join(data for _, data in images)
 
 
 def main():
@@ -190,9 +163,12 @@ def main():
         out_dir = sys.argv[1]
     else:
         out_dir = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res")
-    for name, data in (("vemplor.ico", large_icon()), ("vemplor-small.ico", small_icon())):
-        with open(os.path.join(out_dir, name), "wb") as f:
-            f.write(data)
+    images = []
+    for size in SIZES:
+        encode = png_image if size >= PNG_FROM else bitmap_image
+        images.append((size, encode(size, render(size))))
+    with open(os.path.join(out_dir, "vemplor.ico"), "wb") as f:
+        f.write(ico_file(images))
 
 
 if __name__ == "__main__":

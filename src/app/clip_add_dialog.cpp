@@ -56,15 +56,17 @@ std::basic_string<Unit> TextOf(UINT format)
     return text;
 }
 
-// The clipboard's text. Placed as ANSI text for a Shift-JIS list, its bytes are taken as they
-// are; otherwise its characters.
+// The clipboard's text. Placed as ANSI text for a Shift-JIS list where the system's code page is
+// Shift-JIS too, its bytes are taken as they are; otherwise its characters, which the system
+// makes from ANSI text through its own code page.
 void TakeClipboardText(HWND owner, std::string& bytes, std::wstring& text)
 {
     if (!OpenClipboard(owner)) {
         return;
     }
     UINT format = PlacedTextFormat();
-    if (format == CF_TEXT && FaceListEncoding() == TextEncoding::ShiftJis) {
+    if (format == CF_TEXT && FaceListEncoding() == TextEncoding::ShiftJis &&
+        SystemCodePageIsShiftJis()) {
         bytes = TextOf<char>(CF_TEXT);
     } else if (format != 0) {
         text = TextOf<wchar_t>(CF_UNICODETEXT);

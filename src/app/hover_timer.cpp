@@ -1,11 +1,11 @@
 #include "app/hover_timer.h"
 
 #include <atomic>
-#include <mmsystem.h>
 
 #include "app/hover_decision.h"
 #include "app/transparency.h"
 #include "settings/settings_record.h"
+#include "shell/multimedia_timer.h"
 #include "shell/process_state.h"
 #include "shell/wide_text.h"
 #include "view/picker_controls.h"
@@ -146,20 +146,25 @@ void ServeTicksInFlight()
 
 void SetHoverTimer(HWND pickerWindow, bool on)
 {
+    // Without the system's winmm.dll there is no tick: no auto-hide, no auto pull-down.
+    const MultimediaTimerFunctions* timer = MultimediaTimer();
+    if (timer == nullptr) {
+        return;
+    }
     if (on) {
         TIMECAPS capabilities = {};
         // Without reported capabilities the finest resolution is asked for.
-        TimerResolution = timeGetDevCaps(&capabilities, sizeof capabilities) == TIMERR_NOERROR
+        TimerResolution = timer->getDevCaps(&capabilities, sizeof capabilities) == TIMERR_NOERROR
                               ? capabilities.wPeriodMin
                               : 1;
-        timeBeginPeriod(TimerResolution);
+        timer->beginPeriod(TimerResolution);
         HoverTimerStopping = false;
-        HoverTimerId = timeSetEvent(TickPeriodMs, TimerResolution, OnHoverTick,
-                                    reinterpret_cast<DWORD_PTR>(pickerWindow), TIME_PERIODIC);
+        HoverTimerId = timer->setEvent(TickPeriodMs, TimerResolution, OnHoverTick,
+                                       reinterpret_cast<DWORD_PTR>(pickerWindow), TIME_PERIODIC);
         return;
     }
     HoverTimerStopping = true;
-    timeKillEvent(HoverTimerId);
-    timeEndPeriod(TimerResolution);
+    timer->killEvent(HoverTimerId);
+    timer->endPeriod(TimerResolution);
     ServeTicksInFlight();
 }

@@ -2,9 +2,9 @@
 // loop until the window is destroyed.
 #include <windows.h>
 
+#include "app/picker_icon.h"
 #include "app/picker_window.h"
 #include "app/shutdown.h"
-#include "resource.h"
 #include "shell/process_state.h"
 #include "view/picker_fill.h"
 
@@ -20,8 +20,9 @@ ATOM RegisterPickerClass(HINSTANCE instance)
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = PickerWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PICKER));
-    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PICKER_SMALL));
+    // Kept for the process's lifetime, as the class is.
+    windowClass.hIcon = LoadPickerIcon(IconMetric::Large);
+    windowClass.hIconSm = LoadPickerIcon(IconMetric::Small);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = L"Vemplor";

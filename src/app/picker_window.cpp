@@ -58,8 +58,9 @@ LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam)
     return 0;
 }
 
-// The picker has moved to a monitor of another DPI: it takes the rectangle the system suggests,
-// its font is made again for the new DPI, and the bar is as tall as the combo row in that font.
+// The picker has moved to a monitor of another DPI: it takes the place and width the system
+// suggests, its font is made again for the new DPI, and its height is its mode's in that font:
+// the bar as tall as the combo row, edit mode's table down to above the screen's bottom.
 LRESULT OnDpiChanged(HWND window, LPARAM lParam)
 {
     ReplacePickerFont(window);
@@ -67,9 +68,7 @@ LRESULT OnDpiChanged(HWND window, LPARAM lParam)
     int width = suggested.right - suggested.left;
     SetWindowPos(window, nullptr, suggested.left, suggested.top, width,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!EditMode) {
-        LayoutWindow(LayoutInitial, width);
-    }
+    LayoutWindow(LayoutInitial, width);
     return 0;
 }
 

@@ -7,7 +7,6 @@
 #include "app/hover_timer.h"
 #include "app/picker_font.h"
 #include "app/popup_hotkey.h"
-#include "app/transparency.h"
 #include "app/tray_icon.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -67,5 +66,4 @@ void ReleaseProcessResources()
 {
     DeletePickerFont();
     DestroyMenu(ContextMenu);
-    ReleaseUser32Module();
 }

@@ -3,13 +3,13 @@
 #include "app/transparency_rule.h"
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
+#include "shell/system_library.h"
 #include "view/layout_math.h"
 
 namespace {
 
 using SetLayeredWindowAttributesPointer = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
-HMODULE User32Module;
 SetLayeredWindowAttributesPointer SetLayeredWindowAttributesFn;
 
 } // namespace
@@ -26,14 +26,9 @@ void CheckTransparencySupport(HWND pickerWindow)
 
 void EnableLayering(HWND pickerWindow)
 {
-    User32Module = LoadLibraryW(L"User32.dll");
-    if (User32Module == nullptr) {
-        TransparencyAvailable = 0;
-        return;
-    }
     SetLayeredWindowAttributesFn = reinterpret_cast<SetLayeredWindowAttributesPointer>(
-        reinterpret_cast<void*>(GetProcAddress(User32Module, "SetLayeredWindowAttributes")));
-    // A library without the entry point cannot make anything translucent.
+        ImportedDllFunction(L"user32.dll", "SetLayeredWindowAttributes"));
+    // A user32 without the entry point cannot make anything translucent.
     TransparencyAvailable = SetLayeredWindowAttributesFn != nullptr;
     if (TransparencyAvailable) {
         LONG extended = GetWindowLongW(pickerWindow, GWL_EXSTYLE);
@@ -49,9 +44,4 @@ void ApplyTransparency()
     SetLayeredWindowAttributesFn(PickerWindow, 0,
                                  TransparencyAlpha(Settings.Transparent != 0, Settings.Alpha),
                                  LWA_ALPHA);
-}
-
-void ReleaseUser32Module()
-{
-    FreeLibrary(User32Module);
 }

@@ -3,9 +3,7 @@
 
 // Decides whether the system can draw the picker translucent and, if so, makes it layered.
 void CheckTransparencySupport(HWND pickerWindow);
-// Loads the layered-window entry point at run time and gives the picker the layered style.
+// Looks the layered-window entry point up at run time and gives the picker the layered style.
 void EnableLayering(HWND pickerWindow);
 // Puts Transparent and Alpha into effect; does nothing where transparency is unavailable.
 void ApplyTransparency();
-// Releases the library loaded for the layered-window entry point.
-void ReleaseUser32Module();

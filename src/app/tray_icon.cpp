@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/context_menu.h"
+#include "app/picker_icon.h"
 #include "app/transparency.h"
 #include "app/tray_click_rule.h"
 #include "resource.h"
@@ -22,7 +23,6 @@ NOTIFYICONDATAW TrayRecord()
     record.uID = TRAY_ICON_ID;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = WM_TRAY_ICON;
-    record.hIcon = LoadIconW(AppInstance, MAKEINTRESOURCEW(IDI_PICKER_SMALL));
     lstrcpynW(record.szTip, L"Vemplor", sizeof record.szTip / sizeof record.szTip[0]);
     return record;
 }
@@ -47,8 +47,11 @@ void SetTrayIcon(DWORD action)
         TrayIconShown = 0;
         return;
     }
+    // At the size the notification area shows; the shell keeps a copy of its own.
+    record.hIcon = LoadPickerIcon(IconMetric::Small);
     // The shell refuses to add an icon it already holds; one it accepts to modify is there.
     TrayIconShown = Shell_NotifyIconW(NIM_ADD, &record) || Shell_NotifyIconW(NIM_MODIFY, &record);
+    DestroyIcon(record.hIcon);
 }
 
 void OnTrayMessage(LPARAM mouseMessage)

@@ -81,6 +81,11 @@ bool CopyToClipboard(HWND owner, const std::wstring& characters, const std::stri
     }
     EmptyClipboard();
     std::wstring placed = ConvertWidth(characters, widthConversion);
+    // ANSI text is in the system's code page: under another one Windows makes it from the
+    // characters.
+    if (!SystemCodePageIsShiftJis()) {
+        shiftJisBytes = nullptr;
+    }
     std::string bytes;
     if (shiftJisBytes != nullptr) {
         bytes = widthConversion == NoConversion ? *shiftJisBytes : ShiftJisFromWide(placed);

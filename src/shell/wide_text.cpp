@@ -76,3 +76,8 @@ std::string Utf8FromWide(const std::wstring& text)
 {
     return BytesFrom(CP_UTF8, text);
 }
+
+bool SystemCodePageIsShiftJis()
+{
+    return GetACP() == ShiftJis;
+}

@@ -16,6 +16,9 @@ bool FitsShiftJis(const std::wstring& text);
 // without a character.
 bool IsWholeShiftJis(const std::string& bytes);
 
+// True when the system's code page, that of the clipboard's ANSI text (CF_TEXT), is Shift-JIS.
+bool SystemCodePageIsShiftJis();
+
 // UTF-8 as the lists hold it; bytes that form no character show as U+FFFD.
 std::wstring WideFromUtf8(const std::string& bytes);
 std::string Utf8FromWide(const std::wstring& text);

@@ -1,5 +1,7 @@
 #include "shell/window_dpi.h"
 
+#include "shell/system_library.h"
+
 namespace {
 
 using DpiForWindowPointer = UINT(WINAPI*)(HWND);
@@ -11,14 +13,14 @@ const int EffectiveDpi = 0;
 
 void* User32Function(const char* name)
 {
-    return reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name));
+    return ImportedDllFunction(L"user32.dll", name);
 }
 
 // Windows 8.1 knows each monitor's DPI but not yet a window's: the DPI of the window's monitor,
-// or 0 on older systems.
+// or 0 on older systems, whose system folder has no shcore.dll.
 UINT MonitorDpiOf(HWND window)
 {
-    HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    HMODULE shcore = LoadSystemLibrary(L"shcore.dll");
     if (shcore == nullptr) {
         return 0;
     }

@@ -1,8 +1,7 @@
 #include "view/picker_fill.h"
 
-#include <mmsystem.h>
-
 #include "settings/settings_record.h"
+#include "shell/multimedia_timer.h"
 #include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "store/face_store.h"
@@ -58,7 +57,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
     void (*show)(const std::string&, std::wstring&) =
         combo == FilterCombo ? ShowFilterInto : ShowEntryInto;
     std::wstring text;
-    DWORD start = timeGetTime();
+    DWORD start = MultimediaTime();
     SendMessageW(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
@@ -66,7 +65,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
         SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
-            (timeGetTime() - start >= SliceBudgetMs || SomethingWaits())) {
+            (MultimediaTime() - start >= SliceBudgetMs || SomethingWaits())) {
             break;
         }
     }

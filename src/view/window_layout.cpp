@@ -37,12 +37,17 @@ RECT ClientRectOf(HWND window)
     return rect;
 }
 
-int NormalBottom(HWND window)
+RECT NormalRect(HWND window)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);
-    return placement.rcNormalPosition.bottom;
+    return placement.rcNormalPosition;
+}
+
+int NormalBottom(HWND window)
+{
+    return NormalRect(window).bottom;
 }
 
 int ComboHeight()
@@ -82,6 +87,15 @@ void SetColumnWidths()
     SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
 }
 
+// The height edit mode gives the window had the bar been where the window's top is now, at the
+// font's height now: after a change of DPI, the same distance above the screen's bottom in the
+// new DPI's sizes.
+int EditModeHeightFromTop()
+{
+    return EditModeOuterHeight(GetSystemMetrics(SM_CYSCREEN),
+                               NormalRect(PickerWindow).top + PickerBarHeight());
+}
+
 void SwitchToEditLayout()
 {
     Resize(PickerWindow, OuterWidth(PickerWindow),
@@ -108,7 +122,9 @@ void SwitchToBarLayout()
 void LayoutWindow(int mode, int width)
 {
     switch (mode) {
-    case LayoutInitial: Resize(PickerWindow, width, PickerBarHeight()); break;
+    case LayoutInitial:
+        Resize(PickerWindow, width, EditMode ? EditModeHeightFromTop() : PickerBarHeight());
+        break;
     case LayoutModeSwitch:
         if (EditMode) {
             SwitchToEditLayout();

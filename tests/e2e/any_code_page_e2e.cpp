@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "paste_target_harness.h"
+#include "resource.h"
 #include "scenario.h"
 
 namespace {
@@ -74,6 +75,39 @@ TEST_F(AnyCodePage, AFolderNamedInAnyCharactersHoldsTheLists)
     ASSERT_EQ(CloseAndWait(picker), 0);
     EXPECT_TRUE(dir.Read(FaceFile) == list);
     EXPECT_TRUE(dir.Exists(SettingsFile)) << "the settings are saved beside the list";
+}
+
+// The clipboard's ANSI text is in the system's code page, where ° has another byte than in
+// Shift-JIS: a Shift-JIS list's choice reaches programs that read ANSI text as the same
+// characters, and ANSI text another program placed comes into the list as its characters.
+std::string InSystemCodePage(const std::string& shiftJis, const std::string& codePage1252)
+{
+    return GetACP() == 932 ? shiftJis : codePage1252;
+}
+
+TEST_F(AnyCodePage, TheClipboardsAnsiTextIsInTheSystemsCodePage)
+{
+    const std::string degrees = "(\x81\x8Bo\x81\x8B)";
+    ASSERT_TRUE(Start({{FaceFile, "\t" + degrees + "\r\nねこ\t(=^・^=)"}}, {{"AutoPaste", "0"}}));
+    ExpectTheCodePageAsked();
+
+    ChooseFace(windows.picker, windows.faceCombo, 0);
+    std::string ansi;
+    const std::string degreesAnsi = InSystemCodePage(degrees, "(\xB0o\xB0)");
+    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText(ansi) && ansi == degreesAnsi; })) << ansi;
+    EXPECT_EQ(Utf8ClipboardText(), u8"(°o°)");
+
+    SetClipboardText(InSystemCodePage("(\x81\x8B_\x81\x8B)", "(\xB0_\xB0)"));
+    HWND dialog = OpenDialogOver(windows.faceCombo, 'L', "クリップボードから追加");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Utf8ControlText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT)), u8"(°_°)");
+    ASSERT_TRUE(ClickAndWaitClosed(dialog, IDOK));
+    EXPECT_EQ(Utf8ComboItems(windows.faceCombo),
+              (std::vector<std::string>{u8"(°_°)", u8"(°o°)", u8"(=^・^=)"}));
+    ASSERT_EQ(CloseAndWait(picker), 0);
+    EXPECT_TRUE(dir.Read(FaceFile) ==
+                "\t(\x81\x8B_\x81\x8B)\r\n\t" + degrees + "\r\nねこ\t(=^・^=)")
+        << "a Shift-JIS list, written in Shift-JIS";
 }
 
 } // namespace

@@ -708,7 +708,7 @@ HWND WaitForDialog(const char* caption)
 {
     HWND dialog = nullptr;
     WaitUntil([&] {
-        dialog = FindWindowA("#32770", caption);
+        dialog = FindWindowW(L"#32770", WideFromBytes(caption, ProgramCodePage).c_str());
         return dialog != nullptr && IsWindowVisible(dialog);
     });
     return dialog;
@@ -773,14 +773,14 @@ std::string MessageText(HWND box)
 
 namespace {
 
-// Sends a list-view message whose lParam points at a record. The system passes list-view pointers
-// across processes unchanged, so the record, and room for a text after it when asked for, are
-// lent in the list view's process; both come back.
-LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* record,
-                           std::size_t size, std::string* text = nullptr, std::size_t unitSize = 1)
+// Sends a message whose lParam points at a record. The system passes the pointers of list-view
+// messages and of WM_DPICHANGED across processes unchanged, so the record, and room for a text
+// after it when asked for, are lent in the window's process; both come back.
+LRESULT SendLentRecord(HWND window, UINT message, WPARAM wParam, void* record, std::size_t size,
+                       std::string* text = nullptr, std::size_t unitSize = 1)
 {
     DWORD processId = 0;
-    GetWindowThreadProcessId(listView, &processId);
+    GetWindowThreadProcessId(window, &processId);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
                                  processId);
     const std::size_t textRoom = text != nullptr ? 65536 : 0;
@@ -795,7 +795,7 @@ LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* rec
         static_cast<LVITEMA*>(record)->cchTextMax = static_cast<int>(textRoom / unitSize);
     }
     WriteProcessMemory(process, lent, record, size, nullptr);
-    LRESULT result = SendMessageA(listView, message, wParam, reinterpret_cast<LPARAM>(lent));
+    LRESULT result = SendMessageA(window, message, wParam, reinterpret_cast<LPARAM>(lent));
     ReadProcessMemory(process, lent, record, size, nullptr);
     if (text != nullptr) {
         text->assign(static_cast<std::size_t>(result > 0 ? result : 0) * unitSize, '\0');
@@ -808,6 +808,12 @@ LRESULT SendListViewRecord(HWND listView, UINT message, WPARAM wParam, void* rec
 
 } // namespace
 
+void SendDpiChanged(HWND window, int dpi, RECT suggested)
+{
+    const UINT dpiChanged = 0x02E0;
+    SendLentRecord(window, dpiChanged, MAKEWPARAM(dpi, dpi), &suggested, sizeof suggested);
+}
+
 int ListViewRowCount(HWND listView)
 {
     return static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
@@ -818,7 +824,7 @@ std::string ListViewCell(HWND listView, int row, int column)
     LVITEMA item = {};
     item.iSubItem = column;
     std::string text;
-    SendListViewRecord(listView, LVM_GETITEMTEXTA, row, &item, sizeof item, &text);
+    SendLentRecord(listView, LVM_GETITEMTEXTA, row, &item, sizeof item, &text);
     return text;
 }
 
@@ -827,7 +833,7 @@ std::string Utf8ListViewCell(HWND listView, int row, int column)
     LVITEMW item = {};
     item.iSubItem = column;
     std::string bytes;
-    SendListViewRecord(listView, LVM_GETITEMTEXTW, row, &item, sizeof item, &bytes,
+    SendLentRecord(listView, LVM_GETITEMTEXTW, row, &item, sizeof item, &bytes,
                        sizeof(wchar_t));
     std::wstring wide(bytes.size() / sizeof(wchar_t), L'\0');
     std::memcpy(&wide[0], bytes.data(), wide.size() * sizeof(wchar_t));
@@ -837,7 +843,7 @@ std::string Utf8ListViewCell(HWND listView, int row, int column)
 RECT ListViewCellRect(HWND listView, int row, int column)
 {
     RECT rect = {LVIR_BOUNDS, column, 0, 0};
-    SendListViewRecord(listView, LVM_GETSUBITEMRECT, row, &rect, sizeof rect);
+    SendLentRecord(listView, LVM_GETSUBITEMRECT, row, &rect, sizeof rect);
     MapWindowPoints(listView, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
@@ -847,7 +853,7 @@ void AddListViewRowToSelection(HWND listView, int row)
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED;
     item.state = LVIS_SELECTED;
-    SendListViewRecord(listView, LVM_SETITEMSTATE, row, &item, sizeof item);
+    SendLentRecord(listView, LVM_SETITEMSTATE, row, &item, sizeof item);
 }
 
 void DoubleClickAt(POINT at)

@@ -165,6 +165,9 @@ std::string ListViewCell(HWND listView, int row, int column);
 std::string Utf8ListViewCell(HWND listView, int row, int column);
 // The screen rectangle of a row's cell (column 0: the whole row).
 RECT ListViewCellRect(HWND listView, int row, int column);
+// Tells a window, as the system does when it moves to a monitor of another DPI, that the DPI is
+// now dpi and where the system suggests it go.
+void SendDpiChanged(HWND window, int dpi, RECT suggested);
 // A point in the window's caption, a little further right at each call: two right clicks at one
 // place in quick succession would make a double click, which opens no menu.
 POINT ShiftingCaptionPoint(HWND window);

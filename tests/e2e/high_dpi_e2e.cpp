@@ -190,6 +190,18 @@ TEST_F(HighDpi, At150PercentThePickerAndItsListsGrowAndEveryDialogLabelFits)
         ExpectHalfAsLargeAgain(size, at144.at(what), what.c_str());
     }
 
+    // A change of DPI in edit mode (the system's suggestion: another width, half the height) lays
+    // edit mode out again: the suggested width, edit mode's own height, the table filling it.
+    const RECT table = WindowRectOf(picker.Picker());
+    SendDpiChanged(picker.Picker(), 144,
+                   {table.left, table.top, table.right + 60, table.top + Height(table) / 2});
+    const RECT moved = WindowRectOf(picker.Picker());
+    EXPECT_EQ(Width(moved), Width(table) + 60);
+    EXPECT_EQ(Height(moved), Height(table));
+    RECT client = {};
+    GetClientRect(picker.Picker(), &client);
+    EXPECT_EQ(Height(WindowRectOf(windows.editListView)), client.bottom);
+
     // The narrowest picker, the about box and the clipboard dialog at 144 DPI.
     ASSERT_TRUE(Start({{FaceFile, "a\t(^_^)\r\n"}}, {{"Width", "300"}}));
     ExpectHalfAsLargeAgain(300, Width(WindowRectOf(picker.Picker())), "the narrowest picker");

@@ -6,7 +6,8 @@ Windows the README promises for it.
 The zip must hold exactly vemplor.exe, the sample lists as they are in DIR, README-ja.txt
 (UTF-8 with a byte-order mark and CR LF line ends, which every Notepad reads) and LICENSE.txt.
 The exe must be built for the zip's processor, ask for a subsystem version the minimum runs,
-and import no DLL or function that first came with a later Windows.
+import no DLL or function that first came with a later Windows, and import only DLLs that Windows
+protects from a copy planted beside the exe.
 """
 import argparse
 import os
@@ -56,6 +57,11 @@ NEW_DLLS = {
     "8": {"shcore.dll", "ucrtbase.dll"},
     "10": set(),
 }
+# The DLLs Windows always loads from the system folder (KnownDLLs), and comctl32, which the
+# manifest names. A copy of any other DLL the exe imports, put beside it, is loaded instead.
+PROTECTED_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "ole32.dll",
+                  "advapi32.dll", "comdlg32.dll", "shlwapi.dll", "imm32.dll", "msvcrt.dll",
+                  "comctl32.dll"}
 LATER_THAN = {"xp": ["vista", "7", "8", "10"], "vista": ["7", "8", "10"]}
 # The highest subsystem version each minimum loads an executable for.
 SUBSYSTEM_LIMIT = {"xp": (5, 1), "vista": (6, 0)}
@@ -71,6 +77,8 @@ def denied_imports(imports, minimum):
     faults = []
     for dll, function in imports:
         lower = dll.lower()
+        if lower not in PROTECTED_DLLS:
+            faults.append(f"{dll} is not protected: a copy beside the exe would be loaded")
         if lower in dlls or lower.startswith("api-ms-win-"):
             faults.append(f"{dll} is not in Windows {minimum}")
         elif function in functions:
