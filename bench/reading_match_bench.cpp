@@ -124,12 +124,37 @@ static void BM_ReadingNoMatch(benchmark::State& state)
     RunKeystroke(state, u"xyz");
 }
 
-// The switch off: the typed text as it is, in the faces and tags as they are.
+// Romaji full of alternatives: a long vowel left out, n before a vowel, a large kana for a
+// small one, Hepburn's m and ji; and 64 letters that each read several ways.
+static void BM_ReadingAlternatives(benchmark::State& state)
+{
+    RunKeystroke(state, u"ramen");
+}
+
+static void BM_ReadingManyAlternatives(benchmark::State& state)
+{
+    RunKeystroke(state, u"shonbori egao kinenn shimbun hanaji fuaito toukyou konnyaku gyunyu");
+}
+
+static void BM_ReadingAmbiguousN(benchmark::State& state)
+{
+    RunKeystroke(state, std::u16string(64, u'n').c_str());
+}
+
+static void BM_ReadingAmbiguousO(benchmark::State& state)
+{
+    RunKeystroke(state, std::u16string(64, u'o').c_str());
+}
+
 BENCHMARK(BM_FoldList)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadingRomaji)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadingOpenSyllable)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadingKana)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadingFaceSymbol)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadingNoMatch)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingAlternatives)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingManyAlternatives)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingAmbiguousN)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingAmbiguousO)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
