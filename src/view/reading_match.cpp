@@ -507,6 +507,12 @@ std::u16string FoldForSearch(std::u16string_view text)
 {
     std::u16string folded;
     folded.reserve(text.size());
+    AppendFoldedForSearch(text, folded);
+    return folded;
+}
+
+void AppendFoldedForSearch(std::u16string_view text, std::u16string& folded)
+{
     for (std::size_t at = 0; at < text.size(); ++at) {
         const char16_t unit = FoldUnit(text[at]);
         const Mark mark = at + 1 < text.size() ? MarkOf(text[at + 1]) : Mark::None;
@@ -518,7 +524,6 @@ std::u16string FoldForSearch(std::u16string_view text)
             folded += unit;
         }
     }
-    return folded;
 }
 
 ReadingQuery PrepareReadingQuery(std::u16string_view typed)

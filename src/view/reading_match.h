@@ -16,6 +16,8 @@
 // disagree on one each (〜 ～ ~; ￥ ¥ \, the yen sign of Japanese fonts; − -; ￠ ¢ ...). Every
 // other code unit stays as it is.
 std::u16string FoldForSearch(std::u16string_view text);
+// The same appended to folded, so that the keys of a long list can share one buffer.
+void AppendFoldedForSearch(std::u16string_view text, std::u16string& folded);
 
 // One step of a reading: the tag's next unit is unit, alsoUnit (ぢ where romaji spelled じ), or
 // a small kana that a large unit stands for (ぁ for あ; ゕ and ゖ for か, け and が).
