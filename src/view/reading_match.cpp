@@ -267,13 +267,13 @@ std::vector<std::u16string_view> OpenSyllable(std::u16string_view letters)
         if (SpellingStartsWith(spelling.romaji, letters))
             kana.push_back(spelling.kana);
     }
-    if (kana.empty() || letters.size() > 1)
+    if (kana.empty())
         return kana;
     // "n" may already be ん, and so may Hepburn's "m" before b, p and m; any other single
     // consonant may be the first of a doubled one.
-    if (letters[0] == u'n' || letters[0] == u'm')
+    if (letters == u"n" || letters == u"m")
         kana.push_back(u"ん");
-    if (letters[0] != u'n' && !IsVowel(letters[0]))
+    if (letters.size() == 1 && letters[0] != u'n' && !IsVowel(letters[0]))
         kana.push_back(u"っ");
     std::sort(kana.begin(), kana.end());
     std::vector<std::u16string_view> shortest;
