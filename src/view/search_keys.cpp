@@ -100,19 +100,29 @@ void MakeKeysCurrent()
 
 } // namespace
 
-void FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextList& shownTags)
+bool FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextList& shownTags)
 {
     shownFaces.clear();
     shownTags.clear();
     MakeKeysCurrent();
     const ReadingQuery query = PrepareReadingQuery(Utf16(filterText));
+    // Kept between keystrokes: the entries found, as indices, before any string is copied.
+    static std::vector<std::uint32_t> found;
+    found.clear();
     for (std::size_t i = 0; i < KeyOfEntry.size(); ++i) {
         const std::size_t key = 2 * std::size_t{KeyOfEntry[i]};
         if (MatchesReading(query, Key(key), Key(key + 1))) {
-            shownFaces.push_back(FaceList[i]);
-            shownTags.push_back(i < TagList.size() ? TagList[i] : std::string());
+            found.push_back(static_cast<std::uint32_t>(i));
         }
     }
+    if (found.size() == FaceList.size()) {
+        return true;
+    }
+    for (std::uint32_t i : found) {
+        shownFaces.push_back(FaceList[i]);
+        shownTags.push_back(i < TagList.size() ? TagList[i] : std::string());
+    }
+    return false;
 }
 
 bool ContinueSearchKeys()

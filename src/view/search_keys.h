@@ -9,8 +9,10 @@
 #include "store/face_lists.h"
 
 // Rebuilds shownFaces and shownTags (their old contents are dropped) from the entries of FaceList,
-// in list order, that the filter text finds by reading (MatchesReading).
-void FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextList& shownTags);
+// in list order, that the filter text finds by reading (MatchesReading). When it finds every
+// entry, returns true and leaves them empty: the whole list is the result, and copying a long
+// one string by string costs far more than the search.
+bool FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextList& shownTags);
 // While the picker is idle: folds the next part of the entries, so that the first filtering
 // after the list was loaded or changed finds them folded. False when there is nothing to fold
 // (or finding by reading is off).
