@@ -93,6 +93,21 @@ std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
 }
 
+// While FaceCombo shows FaceList itself under a filter that found every entry, a choice of a
+// row whose emoticon an equal one comes before moves that one in FaceList and the chosen row in
+// what is shown: what is shown becomes a list of its own, the fill running on from it.
+void CopyShownList()
+{
+    ShownFaceList = FaceList;
+    ShownTagList = TagList;
+    ShownTagList.resize(FaceList.size());
+    ShownCopied = true;
+    const PendingFill* fill = FillOf(RunningFills, FaceCombo);
+    if (fill != nullptr) {
+        NoteHanded(RunningFills, FaceCombo, ShownFaceList, fill->handed);
+    }
+}
+
 // The title counts what is shown and the whole list.
 void UpdateTitleCounter()
 {
@@ -207,16 +222,16 @@ void MoveShownFaceToTop(std::size_t shown, bool topMove)
         return;
     }
     long index = FindFirstEqualFace(FaceList, ShownFaces()[shown]);
+    if (index >= 0 && !ShownCopied && static_cast<std::size_t>(index) != shown) {
+        CopyShownList();
+    }
     if (index >= 0) {
         MoveEntryToTop(FaceList, TagList, static_cast<std::size_t>(index));
         MoveSearchKeyToTop(static_cast<std::size_t>(index));
-        // FaceCombo shows FaceList itself when the filter found every entry: its row follows.
-        int row = static_cast<int>(index);
         if (ShownCopied) {
             MoveEntryToTop(ShownFaceList, ShownTagList, shown);
-            row = static_cast<int>(shown);
         }
-        MoveComboItemToTop(FaceCombo, row, ShownFaces()[0]);
+        MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaces()[0]);
     }
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
 }
