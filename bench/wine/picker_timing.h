@@ -35,7 +35,8 @@ struct SizeReport {
     long long privateBeforeAbandon = -1;
     long long privateAfterAbandon = -1;
     std::vector<double> keystrokeMs;
-    // The first filtering after loading, which folds the whole list for the search by reading.
+    // The first filtering after loading, which finds the list folded for the search by reading
+    // unless it came before the picker was idle.
     double firstFilterMs = -1.0;
     std::vector<double> choiceMs;
     std::vector<double> choicePositionMedianMs;

@@ -117,11 +117,11 @@ bool PrintStartUpAndKeystrokeTable(const std::vector<SizeReport>& reports)
                 "first items with item 0 selected and the title counting the whole list; filled: until "
                 "FaceCombo holds the whole list; longest wait: the slowest answer to a message "
                 "sent every millisecond while the list filled (median of %d runs, %d above "
-                "%zu entries; vs empty: median of the runs' ratios)\nkeystroke: filter text set "
-                "until the picker answers the next message (each keystroke's median of %d "
-                "rounds; median and slowest over the typing sequence); first filter: the first "
-                "filter text after loading, which folds the list for the search by reading, "
-                "once\n",
+                "%zu entries; vs empty: median of the runs' ratios)\nkeystroke: from setting "
+                "the filter text until FaceCombo holds the whole result, the longest the "
+                "picker left a message waiting (each keystroke's median of %d rounds; median "
+                "and slowest over the typing sequence); first filter: the same for the first "
+                "filter text after loading, once\n",
                 StartUpRuns, LongListStartUpRuns, LongestTypedList, KeystrokeRounds);
     return allMet;
 }

@@ -7,6 +7,7 @@
 #include "app/shutdown.h"
 #include "shell/process_state.h"
 #include "view/picker_fill.h"
+#include "view/search_keys.h"
 
 namespace {
 
@@ -29,12 +30,13 @@ ATOM RegisterPickerClass(HINSTANCE instance)
     return RegisterClassExW(&windowClass);
 }
 
-// The next message, answered as GetMessage answers. While none waits, a long list still on its
-// way into a control gets its next short slice.
+// The next message, answered as GetMessage answers. While none waits, the search keys of a list
+// just loaded or changed are folded a part at a time, then a long list still on its way into a
+// control gets its next short slice.
 BOOL NextMessage(MSG& message)
 {
     while (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ContinueComboFills()) {
+        if (!ContinueSearchKeys() && !ContinueComboFills()) {
             return GetMessageW(&message, nullptr, 0, 0);
         }
     }

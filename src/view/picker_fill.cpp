@@ -23,9 +23,11 @@ const std::size_t ItemsPerLook = 64;
 // The fills still running, oldest first.
 PendingFills RunningFills;
 
-// What the last refresh gave FaceCombo: the entries matching the filter (with their tags), or,
-// while these lists are empty and FaceComboFiltered is false, the whole list.
+// What the last refresh gave FaceCombo: the entries matching the filter (with their tags) while
+// ShownCopied; otherwise, with these lists empty, the whole list itself, when there is no filter
+// or it matched every entry (a copy of the whole list would only double the memory).
 bool FaceComboFiltered;
+bool ShownCopied;
 TextList ShownFaceList;
 TextList ShownTagList;
 
@@ -88,6 +90,21 @@ std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
 {
     long itemHeight = static_cast<long>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
+}
+
+// While FaceCombo shows FaceList itself under a filter that found every entry, a choice of a
+// row whose emoticon an equal one comes before moves that one in FaceList and the chosen row in
+// what is shown: what is shown becomes a list of its own, the fill running on from it.
+void CopyShownList()
+{
+    ShownFaceList = FaceList;
+    ShownTagList = TagList;
+    ShownTagList.resize(FaceList.size());
+    ShownCopied = true;
+    const PendingFill* fill = FillOf(RunningFills, FaceCombo);
+    if (fill != nullptr) {
+        NoteHanded(RunningFills, FaceCombo, ShownFaceList, fill->handed);
+    }
 }
 
 // The title counts what is shown and the whole list.
@@ -167,32 +184,29 @@ void RefreshPicker()
     std::wstring shownFilter = WindowText(FilterCombo);
     std::string filter = EntryFromShown(shownFilter);
     FaceComboFiltered = !filter.empty();
+    ShownCopied = FaceComboFiltered;
     if (FaceComboFiltered && !Settings.ReadingSearch && !FitsFaceList(shownFilter)) {
         // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
         ShownFaceList.clear();
         ShownTagList.clear();
-        FillCombo(FaceCombo, ShownFaceList);
-    } else if (!FaceComboFiltered) {
-        FillCombo(FaceCombo, FaceList);
-        // The whole list is what is shown; a copy of it would only double the memory.
+    } else if (FaceComboFiltered && Settings.ReadingSearch) {
+        ShownCopied = !FilterByReading(shownFilter, ShownFaceList, ShownTagList);
+    } else if (FaceComboFiltered) {
+        FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
+                    ShownTagList);
+    }
+    if (!ShownCopied) {
         TextList().swap(ShownFaceList);
         TextList().swap(ShownTagList);
-    } else {
-        if (Settings.ReadingSearch) {
-            FilterByReading(shownFilter, ShownFaceList, ShownTagList);
-        } else {
-            FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
-                        ShownTagList);
-        }
-        FillCombo(FaceCombo, ShownFaceList);
     }
+    FillCombo(FaceCombo, ShownFaces());
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
     UpdateTitleCounter();
 }
 
 const TextList& ShownFaces()
 {
-    return FaceComboFiltered ? ShownFaceList : FaceList;
+    return ShownCopied ? ShownFaceList : FaceList;
 }
 
 // Under a filter the row moves to the top of what is shown, and the first equal emoticon of the
@@ -203,15 +217,20 @@ void MoveShownFaceToTop(std::size_t shown, bool topMove)
         MoveFaceToTop(shown, topMove);
         return;
     }
-    if (shown >= ShownFaceList.size()) {
+    if (shown >= ShownFaces().size()) {
         return;
     }
-    long index = FindFirstEqualFace(FaceList, ShownFaceList[shown]);
+    long index = FindFirstEqualFace(FaceList, ShownFaces()[shown]);
+    if (index >= 0 && !ShownCopied && static_cast<std::size_t>(index) != shown) {
+        CopyShownList();
+    }
     if (index >= 0) {
         MoveEntryToTop(FaceList, TagList, static_cast<std::size_t>(index));
         MoveSearchKeyToTop(static_cast<std::size_t>(index));
-        MoveEntryToTop(ShownFaceList, ShownTagList, shown);
-        MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaceList[0]);
+        if (ShownCopied) {
+            MoveEntryToTop(ShownFaceList, ShownTagList, shown);
+        }
+        MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaces()[0]);
     }
     SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
 }
