@@ -530,8 +530,9 @@ ReadingQuery PrepareReadingQuery(std::u16string_view typed)
 {
     ReadingQuery query;
     query.folded = FoldForSearch(typed);
+    // A - on its own is already the ー of a romaji reading being typed ("-" of "-men").
     query.readsKana = std::any_of(query.folded.begin(), query.folded.end(), [](char16_t unit) {
-        return IsLatinLetter(unit) || MayStandForSmallKana(unit);
+        return IsLatinLetter(unit) || MayStandForSmallKana(unit) || unit == u'-';
     });
     if (query.readsKana) {
         query.graph = BuildGraph(query.folded);

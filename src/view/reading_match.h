@@ -44,8 +44,8 @@ struct ReadingGraph {
 struct ReadingQuery {
     // The filter text folded as the entries are.
     std::u16string folded;
-    // Whether the filter reads as more than folded: it holds Latin letters, read as romaji, or
-    // kana that also find small ones. Then graph is searched in the tags too.
+    // Whether the filter reads as more than folded: it holds Latin letters or a -, read as
+    // romaji, or kana that also find small ones. Then graph is searched in the tags too.
     bool readsKana = false;
     ReadingGraph graph;
     // The states a search has reached, kept between entries so that matching allocates nothing.
