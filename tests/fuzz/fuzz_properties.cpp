@@ -76,6 +76,11 @@ std::u16string Utf16Units(const std::string& input)
     return units;
 }
 
+bool IsVoicedMark(char16_t unit)
+{
+    return (unit >= 0x3099 && unit <= 0x309C) || unit == 0xFF9E || unit == 0xFF9F;
+}
+
 bool Contains(const std::u16string& text, const std::u16string& part)
 {
     return text.find(part) != std::u16string::npos;
@@ -208,6 +213,10 @@ bool CheckReadingMatch(const std::string& input)
         return false;
     }
     for (std::size_t length = 0; found && length < typed.size(); ++length) {
+        // A voiced mark typed after its kana makes another character of it: ｺ is not ｺﾞ.
+        if (IsVoicedMark(typed[length])) {
+            continue;
+        }
         if (!MatchesReading(PrepareReadingQuery(typed.substr(0, length)), face, tag)) {
             return false;
         }

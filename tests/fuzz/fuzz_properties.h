@@ -32,7 +32,8 @@ bool CheckListEncoding(const std::string& input);
 bool CheckIniText(const std::string& input);
 // The input as UTF-16 is a filter, a line end, then a face, a TAB and a tag: a face or tag that
 // holds the folded filter is found; romaji never finds a face; while the filter is typed, each
-// shorter part of it finds what it finds; folding twice is folding once.
+// shorter part of it that does not end just before a voiced mark finds what it finds; folding
+// twice is folding once.
 bool CheckReadingMatch(const std::string& input);
 
 extern const FuzzTarget FuzzTargets[7];
