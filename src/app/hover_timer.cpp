@@ -1,11 +1,8 @@
 #include "app/hover_timer.h"
 
-#include <atomic>
-
 #include "app/hover_decision.h"
 #include "app/transparency.h"
 #include "settings/settings_record.h"
-#include "shell/multimedia_timer.h"
 #include "shell/process_state.h"
 #include "shell/wide_text.h"
 #include "view/picker_controls.h"
@@ -15,14 +12,9 @@ namespace {
 const UINT TickPeriodMs = 100;
 const int IconWindowSize = 32;
 
-UINT HoverTimerId;
-UINT TimerResolution;
-// Written by the timer's thread only.
+// The tick's own id among the picker window's timers.
+const UINT_PTR HoverTimerId = 1;
 int HideTicks;
-// Shut-down raises the flag; a tick that finds it raised does nothing. Ticks in progress are
-// counted, so shut-down can serve their window calls until the last one has finished.
-std::atomic<bool> HoverTimerStopping;
-std::atomic<int> TicksInFlight;
 
 WindowId Id(HWND window)
 {
@@ -122,49 +114,23 @@ void RunTick()
     }
 }
 
-void CALLBACK OnHoverTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR)
-{
-    ++TicksInFlight;
-    // A tick's showing, hiding and dropping down would cut into a choice being pasted.
-    if (!HoverTimerStopping && !ChoiceInProgress) {
-        RunTick();
-    }
-    --TicksInFlight;
-}
-
-// A tick's window calls wait for this thread: keep answering them until no tick is left.
-void ServeTicksInFlight()
-{
-    while (TicksInFlight > 0) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-}
-
 } // namespace
 
 void SetHoverTimer(HWND pickerWindow, bool on)
 {
-    // Without the system's winmm.dll there is no tick: no auto-hide, no auto pull-down.
-    const MultimediaTimerFunctions* timer = MultimediaTimer();
-    if (timer == nullptr) {
-        return;
-    }
     if (on) {
-        TIMECAPS capabilities = {};
-        // Without reported capabilities the finest resolution is asked for.
-        TimerResolution = timer->getDevCaps(&capabilities, sizeof capabilities) == TIMERR_NOERROR
-                              ? capabilities.wPeriodMin
-                              : 1;
-        timer->beginPeriod(TimerResolution);
-        HoverTimerStopping = false;
-        HoverTimerId = timer->setEvent(TickPeriodMs, TimerResolution, OnHoverTick,
-                                       reinterpret_cast<DWORD_PTR>(pickerWindow), TIME_PERIODIC);
-        return;
+        SetTimer(pickerWindow, HoverTimerId, TickPeriodMs, nullptr);
+    } else {
+        KillTimer(pickerWindow, HoverTimerId);
     }
-    HoverTimerStopping = true;
-    timer->killEvent(HoverTimerId);
-    timer->endPeriod(TimerResolution);
-    ServeTicksInFlight();
+}
+
+// Modal loops (dialogs, menus, moving and sizing the window) dispatch the tick as well, so it
+// keeps watching while they run.
+void OnHoverTick(UINT_PTR timerId)
+{
+    // A tick's showing, hiding and dropping down would cut into a choice being pasted.
+    if (timerId == HoverTimerId && !ChoiceInProgress) {
+        RunTick();
+    }
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
-// Starts (on) or stops (off) the 100 ms timer behind auto-hide, paste-target tracking and
-// auto-pulldown. Once it has been stopped no tick runs any more, so the windows may go.
+// Starts (on) or stops (off) the 100 ms tick behind auto-hide, paste-target tracking and
+// auto-pulldown: a timer of the picker window, so the tick runs on the window's own thread.
 void SetHoverTimer(HWND pickerWindow, bool on);
+
+// WM_TIMER: one tick observes the windows and acts on what it decides.
+void OnHoverTick(UINT_PTR timerId);

@@ -5,6 +5,7 @@
 #include "app/context_menu.h"
 #include "app/face_reload.h"
 #include "app/hit_test_rule.h"
+#include "app/hover_timer.h"
 #include "app/picker_font.h"
 #include "app/popup_hotkey.h"
 #include "app/shutdown.h"
@@ -139,6 +140,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     case WM_HOTKEY: return OnHotKey();
+    case WM_TIMER: OnHoverTick(wParam); return 0;
     case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);

@@ -1,7 +1,6 @@
 #pragma once
-// Process-wide handles and run-time flags of the application shell. Each is written by one
-// thread only (the user-interface thread, except PasteTarget and the hide counter, which the
-// hover timer writes) and is int- or handle-sized, so the timer may read it without a lock.
+// Process-wide handles and run-time flags of the application shell, used by the window's thread
+// only.
 #include <windows.h>
 
 extern HINSTANCE AppInstance;

@@ -1,7 +1,6 @@
 #include "view/picker_fill.h"
 
 #include "settings/settings_record.h"
-#include "shell/multimedia_timer.h"
 #include "shell/process_state.h"
 #include "store/face_lists.h"
 #include "store/face_store.h"
@@ -16,7 +15,7 @@
 namespace {
 
 // How long one slice of a fill may last when nothing else is waiting.
-const DWORD SliceBudgetMs = 5;
+const LONGLONG SliceBudgetMs = 5;
 // Items handed over between two looks at the clock and the message queue.
 const std::size_t ItemsPerLook = 64;
 
@@ -46,6 +45,23 @@ bool SomethingWaits()
     return HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE | QS_HOTKEY)) != 0;
 }
 
+// The moment a slice starting now has used up its time, in performance-counter counts.
+LONGLONG SliceDeadline()
+{
+    LARGE_INTEGER now = {};
+    LARGE_INTEGER frequency = {};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return now.QuadPart + frequency.QuadPart * SliceBudgetMs / 1000;
+}
+
+bool PastDeadline(LONGLONG deadline)
+{
+    LARGE_INTEGER now = {};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart >= deadline;
+}
+
 // Appends texts[from, to) to the combo box's items; a slice stops early when its time is up or
 // something waits for the picker. Returns where it stopped. The items go straight to the combo
 // box's list box, which holds them, sparing the combo box's relay for each of up to a million.
@@ -59,7 +75,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
     void (*show)(const std::string&, std::wstring&) =
         combo == FilterCombo ? ShowFilterInto : ShowEntryInto;
     std::wstring text;
-    DWORD start = MultimediaTime();
+    LONGLONG deadline = SliceDeadline();
     SendMessageW(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
@@ -67,7 +83,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
         SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
-            (MultimediaTime() - start >= SliceBudgetMs || SomethingWaits())) {
+            (PastDeadline(deadline) || SomethingWaits())) {
             break;
         }
     }
