@@ -84,6 +84,11 @@
 // to the list file once the operation that activated it is over (WM_APP + 1).
 #define WM_CHECK_FACE_FILE 32769
 
+// Sent to the picker by edit mode's list view: an in-place editor has lost the focus
+// (WM_APP + 2); a scroll or resize is about to move the rows under the editors (WM_APP + 3).
+#define WM_ROW_EDITOR_LEFT 32770
+#define WM_CLOSE_ROW_EDITORS 32771
+
 // The tray icon: its id and the message its mouse events arrive in (WM_USER + 1).
 #define TRAY_ICON_ID 1
 #define WM_TRAY_ICON 1025

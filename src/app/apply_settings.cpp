@@ -7,30 +7,27 @@
 #include "app/popup_hotkey.h"
 #include "app/transparency.h"
 #include "app/tray_icon.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
-#include "view/picker_controls.h"
 #include "view/picker_fill.h"
 #include "view/window_layout.h"
 
 namespace {
 
-void ApplyStacking()
+void ApplyStacking(HWND pickerWindow, const SettingsRecord& settings)
 {
-    SetWindowPos(PickerWindow, Settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(pickerWindow, settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
 // A hidden filter box must not keep narrowing the list the user can no longer see.
-void ApplyFilterBox()
+void ApplyFilterBox(PickerView& view, const FaceLists& lists, const SettingsRecord& settings)
 {
-    if (Settings.Filter) {
-        ShowWindow(FilterCombo, SW_SHOW);
+    if (settings.Filter) {
+        ShowWindow(view.FilterCombo, SW_SHOW);
         return;
     }
-    ShowWindow(FilterCombo, SW_HIDE);
-    SetWindowTextW(FilterCombo, L"");
-    RefreshPicker();
+    ShowWindow(view.FilterCombo, SW_HIDE);
+    SetWindowTextW(view.FilterCombo, L"");
+    RefreshPicker(view, lists, settings.ReadingSearch != 0);
 }
 
 void Repaint(HWND window)
@@ -41,15 +38,23 @@ void Repaint(HWND window)
 
 } // namespace
 
-void ApplySettings(int layoutMode, int initialWidth)
+void LayoutPicker(const PickerState& state, int layoutMode, int width)
 {
-    ApplyStacking();
-    SetTrayIcon(Settings.TrayIcon ? NIM_ADD : NIM_DELETE);
-    ReplacePickerFont(PickerWindow);
-    ApplyTransparency();
-    RegisterPopupHotKey(Settings.HotKeys);
-    ApplyFilterBox();
-    LayoutWindow(layoutMode, initialWidth);
-    Repaint(PickerWindow);
-    Repaint(EditListView);
+    LayoutWindow(state.view, layoutMode, width, state.modes.EditMode != 0,
+                 state.settings.Filter != 0);
+}
+
+void ApplySettings(PickerState& state, int layoutMode, int initialWidth)
+{
+    const SettingsRecord& settings = state.settings;
+    PickerView& view = state.view;
+    ApplyStacking(view.PickerWindow, settings);
+    SetTrayIcon(view.PickerWindow, state.modes, settings.TrayIcon ? NIM_ADD : NIM_DELETE);
+    ReplacePickerFont(view, settings);
+    ApplyTransparency(view.PickerWindow, state.modes, settings);
+    RegisterPopupHotKey(view.PickerWindow, settings);
+    ApplyFilterBox(view, state.lists, settings);
+    LayoutPicker(state, layoutMode, initialWidth);
+    Repaint(view.PickerWindow);
+    Repaint(view.EditListView);
 }

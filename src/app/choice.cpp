@@ -4,88 +4,92 @@
 
 #include "paste/clipboard_copy.h"
 #include "paste/paste_keystroke.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
-#include "store/face_store.h"
 #include "view/combo_items.h"
 #include "view/entry_text.h"
-#include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
 namespace {
 
 // The chosen filter goes into the edit field first: when the choice is reported the field
 // still holds the previous text.
-void ApplyChosenFilter()
+void ApplyChosenFilter(PickerView& view, const FaceLists& lists, const SettingsRecord& settings)
 {
-    LRESULT index = SendMessageW(FilterCombo, CB_GETCURSEL, 0, 0);
+    LRESULT index = SendMessageW(view.FilterCombo, CB_GETCURSEL, 0, 0);
     if (index < 0) {
         return;
     }
-    SetWindowTextW(FilterCombo, ShownFilter(ComboItemText(FilterCombo, index)).c_str());
-    RefreshPicker();
+    std::string filter = ComboItemText(view, lists, view.FilterCombo, index);
+    SetWindowTextW(view.FilterCombo, ShownEntry(filter, FilterListEncoding(lists)).c_str());
+    RefreshPicker(view, lists, settings.ReadingSearch != 0);
 }
 
-void CopyAndPaste(HWND combo, const std::string& face)
+void CopyAndPaste(const PickerState& state, HWND combo, const std::string& face)
 {
-    bool shiftJis = FaceListEncoding() == TextEncoding::ShiftJis;
+    const SettingsRecord& settings = state.settings;
+    TextEncoding encoding = FaceListEncoding(state.lists);
+    bool shiftJis = encoding == TextEncoding::ShiftJis;
     // Pasting after a failed copy would paste whatever the clipboard held before.
-    if (!CopyToClipboard(combo, ShownEntry(face), shiftJis ? &face : nullptr, Settings.Char,
-                         Settings.Return == 1)) {
+    if (!CopyToClipboard(combo, ShownEntry(face, encoding), shiftJis ? &face : nullptr,
+                         settings.Char, settings.Return == 1)) {
         MessageBeep(MB_ICONWARNING);
         return;
     }
-    if (AutoPasteArmed) {
-        PasteInto(PasteTarget, PickerWindow, Settings.PasteTime, Settings.PasteKey);
+    if (state.modes.AutoPasteArmed) {
+        PasteInto(state.modes.PasteTarget, state.view.PickerWindow, settings.PasteTime,
+                  settings.PasteKey);
     }
 }
 
 // The pop-up's items are FaceList's; FaceCombo, which the hotkey left unfiltered, follows the
 // choice once the paste has given the picker the foreground back.
-void ChooseFromPopup()
+void ChooseFromPopup(PickerState& state)
 {
-    LRESULT index = SendMessageW(PopupCombo, CB_GETCURSEL, 0, 0);
+    PickerView& view = state.view;
+    LRESULT index = SendMessageW(view.PopupCombo, CB_GETCURSEL, 0, 0);
     if (index < 0) {
-        ShowWindow(PopupCombo, SW_HIDE);
+        ShowWindow(view.PopupCombo, SW_HIDE);
         return;
     }
-    CopyAndPaste(PopupCombo, ComboItemText(PopupCombo, index));
-    FillComboThrough(FaceCombo, index);
-    SendMessageW(FaceCombo, CB_SETCURSEL, index, 0);
-    ShowWindow(PopupCombo, SW_HIDE);
-    MoveFaceToTop(static_cast<std::size_t>(index), Settings.TopMove != 0);
+    CopyAndPaste(state, view.PopupCombo, ComboItemText(view, state.lists, view.PopupCombo, index));
+    FillComboThrough(view, state.lists, view.FaceCombo, index);
+    SendMessageW(view.FaceCombo, CB_SETCURSEL, index, 0);
+    ShowWindow(view.PopupCombo, SW_HIDE);
+    MoveFaceToTop(view, state.lists, static_cast<std::size_t>(index),
+                  state.settings.TopMove != 0);
 }
 
-void ChooseFromFaceCombo()
+void ChooseFromFaceCombo(PickerState& state)
 {
-    LRESULT shown = SendMessageW(FaceCombo, CB_GETCURSEL, 0, 0);
+    PickerView& view = state.view;
+    LRESULT shown = SendMessageW(view.FaceCombo, CB_GETCURSEL, 0, 0);
     if (shown < 0) {
         return;
     }
-    std::string face = ComboItemText(FaceCombo, shown);
-    MoveShownFaceToTop(static_cast<std::size_t>(shown), Settings.TopMove != 0);
-    CopyAndPaste(FaceCombo, face);
+    std::string face = ComboItemText(view, state.lists, view.FaceCombo, shown);
+    MoveShownFaceToTop(view, state.lists, static_cast<std::size_t>(shown),
+                       state.settings.TopMove != 0);
+    CopyAndPaste(state, view.FaceCombo, face);
 }
 
 } // namespace
 
 // Everything a choice needs is read before the paste waits for its target. While it waits, the
-// picker answers messages sent to it; ChoiceInProgress keeps the hover timer, the hotkey's
+// picker answers messages sent to it; ChoiceInProgress keeps the hover tick, the hotkey's
 // pop-up and a second choice from acting on a choice half made.
-void OnChoice(HWND combo)
+void OnChoice(PickerState& state, HWND combo)
 {
-    if (combo == FilterCombo) {
-        ApplyChosenFilter();
+    if (combo == state.view.FilterCombo) {
+        ApplyChosenFilter(state.view, state.lists, state.settings);
         return;
     }
-    if (ChoiceInProgress) {
+    if (state.modes.ChoiceInProgress) {
         return;
     }
-    ChoiceInProgress = 1;
-    if (combo == PopupCombo) {
-        ChooseFromPopup();
-    } else if (combo == FaceCombo) {
-        ChooseFromFaceCombo();
+    state.modes.ChoiceInProgress = 1;
+    if (combo == state.view.PopupCombo) {
+        ChooseFromPopup(state);
+    } else if (combo == state.view.FaceCombo) {
+        ChooseFromFaceCombo(state);
     }
-    ChoiceInProgress = 0;
+    state.modes.ChoiceInProgress = 0;
 }

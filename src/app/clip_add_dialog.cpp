@@ -5,11 +5,8 @@
 #include "app/clip_add_counter.h"
 #include "app/modal_guard.h"
 #include "resource.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
 #include "store/face_adding.h"
-#include "store/face_store.h"
-#include "store/face_lists.h"
 #include "store/one_line_entry.h"
 #include "view/entry_fitting.h"
 #include "view/entry_text.h"
@@ -18,12 +15,16 @@
 
 namespace {
 
-// The bytes the clipboard offers a Shift-JIS list as ANSI text, as one line, and the box's text
-// right after they went in: while the box still reads the same, the entry keeps those bytes,
-// which the text conversion might not give back exactly (a lone lead byte, an invalid second
-// byte). Empty when the clipboard offered characters.
-std::string OfferedEntry;
-std::wstring OfferedText;
+// What the dialog works on, kept in its own slot from WM_INITDIALOG on. The bytes the clipboard
+// offers a Shift-JIS list as ANSI text, as one line, and the box's text right after they went
+// in: while the box still reads the same, the entry keeps those bytes, which the text
+// conversion might not give back exactly (a lone lead byte, an invalid second byte). Empty when
+// the clipboard offered characters.
+struct ClipAddOffer {
+    PickerState* state;
+    std::string entry;
+    std::wstring text;
+};
 
 // The text format the clipboard's owner placed, which the system lists before those it makes
 // from it; 0 when there is no text.
@@ -59,13 +60,13 @@ std::basic_string<Unit> TextOf(UINT format)
 // The clipboard's text. Placed as ANSI text for a Shift-JIS list where the system's code page is
 // Shift-JIS too, its bytes are taken as they are; otherwise its characters, which the system
 // makes from ANSI text through its own code page.
-void TakeClipboardText(HWND owner, std::string& bytes, std::wstring& text)
+void TakeClipboardText(HWND owner, TextEncoding encoding, std::string& bytes, std::wstring& text)
 {
     if (!OpenClipboard(owner)) {
         return;
     }
     UINT format = PlacedTextFormat();
-    if (format == CF_TEXT && FaceListEncoding() == TextEncoding::ShiftJis &&
+    if (format == CF_TEXT && encoding == TextEncoding::ShiftJis &&
         SystemCodePageIsShiftJis()) {
         bytes = TextOf<char>(CF_TEXT);
     } else if (format != 0) {
@@ -81,14 +82,14 @@ std::wstring OneLineText(const std::wstring& text)
 
 // In edit mode the rows are the working copy: they are taken into the lists first and shown
 // again with the new entry, so that neither the user's changes nor the new face are lost.
-void AddFace(const std::string& face)
+void AddFace(PickerState& state, const std::string& face)
 {
-    ReadBackEditList();
-    if (!AddFaceAtTop(FaceList, TagList, face)) {
+    ReadBackEditList(state.view, state.lists, state.settings, state.modes.EditMode);
+    if (!AddFaceAtTop(state.lists.FaceList, state.lists.TagList, face)) {
         return;
     }
-    NoteFaceListsChanged();
-    ShowChangedLists();
+    NoteFaceListsChanged(state.lists);
+    ShowChangedLists(state.view, state.lists, state.settings, state.modes.EditMode);
 }
 
 std::wstring BoxText(HWND dialog)
@@ -96,18 +97,18 @@ std::wstring BoxText(HWND dialog)
     return WindowText(GetDlgItem(dialog, IDC_CLIP_ADD_TEXT));
 }
 
-bool OfferedBytesStand(const std::wstring& boxText)
+bool OfferedBytesStand(const ClipAddOffer& offer, const std::wstring& boxText)
 {
-    return !OfferedEntry.empty() && boxText == OfferedText;
+    return !offer.entry.empty() && boxText == offer.text;
 }
 
 // Counted in the list's columns: Shift-JIS bytes while Shift-JIS holds the text.
-void ShowLength(HWND dialog)
+void ShowLength(HWND dialog, const ClipAddOffer& offer)
 {
     std::wstring boxText = BoxText(dialog);
     std::string counter;
-    if (OfferedBytesStand(boxText)) {
-        counter = ClipAddCounterText(OfferedEntry, TextEncoding::ShiftJis);
+    if (OfferedBytesStand(offer, boxText)) {
+        counter = ClipAddCounterText(offer.entry, TextEncoding::ShiftJis);
     } else {
         std::wstring line = OneLineText(boxText);
         counter = FitsShiftJis(line) ? ClipAddCounterText(ShiftJisFromWide(line), TextEncoding::ShiftJis)
@@ -116,49 +117,56 @@ void ShowLength(HWND dialog)
     SetDlgItemTextW(dialog, IDC_CLIP_ADD_COUNTER, WideFromShiftJis(counter).c_str());
 }
 
-void OnInitDialog(HWND dialog)
+void OnInitDialog(HWND dialog, ClipAddOffer& offer)
 {
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&offer));
     HWND edit = GetDlgItem(dialog, IDC_CLIP_ADD_TEXT);
     // Entries may be of any length, so the box takes as much as the user types or pastes.
     SendMessageW(edit, EM_LIMITTEXT, 0, 0);
+    TextEncoding encoding = FaceListEncoding(offer.state->lists);
     std::string bytes;
     std::wstring text;
-    TakeClipboardText(PickerWindow, bytes, text);
-    OfferedEntry = OneLineEntry(bytes);
-    SetWindowTextW(edit, OfferedEntry.empty() ? OneLineText(text).c_str()
-                                              : ShownEntry(OfferedEntry).c_str());
-    OfferedText = WindowText(edit);
-    ShowLength(dialog);
+    TakeClipboardText(offer.state->view.PickerWindow, encoding, bytes, text);
+    offer.entry = OneLineEntry(bytes);
+    SetWindowTextW(edit, offer.entry.empty() ? OneLineText(text).c_str()
+                                             : ShownEntry(offer.entry, encoding).c_str());
+    offer.text = WindowText(edit);
+    ShowLength(dialog, offer);
 }
 
 // An empty entry would be an invisible line that the next start drops: the user is told and may
 // type one or cancel.
-void OnAdd(HWND dialog)
+void OnAdd(HWND dialog, ClipAddOffer& offer)
 {
+    PickerState& state = *offer.state;
     std::wstring boxText = BoxText(dialog);
     std::wstring line = OneLineText(boxText);
-    if (!OfferedBytesStand(boxText) && line.empty()) {
+    bool offeredBytes = OfferedBytesStand(offer, boxText);
+    if (!offeredBytes && line.empty()) {
         MessageBoxW(dialog, L"追加する顔文字がありません。", L"クリップボードから追加",
                     MB_OK | MB_ICONINFORMATION);
         return;
     }
-    AddFace(OfferedBytesStand(boxText) ? OfferedEntry : EntryForFaceList(line));
+    AddFace(state, offeredBytes ? offer.entry
+                                : EntryForFaceList(state.view, state.lists,
+                                                   state.settings.ReadingSearch != 0, line));
     EndDialog(dialog, IDOK);
 }
 
 void OnDialogCommand(HWND dialog, WPARAM wParam)
 {
+    ClipAddOffer& offer = *reinterpret_cast<ClipAddOffer*>(GetWindowLongPtrW(dialog, DWLP_USER));
     switch (LOWORD(wParam)) {
-    case IDC_CLIP_ADD_TEXT: ShowLength(dialog); break;
-    case IDOK: OnAdd(dialog); break;
+    case IDC_CLIP_ADD_TEXT: ShowLength(dialog, offer); break;
+    case IDOK: OnAdd(dialog, offer); break;
     case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
     }
 }
 
-INT_PTR CALLBACK ClipAddDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK ClipAddDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: OnInitDialog(dialog); break;
+    case WM_INITDIALOG: OnInitDialog(dialog, *reinterpret_cast<ClipAddOffer*>(lParam)); break;
     case WM_COMMAND: OnDialogCommand(dialog, wParam); break;
     }
     return FALSE;
@@ -166,7 +174,9 @@ INT_PTR CALLBACK ClipAddDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 
 } // namespace
 
-void ShowClipAddDialog()
+void ShowClipAddDialog(PickerState& state)
 {
-    ModalGuard(ClipAddOpen, IDD_CLIP_ADD, ClipAddDialog);
+    ClipAddOffer offer = {&state, {}, {}};
+    ModalGuard(state, state.modes.ClipAddOpen, IDD_CLIP_ADD, ClipAddDialog,
+               reinterpret_cast<LPARAM>(&offer));
 }

@@ -4,25 +4,14 @@
 #include "app/shutdown.h"
 #include "app/utf8_notice.h"
 #include "resource.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
-#include "view/picker_controls.h"
 #include "view/picker_fill.h"
 #include "view/window_layout.h"
 
 namespace {
 
-// Moving through an open emoticon list only highlights. Enter or a click on an item confirms
-// the highlighted one while the list is still open (CBN_SELENDOK); the choice is made once the
-// list has closed (CBN_CLOSEUP), so that pasting, which hands the foreground to another window,
-// never runs under an open list holding the mouse. Escape or a click elsewhere cancels.
-HWND ConfirmedList = nullptr;
-// The selection an emoticon list had when it opened, given back when it closes unchosen.
-LRESULT IndexWhenOpened = CB_ERR;
-
-bool IsEmoticonList(HWND combo)
+bool IsEmoticonList(const PickerView& view, HWND combo)
 {
-    return combo == FaceCombo || combo == PopupCombo;
+    return combo == view.FaceCombo || combo == view.PopupCombo;
 }
 
 bool IsOpen(HWND combo)
@@ -32,75 +21,77 @@ bool IsOpen(HWND combo)
 
 // An emoticon list reports every highlight as a selection change: only a prepared filter is
 // applied as the highlight moves, which narrows the emoticon list and pastes nothing.
-LRESULT OnSelectionChange(HWND sender)
+LRESULT OnSelectionChange(PickerState& state, HWND sender)
 {
-    if (sender == FilterCombo) {
-        OnChoice(sender);
+    if (sender == state.view.FilterCombo) {
+        OnChoice(state, sender);
     }
     return 0;
 }
 
 // Arrow keys or the wheel on a closed list confirm as well; only an open list's confirmation
 // is a choice.
-LRESULT OnSelectionConfirmed(HWND sender)
+LRESULT OnSelectionConfirmed(const PickerView& view, RunModes& modes, HWND sender)
 {
-    if (IsEmoticonList(sender) && IsOpen(sender)) {
-        ConfirmedList = sender;
+    if (IsEmoticonList(view, sender) && IsOpen(sender)) {
+        modes.ConfirmedList = sender;
     }
     return 0;
 }
 
-LRESULT OnSelectionCancelled(HWND sender)
+LRESULT OnSelectionCancelled(const PickerView& view, RunModes& modes, HWND sender)
 {
-    if (IsEmoticonList(sender) && IsOpen(sender)) {
-        ConfirmedList = nullptr;
-        SendMessageW(sender, CB_SETCURSEL, IndexWhenOpened, 0);
+    if (IsEmoticonList(view, sender) && IsOpen(sender)) {
+        modes.ConfirmedList = nullptr;
+        SendMessageW(sender, CB_SETCURSEL, modes.IndexWhenOpened, 0);
     }
     return 0;
 }
 
-LRESULT OnFilterTyped(HWND sender)
+LRESULT OnFilterTyped(PickerState& state, HWND sender)
 {
-    if (sender == FilterCombo) {
-        RefreshPicker();
+    if (sender == state.view.FilterCombo) {
+        RefreshPicker(state.view, state.lists, state.settings.ReadingSearch != 0);
     }
     return 0;
 }
 
 // An open list must not vanish under the user: auto-hide waits until it closes again.
-LRESULT OnDropDown(HWND sender)
+LRESULT OnDropDown(const PickerView& view, RunModes& modes, HWND sender)
 {
-    if (sender == FaceCombo || sender == FilterCombo) {
-        FitDropDownToWorkArea(sender);
+    if (sender == view.FaceCombo || sender == view.FilterCombo) {
+        FitDropDownToWorkArea(view, sender);
     }
-    AutoHideArmed = 0;
-    ConfirmedList = nullptr;
-    IndexWhenOpened = SendMessageW(sender, CB_GETCURSEL, 0, 0);
+    modes.AutoHideArmed = 0;
+    modes.ConfirmedList = nullptr;
+    modes.IndexWhenOpened = SendMessageW(sender, CB_GETCURSEL, 0, 0);
     return 0;
 }
 
 // The hotkey's list has no use once closed, chosen from or not.
-LRESULT OnCloseUp(HWND sender)
+LRESULT OnCloseUp(PickerState& state, HWND sender)
 {
-    if (Settings.AutoHide) {
-        AutoHideArmed = 1;
+    RunModes& modes = state.modes;
+    if (state.settings.AutoHide) {
+        modes.AutoHideArmed = 1;
     }
-    if (sender == ConfirmedList) {
-        ConfirmedList = nullptr;
-        OnChoice(sender);
+    if (sender == modes.ConfirmedList) {
+        modes.ConfirmedList = nullptr;
+        OnChoice(state, sender);
     }
-    if (sender == PopupCombo) {
-        ShowWindow(PopupCombo, SW_HIDE);
+    if (sender == state.view.PopupCombo) {
+        ShowWindow(state.view.PopupCombo, SW_HIDE);
     }
     return 0;
 }
 
 } // namespace
 
-LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
+LRESULT OnCommand(PickerState& state, WPARAM wParam, LPARAM lParam)
 {
+    HWND pickerWindow = state.view.PickerWindow;
     if (LOWORD(wParam) == CMD_END_PROGRAM) {
-        EndProgram(pickerWindow);
+        EndProgram(pickerWindow, state.modes);
         return 0;
     }
     if (LOWORD(wParam) == CMD_FACE_LIST_NOW_UTF8) {
@@ -109,12 +100,12 @@ LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam)
     }
     HWND sender = reinterpret_cast<HWND>(lParam);
     switch (HIWORD(wParam)) {
-    case CBN_SELCHANGE: return OnSelectionChange(sender);
-    case CBN_SELENDOK: return OnSelectionConfirmed(sender);
-    case CBN_SELENDCANCEL: return OnSelectionCancelled(sender);
-    case CBN_EDITCHANGE: return OnFilterTyped(sender);
-    case CBN_DROPDOWN: return OnDropDown(sender);
-    case CBN_CLOSEUP: return OnCloseUp(sender);
+    case CBN_SELCHANGE: return OnSelectionChange(state, sender);
+    case CBN_SELENDOK: return OnSelectionConfirmed(state.view, state.modes, sender);
+    case CBN_SELENDCANCEL: return OnSelectionCancelled(state.view, state.modes, sender);
+    case CBN_EDITCHANGE: return OnFilterTyped(state, sender);
+    case CBN_DROPDOWN: return OnDropDown(state.view, state.modes, sender);
+    case CBN_CLOSEUP: return OnCloseUp(state, sender);
     }
     return DefWindowProcW(pickerWindow, WM_COMMAND, wParam, lParam);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "app/picker_state.h"
+
 // The picker's WM_COMMAND: the exit command and the notifications of its combo boxes, which
 // have no ids and are told apart by handle.
-LRESULT OnCommand(HWND pickerWindow, WPARAM wParam, LPARAM lParam);
+LRESULT OnCommand(PickerState& state, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "app/picker_state.h"
 
 // Shows the picker's menu at the cursor and runs the command chosen from it.
-void ShowContextMenu(HWND pickerWindow);
+void ShowContextMenu(PickerState& state);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/face_reload.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
 #include "store/editor_command.h"
 #include "store/face_store.h"
@@ -63,25 +62,26 @@ bool RunEditorOn(const char* path)
 // The editor gets the list as the user sees it, edit mode's rows included. The picker stays out
 // of the way while the editor runs and comes back however that ends, so that a missing editor
 // never leaves the program without a window.
-void EditFaceFileExternally(HWND pickerWindow)
+void EditFaceFileExternally(PickerState& state)
 {
-    ReadBackEditList();
-    SaveFaceFile(FaceFilePath);
+    HWND pickerWindow = state.view.PickerWindow;
+    ReadBackEditList(state.view, state.lists, state.settings, state.modes.EditMode);
+    SaveFaceFile(state.lists, FaceFilePath);
     ShowWindow(pickerWindow, SW_HIDE);
     bool edited = RunEditorOn(FaceFilePath);
     ShowWindow(pickerWindow, SW_SHOW);
     if (edited) {
-        ReloadFaceList();
+        ReloadFaceList(state);
     }
 }
 
-void EditFilterFileExternally(HWND pickerWindow)
+void EditFilterFileExternally(PickerView& view, FaceLists& lists)
 {
-    ShowWindow(pickerWindow, SW_HIDE);
+    ShowWindow(view.PickerWindow, SW_HIDE);
     bool edited = RunEditorOn(FilterFilePath);
     if (edited) {
-        LoadFilterFile(FilterFilePath);
-        FillFilterCombo();
+        LoadFilterFile(lists, FilterFilePath);
+        FillFilterCombo(view, lists);
     }
-    ShowWindow(pickerWindow, SW_SHOW);
+    ShowWindow(view.PickerWindow, SW_SHOW);
 }

@@ -1,8 +1,9 @@
 #pragma once
-#include <windows.h>
+#include "app/picker_state.h"
 
 // Saves the emoticons and opens their file in the user's editor; once the editor has ended, the
 // picker shows what the file now holds.
-void EditFaceFileExternally(HWND pickerWindow);
+void EditFaceFileExternally(PickerState& state);
+
 // Opens the filter file in the user's editor and reloads the filters once it has ended.
-void EditFilterFileExternally(HWND pickerWindow);
+void EditFilterFileExternally(PickerView& view, FaceLists& lists);

@@ -1,21 +1,19 @@
 #include "app/face_reload.h"
 
-#include "shell/process_state.h"
-#include "store/face_store.h"
 #include "view/edit_mode.h"
 
-void ReloadFaceList()
+void ReloadFaceList(PickerState& state)
 {
-    ReadBackEditList();
-    if (!ReadFaceFileAgain(FaceFilePath)) {
+    ReadBackEditList(state.view, state.lists, state.settings, state.modes.EditMode);
+    if (!ReadFaceFileAgain(state.lists, FaceFilePath)) {
         return;
     }
-    ShowChangedLists();
+    ShowChangedLists(state.view, state.lists, state.settings, state.modes.EditMode);
 }
 
-void ReloadFaceListIfChangedOutside()
+void ReloadFaceListIfChangedOutside(PickerState& state)
 {
-    if (FaceFileChangedOutside(FaceFilePath)) {
-        ReloadFaceList();
+    if (FaceFileChangedOutside(state.lists, FaceFilePath)) {
+        ReloadFaceList(state);
     }
 }

@@ -2,10 +2,7 @@
 
 #include "app/hover_decision.h"
 #include "app/transparency.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
-#include "view/picker_controls.h"
 
 namespace {
 
@@ -14,7 +11,6 @@ const int IconWindowSize = 32;
 
 // The tick's own id among the picker window's timers.
 const UINT_PTR HoverTimerId = 1;
-int HideTicks;
 
 WindowId Id(HWND window)
 {
@@ -36,58 +32,64 @@ bool IsShellWindow(HWND window)
     return IsShellWindowClass(ShiftJisFromWide(className).c_str());
 }
 
-HoverTickInputs ObserveTick()
+HoverTickInputs ObserveTick(const PickerState& state)
 {
+    const PickerView& view = state.view;
+    const RunModes& modes = state.modes;
     HoverTickInputs in = {};
     POINT cursor = {};
     GetCursorPos(&cursor);
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
-    GetWindowPlacement(PickerWindow, &placement);
+    GetWindowPlacement(view.PickerWindow, &placement);
     HWND foreground = GetForegroundWindow();
 
     in.cursor = {cursor.x, cursor.y};
     in.pickerNormalRect = {placement.rcNormalPosition.left, placement.rcNormalPosition.top,
                            placement.rcNormalPosition.right, placement.rcNormalPosition.bottom};
     in.windowUnderCursor = Id(WindowFromPoint(cursor));
-    in.iconWindowVisible = IsWindowVisible(IconWindow) != 0;
+    in.iconWindowVisible = IsWindowVisible(state.IconWindow) != 0;
     in.foregroundWindow = Id(foreground);
     in.activeWindow = Id(GetActiveWindow());
     in.foregroundIsShell = foreground != nullptr && IsShellWindow(foreground);
-    in.picker = Id(PickerWindow);
-    in.iconWindow = Id(IconWindow);
-    in.faceCombo = Id(FaceCombo);
-    in.filterCombo = Id(FilterCombo);
-    in.popupCombo = Id(PopupCombo);
-    in.dialogOpen = OptionsOpen || AboutOpen || ClipAddOpen;
-    in.autoHideArmed = AutoHideArmed != 0;
-    in.autoPasteArmed = AutoPasteArmed != 0;
-    in.transparencyAvailable = TransparencyAvailable != 0;
-    in.iconMode = Settings.Icon != 0;
-    in.hideTime = Settings.HideTime;
-    in.autoPulldown = Settings.AutoPulldown != 0;
-    in.hideTicks = HideTicks;
+    in.picker = Id(view.PickerWindow);
+    in.iconWindow = Id(state.IconWindow);
+    in.faceCombo = Id(view.FaceCombo);
+    in.filterCombo = Id(view.FilterCombo);
+    in.popupCombo = Id(view.PopupCombo);
+    in.dialogOpen = modes.OptionsOpen || modes.AboutOpen || modes.ClipAddOpen;
+    in.autoHideArmed = modes.AutoHideArmed != 0;
+    in.autoPasteArmed = modes.AutoPasteArmed != 0;
+    in.transparencyAvailable = modes.TransparencyAvailable != 0;
+    in.iconMode = state.settings.Icon != 0;
+    in.hideTime = state.settings.HideTime;
+    in.autoPulldown = state.settings.AutoPulldown != 0;
+    in.hideTicks = modes.HideTicks;
     return in;
 }
 
-void CarryOut(HoverAction action, const HoverTickInputs& in)
+void CarryOut(const PickerState& state, HoverAction action, const HoverTickInputs& in)
 {
+    HWND pickerWindow = state.view.PickerWindow;
+    HWND iconWindow = state.IconWindow;
     switch (action) {
-    case HoverAction::HideIconWindow: ShowWindow(IconWindow, SW_HIDE); break;
-    case HoverAction::ShowPicker: ShowWindow(PickerWindow, SW_SHOW); break;
-    case HoverAction::ApplyTransparency: ApplyTransparency(); break;
-    case HoverAction::HidePicker: ShowWindow(PickerWindow, SW_HIDE); break;
+    case HoverAction::HideIconWindow: ShowWindow(iconWindow, SW_HIDE); break;
+    case HoverAction::ShowPicker: ShowWindow(pickerWindow, SW_SHOW); break;
+    case HoverAction::ApplyTransparency:
+        ApplyTransparency(pickerWindow, state.modes, state.settings);
+        break;
+    case HoverAction::HidePicker: ShowWindow(pickerWindow, SW_HIDE); break;
     case HoverAction::ShowIconWindowAtPicker:
-        ShowWindow(IconWindow, SW_SHOW);
-        SetWindowPos(IconWindow, HWND_TOPMOST, in.pickerNormalRect.left, in.pickerNormalRect.top,
+        ShowWindow(iconWindow, SW_SHOW);
+        SetWindowPos(iconWindow, HWND_TOPMOST, in.pickerNormalRect.left, in.pickerNormalRect.top,
                      IconWindowSize, IconWindowSize, 0);
         break;
     }
 }
 
-void DropDownOnly(HWND opened)
+void DropDownOnly(const PickerView& view, HWND opened)
 {
-    for (HWND combo : {FaceCombo, FilterCombo, PopupCombo}) {
+    for (HWND combo : {view.FaceCombo, view.FilterCombo, view.PopupCombo}) {
         if (combo != opened) {
             SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
         }
@@ -95,21 +97,22 @@ void DropDownOnly(HWND opened)
     SendMessageW(opened, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
-void RunTick()
+void RunTick(PickerState& state)
 {
-    HoverTickInputs inputs = ObserveTick();
+    HoverTickInputs inputs = ObserveTick(state);
     HoverTickDecision decision = DecideHoverTick(inputs);
     for (HoverAction action : decision.actions) {
-        CarryOut(action, inputs);
+        CarryOut(state, action, inputs);
     }
-    HideTicks = decision.hideTicks;
+    state.modes.HideTicks = decision.hideTicks;
     if (decision.pasteTargetChanged) {
-        PasteTarget = Handle(decision.pasteTarget);
+        state.modes.PasteTarget = Handle(decision.pasteTarget);
     }
+    const PickerView& view = state.view;
     switch (decision.pulldown) {
-    case PulldownTarget::FaceCombo: DropDownOnly(FaceCombo); break;
-    case PulldownTarget::FilterCombo: DropDownOnly(FilterCombo); break;
-    case PulldownTarget::PopupCombo: DropDownOnly(PopupCombo); break;
+    case PulldownTarget::FaceCombo: DropDownOnly(view, view.FaceCombo); break;
+    case PulldownTarget::FilterCombo: DropDownOnly(view, view.FilterCombo); break;
+    case PulldownTarget::PopupCombo: DropDownOnly(view, view.PopupCombo); break;
     case PulldownTarget::None: break;
     }
 }
@@ -127,10 +130,10 @@ void SetHoverTimer(HWND pickerWindow, bool on)
 
 // Modal loops (dialogs, menus, moving and sizing the window) dispatch the tick as well, so it
 // keeps watching while they run.
-void OnHoverTick(UINT_PTR timerId)
+void OnHoverTick(PickerState& state, UINT_PTR timerId)
 {
     // A tick's showing, hiding and dropping down would cut into a choice being pasted.
-    if (timerId == HoverTimerId && !ChoiceInProgress) {
-        RunTick();
+    if (timerId == HoverTimerId && !state.modes.ChoiceInProgress) {
+        RunTick(state);
     }
 }

@@ -1,7 +1,6 @@
 #include "app/icon_window.h"
 
 #include "resource.h"
-#include "shell/process_state.h"
 
 namespace {
 
@@ -10,7 +9,7 @@ INT_PTR CALLBACK IconWindowProc(HWND window, UINT message, WPARAM, LPARAM)
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC context = BeginPaint(window, &paint);
-        DrawIcon(context, 0, 0, LoadIconW(AppInstance, MAKEINTRESOURCEW(IDI_PICKER)));
+        DrawIcon(context, 0, 0, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PICKER)));
         EndPaint(window, &paint);
     }
     return FALSE;
@@ -18,8 +17,8 @@ INT_PTR CALLBACK IconWindowProc(HWND window, UINT message, WPARAM, LPARAM)
 
 } // namespace
 
-void CreateIconWindow(HWND pickerWindow)
+HWND CreateIconWindow(HWND pickerWindow)
 {
-    IconWindow = CreateDialogParamW(AppInstance, MAKEINTRESOURCEW(IDD_ICON_WINDOW), pickerWindow,
-                                    IconWindowProc, 0);
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ICON_WINDOW),
+                              pickerWindow, IconWindowProc, 0);
 }

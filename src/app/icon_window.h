@@ -2,4 +2,4 @@
 #include <windows.h>
 
 // Creates the hidden 32 x 32 icon that stands in for the picker while auto-hide keeps it away.
-void CreateIconWindow(HWND pickerWindow);
+HWND CreateIconWindow(HWND pickerWindow);

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "app/picker_icon.h"
+#include "app/picker_state.h"
 #include "app/picker_window.h"
 #include "app/shutdown.h"
-#include "shell/process_state.h"
 #include "view/picker_fill.h"
 #include "view/search_keys.h"
 
@@ -33,10 +33,12 @@ ATOM RegisterPickerClass(HINSTANCE instance)
 // The next message, answered as GetMessage answers. While none waits, the search keys of a list
 // just loaded or changed are folded a part at a time, then a long list still on its way into a
 // control gets its next short slice.
-BOOL NextMessage(MSG& message)
+BOOL NextMessage(PickerState& state, MSG& message)
 {
     while (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ContinueSearchKeys() && !ContinueComboFills()) {
+        bool folding = state.settings.ReadingSearch &&
+                       ContinueSearchKeys(state.view.searchKeys, state.lists);
+        if (!folding && !ContinueComboFills(state.view, state.lists)) {
             return GetMessageW(&message, nullptr, 0, 0);
         }
     }
@@ -45,15 +47,16 @@ BOOL NextMessage(MSG& message)
 
 } // namespace
 
+// The picker's state lives here, as long as the message loop and beyond the window.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    AppInstance = instance;
     if (RegisterPickerClass(instance) == 0) {
         return 0;
     }
+    PickerState state = {};
     HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"Vemplor", L"Vemplor",
                                   WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 0, 0, nullptr,
-                                  nullptr, instance, nullptr);
+                                  nullptr, instance, &state);
     if (window == nullptr) {
         return 0;
     }
@@ -62,9 +65,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 
     MSG message = {};
     for (;;) {
-        BOOL fetched = NextMessage(message);
+        BOOL fetched = NextMessage(state, message);
         if (fetched == 0) {
-            ReleaseProcessResources();
+            ReleaseProcessResources(state);
             return static_cast<int>(message.wParam);
         }
         if (fetched == -1) {

@@ -1,28 +1,29 @@
 #include "app/modal_guard.h"
 
 #include "resource.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 
-INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
+INT_PTR ModalGuard(PickerState& state, int& openFlag, int templateId, DLGPROC dialogProc,
+                   LPARAM initParam)
 {
-    AutoHideArmed = 0;
-    AutoPasteArmed = 0;
-    InteractionAllowed = 0;
+    RunModes& modes = state.modes;
+    HWND pickerWindow = state.view.PickerWindow;
+    modes.AutoHideArmed = 0;
+    modes.AutoPasteArmed = 0;
+    modes.InteractionAllowed = 0;
     openFlag = 1;
-    INT_PTR result =
-        DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(templateId), PickerWindow, dialogProc, 0);
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
+                                     pickerWindow, dialogProc, initParam);
     openFlag = 0;
-    InteractionAllowed = 1;
-    if (Settings.AutoHide) {
-        AutoHideArmed = 1;
+    modes.InteractionAllowed = 1;
+    if (state.settings.AutoHide) {
+        modes.AutoHideArmed = 1;
     }
-    if (Settings.AutoPaste) {
-        AutoPasteArmed = 1;
+    if (state.settings.AutoPaste) {
+        modes.AutoPasteArmed = 1;
     }
-    if (ExitPending) {
-        ExitPending = 0;
-        PostMessageW(PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
+    if (modes.ExitPending) {
+        modes.ExitPending = 0;
+        PostMessageW(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
     }
     return result;
 }

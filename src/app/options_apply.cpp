@@ -7,17 +7,14 @@
 #include <string>
 
 #include "app/apply_settings.h"
+#include "app/edit_mode_switch.h"
 #include "app/options_dialog.h"
 #include "app/picker_font.h"
 #include "resource.h"
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
-#include "settings/settings_record.h"
 #include "settings/settings_table.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
-#include "view/edit_mode.h"
-#include "view/picker_controls.h"
 #include "view/picker_fill.h"
 #include "view/window_layout.h"
 
@@ -31,13 +28,13 @@ LRESULT Ask(HWND dialog, int id, UINT message)
 const int FaceNameLength = 256;
 
 // The face the font mapper actually gave the picker, for a stored face that is not installed.
-void ShownFaceName(wchar_t (&faceName)[FaceNameLength])
+void ShownFaceName(const PickerView& view, wchar_t (&faceName)[FaceNameLength])
 {
-    HDC context = GetDC(FaceCombo);
-    HGDIOBJ previous = SelectObject(context, PickerFont);
+    HDC context = GetDC(view.FaceCombo);
+    HGDIOBJ previous = SelectObject(context, view.PickerFont);
     GetTextFaceW(context, FaceNameLength, faceName);
     SelectObject(context, previous);
-    ReleaseDC(FaceCombo, context);
+    ReleaseDC(view.FaceCombo, context);
 }
 
 // The selected entry's text; false when nothing is selected or the text would not fit.
@@ -53,14 +50,14 @@ bool SelectedText(HWND dialog, int id, wchar_t* text, LRESULT capacity)
 }
 
 // Stored in Shift-JIS, as the settings file always is.
-std::string SelectedFace(HWND dialog)
+std::string SelectedFace(HWND dialog, const PickerView& view, SettingsRecord& settings)
 {
     wchar_t faceName[FaceNameLength] = {};
     if (!SelectedText(dialog, IDC_FONT_NAME, faceName, FaceNameLength)) {
-        ShownFaceName(faceName);
+        ShownFaceName(view, faceName);
     }
-    CopyFaceName(Settings.FontName, ShiftJisFromWide(faceName).c_str());
-    return Settings.FontName;
+    CopyFaceName(settings.FontName, ShiftJisFromWide(faceName).c_str());
+    return settings.FontName;
 }
 
 std::string SelectedSize(HWND dialog)
@@ -89,7 +86,7 @@ int Conversion(HWND dialog)
     return 0;
 }
 
-std::string ShownText(HWND dialog, const SettingKey& setting)
+std::string ShownText(HWND dialog, const SettingKey& setting, PickerState& state)
 {
     int id = setting.controlId;
     switch (setting.control) {
@@ -97,7 +94,7 @@ std::string ShownText(HWND dialog, const SettingKey& setting)
     case OptionControl::DelayBox: return DelayText(dialog, id);
     case OptionControl::PasteKeyList:
     case OptionControl::FontStyleList: return std::to_string(Ask(dialog, id, CB_GETCURSEL));
-    case OptionControl::FontFaceList: return SelectedFace(dialog);
+    case OptionControl::FontFaceList: return SelectedFace(dialog, state.view, state.settings);
     case OptionControl::FontSizeList: return SelectedSize(dialog);
     case OptionControl::AlphaSlider: return std::to_string(Ask(dialog, id, TBM_GETPOS));
     case OptionControl::HotKeyBox: return std::to_string(Ask(dialog, id, HKM_GETHOTKEY) & 0xFFFF);
@@ -108,23 +105,24 @@ std::string ShownText(HWND dialog, const SettingKey& setting)
 
 } // namespace
 
-void ApplyOptions(HWND dialog)
+void ApplyOptions(HWND dialog, PickerState& state)
 {
-    const int readingSearch = Settings.ReadingSearch;
+    SettingsRecord& settings = state.settings;
+    const int readingSearch = settings.ReadingSearch;
     SettingValues values;
     for (const SettingKey& setting : SettingKeys) {
-        std::string text = ShownText(dialog, setting);
+        std::string text = ShownText(dialog, setting, state);
         if (setting.field != nullptr) {
-            Settings.*setting.field = ParseSettingInt(text.c_str());
+            settings.*setting.field = ParseSettingInt(text.c_str());
         }
         values.push_back({setting.key, text});
     }
     WriteSettings(SettingsFilePath, values);
     // The new settings are laid out for the picker, not for the table.
-    LeaveEditMode();
-    ApplySettings(LayoutModeSwitch, 0);
+    LeaveEditMode(state);
+    ApplySettings(state, LayoutModeSwitch, 0);
     // What the filter finds follows the way of matching at once.
-    if (Settings.ReadingSearch != readingSearch) {
-        RefreshPicker();
+    if (settings.ReadingSearch != readingSearch) {
+        RefreshPicker(state.view, state.lists, settings.ReadingSearch != 0);
     }
 }

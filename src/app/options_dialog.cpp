@@ -4,7 +4,6 @@
 
 #include "app/modal_guard.h"
 #include "resource.h"
-#include "shell/process_state.h"
 
 namespace {
 
@@ -22,11 +21,11 @@ const EnablingRule EnablingRules[] = {
     {IDC_TRANSPARENT, {IDC_ALPHA, IDC_ALPHA_LABEL}},
 };
 
-void ApplyEnablingRule(HWND dialog, const EnablingRule& rule)
+void ApplyEnablingRule(HWND dialog, const EnablingRule& rule, bool transparencyAvailable)
 {
     bool enabled = IsDlgButtonChecked(dialog, rule.checkBox) == BST_CHECKED;
     // Without layered windows the opacity cannot be changed, ticked or not.
-    if (rule.checkBox == IDC_TRANSPARENT && !TransparencyAvailable) {
+    if (rule.checkBox == IDC_TRANSPARENT && !transparencyAvailable) {
         enabled = false;
     }
     for (int dependent : rule.dependents) {
@@ -36,15 +35,15 @@ void ApplyEnablingRule(HWND dialog, const EnablingRule& rule)
     }
 }
 
-void OnOptionsCommand(HWND dialog, int id)
+void OnOptionsCommand(HWND dialog, PickerState& state, int id)
 {
     switch (id) {
     case IDOK:
-        ApplyOptions(dialog);
+        ApplyOptions(dialog, state);
         EndDialog(dialog, IDOK);
         break;
     case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
-    default: ApplyEnablingRules(dialog, id); break;
+    default: ApplyEnablingRules(dialog, id, state.modes.TransparencyAvailable != 0); break;
     }
 }
 
@@ -60,11 +59,19 @@ void OnDelayArrows(HWND dialog, WPARAM wParam, HWND arrows)
     SetDlgItemTextW(dialog, box, std::to_wstring(HIWORD(wParam) * 100).c_str());
 }
 
+// The state arrives with WM_INITDIALOG and is kept in the dialog's own slot for the rest.
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    }
+    auto* state = reinterpret_cast<PickerState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (state == nullptr) {
+        return FALSE;
+    }
     switch (message) {
-    case WM_INITDIALOG: InitOptionsDialog(dialog); break;
-    case WM_COMMAND: OnOptionsCommand(dialog, LOWORD(wParam)); break;
+    case WM_INITDIALOG: InitOptionsDialog(dialog, *state); break;
+    case WM_COMMAND: OnOptionsCommand(dialog, *state, LOWORD(wParam)); break;
     case WM_VSCROLL: OnDelayArrows(dialog, wParam, reinterpret_cast<HWND>(lParam)); break;
     }
     return FALSE;
@@ -72,16 +79,17 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 } // namespace
 
-void ApplyEnablingRules(HWND dialog, int checkBoxId)
+void ApplyEnablingRules(HWND dialog, int checkBoxId, bool transparencyAvailable)
 {
     for (const EnablingRule& rule : EnablingRules) {
         if (checkBoxId == 0 || checkBoxId == rule.checkBox) {
-            ApplyEnablingRule(dialog, rule);
+            ApplyEnablingRule(dialog, rule, transparencyAvailable);
         }
     }
 }
 
-void ShowOptionsDialog()
+void ShowOptionsDialog(PickerState& state)
 {
-    ModalGuard(OptionsOpen, IDD_OPTIONS, OptionsDialogProc);
+    ModalGuard(state, state.modes.OptionsOpen, IDD_OPTIONS, OptionsDialogProc,
+               reinterpret_cast<LPARAM>(&state));
 }

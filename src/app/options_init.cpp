@@ -11,7 +11,6 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/settings_table.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
 #include "shell/window_dpi.h"
 #include "view/layout_math.h"
@@ -108,13 +107,14 @@ void ShowConversion(HWND dialog, int conversion)
     Tick(dialog, known ? ConversionRadios[conversion] : ConversionRadios[0], true);
 }
 
-void ShowSetting(HWND dialog, const std::string& contents, const SettingKey& setting)
+void ShowSetting(HWND dialog, const std::string& contents, const SettingKey& setting,
+                 SettingsRecord& settings)
 {
     char stored[32];
     ReadSetting(contents, setting.key, setting.defaultText, stored);
     int value = SettingValueBy(setting.dialog, stored);
     if (setting.field != nullptr) {
-        Settings.*setting.field = value;
+        settings.*setting.field = value;
     }
     int id = setting.controlId;
     switch (setting.control) {
@@ -140,7 +140,7 @@ void ShowSetting(HWND dialog, const std::string& contents, const SettingKey& set
 
 } // namespace
 
-void InitOptionsDialog(HWND dialog)
+void InitOptionsDialog(HWND dialog, PickerState& state)
 {
     int droppedHeight = ScaleFrom96Dpi(DroppedListHeight, WindowDpi(dialog));
     for (int combo : {IDC_FONT_NAME, IDC_FONT_STYLE, IDC_FONT_SIZE, IDC_PASTE_KEY}) {
@@ -152,11 +152,11 @@ void InitOptionsDialog(HWND dialog)
     }
     // Opened from the tray while the picker is hidden, switching the icon off would leave no
     // way back to the program.
-    EnableWindow(GetDlgItem(dialog, IDC_TRAY_ICON), IsWindowVisible(PickerWindow));
+    EnableWindow(GetDlgItem(dialog, IDC_TRAY_ICON), IsWindowVisible(state.view.PickerWindow));
     // Automatic pasting and hiding stay held off while the dialog is open.
     const std::string contents = SettingsFileContents(SettingsFilePath);
     for (const SettingKey& setting : SettingKeys) {
-        ShowSetting(dialog, contents, setting);
+        ShowSetting(dialog, contents, setting, state.settings);
     }
-    ApplyEnablingRules(dialog, 0);
+    ApplyEnablingRules(dialog, 0, state.modes.TransparencyAvailable != 0);
 }

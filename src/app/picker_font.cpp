@@ -4,18 +4,14 @@
 #include <initializer_list>
 
 #include "settings/setting_values.h"
-#include "settings/settings_record.h"
 #include "shell/wide_text.h"
 #include "shell/window_dpi.h"
-#include "view/picker_controls.h"
 
-LOGFONTW PickerFontSpec;
-HFONT PickerFont;
-
-void ReplacePickerFont(HWND pickerWindow)
+void ReplacePickerFont(PickerView& view, const SettingsRecord& settings)
 {
-    PickerFontRecord record = MakePickerFontRecord(Settings.FontSize, WindowDpi(pickerWindow),
-                                                   Settings.FontStyle, Settings.FontName);
+    PickerFontRecord record = MakePickerFontRecord(settings.FontSize, WindowDpi(view.PickerWindow),
+                                                   settings.FontStyle, settings.FontName);
+    LOGFONTW& PickerFontSpec = view.PickerFontSpec;
     PickerFontSpec = LOGFONTW{};
     PickerFontSpec.lfHeight = record.height;
     PickerFontSpec.lfWeight = record.weight;
@@ -28,18 +24,19 @@ void ReplacePickerFont(HWND pickerWindow)
     std::wstring faceName = WideFromShiftJis(record.faceName);
     faceName.copy(PickerFontSpec.lfFaceName, LF_FACESIZE - 1);
 
-    HFONT previous = PickerFont;
-    PickerFont = CreateFontIndirectW(&PickerFontSpec);
-    for (HWND control : {FaceCombo, FilterCombo, EditListView, TagEdit, FaceEdit, PopupCombo}) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PickerFont), TRUE);
+    HFONT previous = view.PickerFont;
+    view.PickerFont = CreateFontIndirectW(&PickerFontSpec);
+    for (HWND control : {view.FaceCombo, view.FilterCombo, view.EditListView, view.TagEdit,
+                         view.FaceEdit, view.PopupCombo}) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(view.PickerFont), TRUE);
     }
     if (previous != nullptr) {
         DeleteObject(previous);
     }
 }
 
-void DeletePickerFont()
+void DeletePickerFont(PickerView& view)
 {
-    DeleteObject(PickerFont);
-    PickerFont = nullptr;
+    DeleteObject(view.PickerFont);
+    view.PickerFont = nullptr;
 }

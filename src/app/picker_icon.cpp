@@ -1,7 +1,6 @@
 #include "app/picker_icon.h"
 
 #include "resource.h"
-#include "shell/process_state.h"
 #include "shell/system_library.h"
 
 namespace {
@@ -23,12 +22,12 @@ HICON LoadPickerIcon(IconMetric metric)
         ImportedDllFunction(L"comctl32.dll", "LoadIconMetric"));
     HICON icon = nullptr;
     if (loadIconMetric != nullptr &&
-        loadIconMetric(AppInstance, MAKEINTRESOURCEW(IDI_PICKER),
+        loadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PICKER),
                        small ? SmallIconMetric : LargeIconMetric, &icon) == S_OK) {
         return icon;
     }
     return static_cast<HICON>(
-        LoadImageW(AppInstance, MAKEINTRESOURCEW(IDI_PICKER), IMAGE_ICON,
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PICKER), IMAGE_ICON,
                    GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
                    GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_DEFAULTCOLOR));
 }

@@ -1,23 +1,23 @@
 #include "app/picker_window.h"
 
 #include "app/close_rule.h"
+#include "app/apply_settings.h"
 #include "app/command_routing.h"
 #include "app/context_menu.h"
 #include "app/face_reload.h"
 #include "app/hit_test_rule.h"
 #include "app/hover_timer.h"
 #include "app/picker_font.h"
+#include "app/picker_state.h"
 #include "app/popup_hotkey.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "app/tray_icon.h"
 #include "resource.h"
 #include "settings/settings_file.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 #include "shell/window_dpi.h"
 #include "view/layout_math.h"
-#include "view/picker_controls.h"
+#include "view/edit_list_view.h"
 #include "view/picker_notify.h"
 #include "view/window_layout.h"
 
@@ -30,9 +30,10 @@ const UINT DpiChangedMessage = 0x02E0;
 
 // Closing quits, or only hides the window when the user keeps the program resident in the tray.
 // Close is read from the file now, so a change made by hand holds without a restart.
-LRESULT OnClose(HWND window)
+LRESULT OnClose(HWND window, const RunModes& modes)
 {
-    if (DecideCloseAction(ReadSettingInt(SettingsFilePath, "Close", "1"), TrayIconShown) == CloseAction::Quit) {
+    int close = ReadSettingInt(SettingsFilePath, "Close", "1");
+    if (DecideCloseAction(close, modes.TrayIconShown) == CloseAction::Quit) {
         PostMessageW(window, WM_COMMAND, CMD_END_PROGRAM, 0);
     } else {
         ShowWindow(window, SW_HIDE);
@@ -43,11 +44,11 @@ LRESULT OnClose(HWND window)
 // Coming back to the picker is when the user may have changed the list file elsewhere. The
 // look is posted: the picker is also activated in the middle of its own work (a paste takes the
 // foreground back before a pop-up choice moves its entry), which a reload must not cut into.
-LRESULT OnActivate(HWND window, WPARAM wParam)
+LRESULT OnActivate(const PickerView& view, WPARAM wParam)
 {
-    ShowWindow(PopupCombo, SW_HIDE);
+    ShowWindow(view.PopupCombo, SW_HIDE);
     if (LOWORD(wParam) != WA_INACTIVE) {
-        PostMessageW(window, WM_CHECK_FACE_FILE, 0, 0);
+        PostMessageW(view.PickerWindow, WM_CHECK_FACE_FILE, 0, 0);
     }
     return 0;
 }
@@ -62,14 +63,15 @@ LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam)
 // The picker has moved to a monitor of another DPI: it takes the place and width the system
 // suggests, its font is made again for the new DPI, and its height is its mode's in that font:
 // the bar as tall as the combo row, edit mode's table down to above the screen's bottom.
-LRESULT OnDpiChanged(HWND window, LPARAM lParam)
+LRESULT OnDpiChanged(PickerState& state, LPARAM lParam)
 {
-    ReplacePickerFont(window);
+    PickerView& view = state.view;
+    ReplacePickerFont(view, state.settings);
     const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
     int width = suggested.right - suggested.left;
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, width,
+    SetWindowPos(view.PickerWindow, nullptr, suggested.left, suggested.top, width,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayoutWindow(LayoutInitial, width);
+    LayoutPicker(state, LayoutInitial, width);
     return 0;
 }
 
@@ -79,74 +81,96 @@ LRESULT OnHitTest(HWND window, WPARAM wParam, LPARAM lParam)
 }
 
 // A menu has closed: auto-hide, suspended while it was open, is back in force.
-LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam)
+LRESULT OnMenuSelect(RunModes& modes, const SettingsRecord& settings, WPARAM wParam,
+                     LPARAM lParam)
 {
-    if (HIWORD(wParam) == 0xFFFF && lParam == 0 && Settings.AutoHide) {
-        AutoHideArmed = 1;
+    if (HIWORD(wParam) == 0xFFFF && lParam == 0 && settings.AutoHide) {
+        modes.AutoHideArmed = 1;
     }
     return 0;
 }
 
 // Windows may end the process without destroying the window once this returns.
-LRESULT OnEndSession(HWND window, WPARAM wParam)
+LRESULT OnEndSession(PickerState& state, WPARAM wParam)
 {
     if (wParam) {
-        TearDown(window);
+        TearDown(state);
     }
     return 0;
 }
 
-LRESULT OnDestroy(HWND window)
+LRESULT OnDestroy(PickerState& state)
 {
-    TearDown(window);
+    TearDown(state);
     PostQuitMessage(0);
     return 0;
 }
 
 // Under a dialog the pop-up list would run a choice the dialog knows nothing of.
-LRESULT OnHotKey()
+LRESULT OnHotKey(PickerState& state)
 {
-    if (InteractionAllowed) {
-        ShowPopupAtCursor();
+    if (state.modes.InteractionAllowed) {
+        ShowPopupAtCursor(state);
     }
     return 0;
 }
 
-LRESULT OnTaskbarCreated(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT OnTaskbarCreated(PickerState& state, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (Settings.TrayIcon) {
-        SetTrayIcon(NIM_ADD);
+    if (state.settings.TrayIcon) {
+        SetTrayIcon(state.view.PickerWindow, state.modes, NIM_ADD);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(state.view.PickerWindow, message, wParam, lParam);
+}
+
+// The state handed to CreateWindowExW becomes the window's own at WM_NCCREATE.
+PickerState* StateOf(HWND window, UINT message, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        void* created = reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    return reinterpret_cast<PickerState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 } // namespace
 
+// What comes before WM_NCCREATE (WM_GETMINMAXINFO among it) gets the system's answer.
 LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CREATE: StartUp(window); return 0;
-    case WM_DESTROY: return OnDestroy(window);
-    case WM_SIZE: LayoutWindow(LayoutResize, LOWORD(lParam)); return 0;
-    case WM_ACTIVATE: return OnActivate(window, wParam);
-    case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(); return 0;
-    case WM_CLOSE: return OnClose(window);
-    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);
-    case DpiChangedMessage: return OnDpiChanged(window, lParam);
-    case WM_NOTIFY: return OnNotify(window, message, wParam, lParam);
-    case WM_CONTEXTMENU: ShowContextMenu(window); return 0;
-    case WM_NCHITTEST: return OnHitTest(window, wParam, lParam);
-    case WM_NCRBUTTONDOWN: ShowContextMenu(window); return 0;
-    case WM_COMMAND: return OnCommand(window, wParam, lParam);
-    case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
-    case WM_HOTKEY: return OnHotKey();
-    case WM_TIMER: OnHoverTick(wParam); return 0;
-    case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
-    case WM_QUERYENDSESSION: return TRUE;
-    case WM_ENDSESSION: return OnEndSession(window, wParam);
+    PickerState* known = StateOf(window, message, lParam);
+    if (known == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
     }
-    if (TaskbarCreatedMessage >= 0xC000 && message == TaskbarCreatedMessage) {
-        return OnTaskbarCreated(window, message, wParam, lParam);
+    PickerState& state = *known;
+    switch (message) {
+    case WM_CREATE: StartUp(state, window); return 0;
+    case WM_DESTROY: return OnDestroy(state);
+    case WM_SIZE: LayoutPicker(state, LayoutResize, LOWORD(lParam)); return 0;
+    case WM_ACTIVATE: return OnActivate(state.view, wParam);
+    case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(state); return 0;
+    case WM_CLOSE: return OnClose(window, state.modes);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);
+    case DpiChangedMessage: return OnDpiChanged(state, lParam);
+    case WM_NOTIFY: return OnNotify(state.view, state.lists, state.settings, wParam, lParam);
+    case WM_CONTEXTMENU: ShowContextMenu(state); return 0;
+    case WM_NCHITTEST: return OnHitTest(window, wParam, lParam);
+    case WM_NCRBUTTONDOWN: ShowContextMenu(state); return 0;
+    case WM_COMMAND: return OnCommand(state, wParam, lParam);
+    case WM_MENUSELECT: return OnMenuSelect(state.modes, state.settings, wParam, lParam);
+    case WM_HOTKEY: return OnHotKey(state);
+    case WM_TIMER: OnHoverTick(state, wParam); return 0;
+    case WM_TRAY_ICON: OnTrayMessage(state, lParam); return 0;
+    case WM_ROW_EDITOR_LEFT: CommitRowEditors(state.view, state.lists, state.settings); return 0;
+    case WM_CLOSE_ROW_EDITORS:
+        CommitAndCloseRowEditors(state.view, state.lists, state.settings);
+        return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: return OnEndSession(state, wParam);
+    }
+    UINT taskbarCreated = state.TaskbarCreatedMessage;
+    if (taskbarCreated >= 0xC000 && message == taskbarCreated) {
+        return OnTaskbarCreated(state, message, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

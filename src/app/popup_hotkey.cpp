@@ -5,10 +5,6 @@
 #include "app/hotkey_code.h"
 #include "app/popup_placement.h"
 #include "resource.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
-#include "store/face_lists.h"
-#include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
 namespace {
@@ -16,82 +12,84 @@ namespace {
 // MOD_NOREPEAT of Windows 7, which the headers hide from a build for older systems.
 const UINT NoRepeatModifier = 0x4000;
 
-PopupPlacement PlaceAt(POINT cursor)
+PopupPlacement PlaceAt(const PickerView& view, const FaceLists& lists, POINT cursor)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
     // The pop-up looks like the picker's own list: as wide, and its field as tall.
     RECT face = {};
-    GetWindowRect(FaceCombo, &face);
+    GetWindowRect(view.FaceCombo, &face);
     PopupMetrics metrics = {};
     metrics.cursor = {cursor.x, cursor.y};
     metrics.workArea = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
                         monitor.rcWork.bottom};
     metrics.width = face.right - face.left;
     metrics.fieldHeight = face.bottom - face.top;
-    metrics.itemHeight = static_cast<long>(SendMessageW(PopupCombo, CB_GETITEMHEIGHT, 0, 0));
-    metrics.itemCount = static_cast<long>(FaceList.size());
+    metrics.itemHeight =
+        static_cast<long>(SendMessageW(view.PopupCombo, CB_GETITEMHEIGHT, 0, 0));
+    metrics.itemCount = static_cast<long>(lists.FaceList.size());
     return PlacePopup(metrics);
 }
 
 // A list still open in the picker would stay on the screen beside the pop-up's. The pop-up's
 // own list closes as the pop-up is moved.
-void ClosePickerLists()
+void ClosePickerLists(const PickerView& view)
 {
-    SendMessageW(FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
-    SendMessageW(FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(view.FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(view.FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-void ClearFilterAndFillPopup()
+void ClearFilterAndFillPopup(PickerView& view, const FaceLists& lists, bool readingSearch)
 {
-    SetWindowTextW(FilterCombo, L"");
-    RefreshPicker();
-    FillCombo(PopupCombo, FaceList);
+    SetWindowTextW(view.FilterCombo, L"");
+    RefreshPicker(view, lists, readingSearch);
+    FillCombo(view, lists, view.PopupCombo, lists.FaceList);
 }
 
 // The combo box's height includes its list: the list reaches down to the bottom of the work
 // area, or, where it does not fit below, the system opens it upward just as tall as placed.
-void DropDownAt(const PopupPlacement& placement)
+void DropDownAt(HWND popupCombo, const PopupPlacement& placement)
 {
     const ScreenRect& field = placement.field;
-    SetWindowPos(PopupCombo, HWND_TOPMOST, field.left, field.top, field.right - field.left,
+    SetWindowPos(popupCombo, HWND_TOPMOST, field.left, field.top, field.right - field.left,
                  field.bottom - field.top + placement.list.bottom - placement.list.top, 0);
-    ShowWindow(PopupCombo, SW_SHOW);
-    SendMessageW(PopupCombo, CB_SETCURSEL, 0, 0);
-    SendMessageW(PopupCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    ShowWindow(popupCombo, SW_SHOW);
+    SendMessageW(popupCombo, CB_SETCURSEL, 0, 0);
+    SendMessageW(popupCombo, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 } // namespace
 
-void RegisterPopupHotKey(int storedValue)
+void RegisterPopupHotKey(HWND pickerWindow, const SettingsRecord& settings)
 {
-    UnregisterPopupHotKey();
-    if (!Settings.HotKey) {
+    UnregisterPopupHotKey(pickerWindow);
+    if (!settings.HotKey) {
         return;
     }
-    PopupHotKey hotKey = DecodePopupHotKey(storedValue);
+    PopupHotKey hotKey = DecodePopupHotKey(settings.HotKeys);
     // Held down, the combination repeats; only its first press counts. Systems before Windows 7
     // refuse the flag and get every repeat.
-    if (!RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers | NoRepeatModifier,
+    if (!RegisterHotKey(pickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers | NoRepeatModifier,
                         hotKey.key)) {
-        RegisterHotKey(PickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers, hotKey.key);
+        RegisterHotKey(pickerWindow, POPUP_HOTKEY_ID, hotKey.modifiers, hotKey.key);
     }
 }
 
-void UnregisterPopupHotKey()
+void UnregisterPopupHotKey(HWND pickerWindow)
 {
-    UnregisterHotKey(PickerWindow, POPUP_HOTKEY_ID);
+    UnregisterHotKey(pickerWindow, POPUP_HOTKEY_ID);
 }
 
-void ShowPopupAtCursor()
+void ShowPopupAtCursor(PickerState& state)
 {
-    if (EditMode || ChoiceInProgress) {
+    if (state.modes.EditMode || state.modes.ChoiceInProgress) {
         return;
     }
     POINT cursor = {};
     GetCursorPos(&cursor);
-    ClosePickerLists();
-    ClearFilterAndFillPopup();
-    DropDownAt(PlaceAt(cursor));
+    PickerView& view = state.view;
+    ClosePickerLists(view);
+    ClearFilterAndFillPopup(view, state.lists, state.settings.ReadingSearch != 0);
+    DropDownAt(view.PopupCombo, PlaceAt(view, state.lists, cursor));
 }

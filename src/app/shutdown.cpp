@@ -9,23 +9,20 @@
 #include "app/popup_hotkey.h"
 #include "app/tray_icon.h"
 #include "settings/settings_file.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 #include "store/face_store.h"
 #include "view/edit_mode.h"
 
 namespace {
 
-bool GivenBack;
-
 // The list and the window's place: what must survive the program, however it ends.
 // In edit mode the rows, and an editor's text not yet committed, are the latest copy of the list.
-void SavePickerState(HWND pickerWindow)
+void SavePickerState(PickerState& state)
 {
-    ReadBackEditList();
-    SaveFaceFile(FaceFilePath);
+    HWND pickerWindow = state.view.PickerWindow;
+    ReadBackEditList(state.view, state.lists, state.settings, state.modes.EditMode);
+    SaveFaceFile(state.lists, FaceFilePath);
     SettingValues place;
-    if (Settings.SavePosition) {
+    if (state.settings.SavePosition) {
         WINDOWPLACEMENT placement = {};
         placement.length = sizeof placement;
         GetWindowPlacement(pickerWindow, &placement);
@@ -42,28 +39,26 @@ void SavePickerState(HWND pickerWindow)
 
 // A modal dialog's own message loop runs on top of the picker: destroying the window under it
 // would pull the dialog away mid-use.
-void EndProgram(HWND pickerWindow)
+void EndProgram(HWND pickerWindow, RunModes& modes)
 {
-    if (OptionsOpen || AboutOpen || ClipAddOpen) {
-        ExitPending = 1;
+    if (modes.OptionsOpen || modes.AboutOpen || modes.ClipAddOpen) {
+        modes.ExitPending = 1;
         return;
     }
     DestroyWindow(pickerWindow);
 }
 
-void TearDown(HWND pickerWindow)
+void TearDown(PickerState& state)
 {
-    if (!GivenBack) {
-        GivenBack = true;
-        SetHoverTimer(pickerWindow, false);
-        UnregisterPopupHotKey();
-        SetTrayIcon(NIM_DELETE);
-    }
-    SavePickerState(pickerWindow);
+    HWND pickerWindow = state.view.PickerWindow;
+    SetHoverTimer(pickerWindow, false);
+    UnregisterPopupHotKey(pickerWindow);
+    SetTrayIcon(pickerWindow, state.modes, NIM_DELETE);
+    SavePickerState(state);
 }
 
-void ReleaseProcessResources()
+void ReleaseProcessResources(PickerState& state)
 {
-    DeletePickerFont();
-    DestroyMenu(ContextMenu);
+    DeletePickerFont(state.view);
+    DestroyMenu(state.ContextMenu);
 }

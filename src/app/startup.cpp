@@ -9,8 +9,6 @@
 #include "resource.h"
 #include "settings/load_settings.h"
 #include "settings/settings_file.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 #include "store/face_store.h"
 #include "view/edit_list_view.h"
 #include "view/picker_controls.h"
@@ -18,39 +16,37 @@
 #include "view/picker_tooltips.h"
 #include "view/window_layout.h"
 
-void StartUp(HWND pickerWindow)
+void StartUp(PickerState& state, HWND pickerWindow)
 {
-    PickerWindow = pickerWindow;
+    PickerView& view = state.view;
+    view.PickerWindow = pickerWindow;
 
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof controls;
     controls.dwICC = 0xFF;
     InitCommonControlsEx(&controls);
 
-    wsprintfA(FaceFilePath, "./%s", "Vemplor.txt");
-    wsprintfA(FilterFilePath, "./%s", "Filter.txt");
-    wsprintfA(SettingsFilePath, "./%s", "Vemplor.ini");
-
-    CreatePickerControls(pickerWindow);
-    SubclassEditListView();
-    CheckTransparencySupport(pickerWindow);
-    LoadFaceFile(FaceFilePath);
-    LoadFilterFile(FilterFilePath);
-    FillFilterCombo();
-    ContextMenu = LoadMenuW(AppInstance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
-    LoadSettings(SettingsFilePath);
-    AutoPasteArmed = Settings.AutoPaste;
-    AutoHideArmed = Settings.AutoHide;
+    CreatePickerControls(view);
+    SubclassEditListView(view);
+    CheckTransparencySupport(pickerWindow, state.modes);
+    LoadFaceFile(state.lists, FaceFilePath);
+    LoadFilterFile(state.lists, FilterFilePath);
+    FillFilterCombo(view, state.lists);
+    state.ContextMenu =
+        LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
+    LoadSettings(state.settings, SettingsFilePath);
+    state.modes.AutoPasteArmed = state.settings.AutoPaste;
+    state.modes.AutoHideArmed = state.settings.AutoHide;
     // The stored place is taken whether or not the position is saved at exit.
     SetWindowPos(pickerWindow, nullptr, ReadSettingInt(SettingsFilePath, "Left", nullptr),
                  ReadSettingInt(SettingsFilePath, "Top", nullptr), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
-    ApplySettings(LayoutInitial, ReadSettingInt(SettingsFilePath, "Width", "300"));
-    CreatePickerToolTips(pickerWindow);
-    CreateIconWindow(pickerWindow);
-    InteractionAllowed = 1;
-    TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
-    RefreshPicker();
+    ApplySettings(state, LayoutInitial, ReadSettingInt(SettingsFilePath, "Width", "300"));
+    CreatePickerToolTips(view);
+    state.IconWindow = CreateIconWindow(pickerWindow);
+    state.modes.InteractionAllowed = 1;
+    state.TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
+    RefreshPicker(view, state.lists, state.settings.ReadingSearch != 0);
     ShowWindow(pickerWindow, SW_SHOW);
     SetHoverTimer(pickerWindow, true);
 }

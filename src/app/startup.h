@@ -1,5 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "app/picker_state.h"
+
 // Builds everything the running picker needs, in an order where each step finds what it uses.
-void StartUp(HWND pickerWindow);
+void StartUp(PickerState& state, HWND pickerWindow);

@@ -1,8 +1,6 @@
 #include "app/transparency.h"
 
 #include "app/transparency_rule.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 #include "shell/system_library.h"
 #include "view/layout_math.h"
 
@@ -10,38 +8,41 @@ namespace {
 
 using SetLayeredWindowAttributesPointer = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
-SetLayeredWindowAttributesPointer SetLayeredWindowAttributesFn;
-
-} // namespace
-
-void CheckTransparencySupport(HWND pickerWindow)
+// Looked up at run time: a user32 without the entry point cannot make anything translucent.
+SetLayeredWindowAttributesPointer SetLayeredWindowAttributesFn()
 {
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExW(&version);
-    if (LayeringAllowed(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion)) {
-        EnableLayering(pickerWindow);
-    }
+    return reinterpret_cast<SetLayeredWindowAttributesPointer>(
+        ImportedDllFunction(L"user32.dll", "SetLayeredWindowAttributes"));
 }
 
-void EnableLayering(HWND pickerWindow)
+// Gives the picker the layered style where the system has the layered-window entry point.
+void EnableLayering(HWND pickerWindow, RunModes& modes)
 {
-    SetLayeredWindowAttributesFn = reinterpret_cast<SetLayeredWindowAttributesPointer>(
-        ImportedDllFunction(L"user32.dll", "SetLayeredWindowAttributes"));
-    // A user32 without the entry point cannot make anything translucent.
-    TransparencyAvailable = SetLayeredWindowAttributesFn != nullptr;
-    if (TransparencyAvailable) {
+    modes.TransparencyAvailable = SetLayeredWindowAttributesFn() != nullptr;
+    if (modes.TransparencyAvailable) {
         LONG extended = GetWindowLongW(pickerWindow, GWL_EXSTYLE);
         SetWindowLongW(pickerWindow, GWL_EXSTYLE, extended | WS_EX_LAYERED);
     }
 }
 
-void ApplyTransparency()
+} // namespace
+
+void CheckTransparencySupport(HWND pickerWindow, RunModes& modes)
 {
-    if (!TransparencyAvailable) {
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExW(&version);
+    if (LayeringAllowed(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion)) {
+        EnableLayering(pickerWindow, modes);
+    }
+}
+
+void ApplyTransparency(HWND pickerWindow, const RunModes& modes, const SettingsRecord& settings)
+{
+    if (!modes.TransparencyAvailable) {
         return;
     }
-    SetLayeredWindowAttributesFn(PickerWindow, 0,
-                                 TransparencyAlpha(Settings.Transparent != 0, Settings.Alpha),
-                                 LWA_ALPHA);
+    SetLayeredWindowAttributesFn()(pickerWindow, 0,
+                                   TransparencyAlpha(settings.Transparent != 0, settings.Alpha),
+                                   LWA_ALPHA);
 }

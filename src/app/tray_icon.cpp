@@ -7,19 +7,17 @@
 #include "app/transparency.h"
 #include "app/tray_click_rule.h"
 #include "resource.h"
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 
 namespace {
 
 // The shell reads the record's size as its version, and refuses a version newer than its own.
 // The icon, its message and its tip need none newer than Windows 2000's, which every later
 // Windows accepts too.
-NOTIFYICONDATAW TrayRecord()
+NOTIFYICONDATAW TrayRecord(HWND pickerWindow)
 {
     NOTIFYICONDATAW record = {};
     record.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    record.hWnd = PickerWindow;
+    record.hWnd = pickerWindow;
     record.uID = TRAY_ICON_ID;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = WM_TRAY_ICON;
@@ -28,40 +26,46 @@ NOTIFYICONDATAW TrayRecord()
 }
 
 // Shown again, the picker gets back what hiding may have cost it.
-void ShowPickerFromTray()
+void ShowPickerFromTray(HWND pickerWindow, const RunModes& modes,
+                        const SettingsRecord& settings)
 {
-    ShowWindow(PickerWindow, SW_SHOW);
-    ApplyTransparency();
-    if (Settings.TopMost) {
-        SetWindowPos(PickerWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(pickerWindow, SW_SHOW);
+    ApplyTransparency(pickerWindow, modes, settings);
+    if (settings.TopMost) {
+        SetWindowPos(pickerWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
 }
 
 } // namespace
 
-void SetTrayIcon(DWORD action)
+void SetTrayIcon(HWND pickerWindow, RunModes& modes, DWORD action)
 {
-    NOTIFYICONDATAW record = TrayRecord();
+    NOTIFYICONDATAW record = TrayRecord(pickerWindow);
     if (action != NIM_ADD) {
         Shell_NotifyIconW(NIM_DELETE, &record);
-        TrayIconShown = 0;
+        modes.TrayIconShown = 0;
         return;
     }
     // At the size the notification area shows; the shell keeps a copy of its own.
     record.hIcon = LoadPickerIcon(IconMetric::Small);
     // The shell refuses to add an icon it already holds; one it accepts to modify is there.
-    TrayIconShown = Shell_NotifyIconW(NIM_ADD, &record) || Shell_NotifyIconW(NIM_MODIFY, &record);
+    modes.TrayIconShown =
+        Shell_NotifyIconW(NIM_ADD, &record) || Shell_NotifyIconW(NIM_MODIFY, &record);
     DestroyIcon(record.hIcon);
 }
 
-void OnTrayMessage(LPARAM mouseMessage)
+void OnTrayMessage(PickerState& state, LPARAM mouseMessage)
 {
+    HWND pickerWindow = state.view.PickerWindow;
+    const RunModes& modes = state.modes;
     switch (DecideTrayClick(static_cast<unsigned int>(mouseMessage),
-                            IsWindowVisible(PickerWindow) != 0, InteractionAllowed != 0,
-                            AutoHideArmed != 0)) {
-    case TrayClickAction::ShowPicker: ShowPickerFromTray(); break;
-    case TrayClickAction::HidePicker: ShowWindow(PickerWindow, SW_HIDE); break;
-    case TrayClickAction::OpenMenu: ShowContextMenu(PickerWindow); break;
+                            IsWindowVisible(pickerWindow) != 0, modes.InteractionAllowed != 0,
+                            modes.AutoHideArmed != 0)) {
+    case TrayClickAction::ShowPicker:
+        ShowPickerFromTray(pickerWindow, modes, state.settings);
+        break;
+    case TrayClickAction::HidePicker: ShowWindow(pickerWindow, SW_HIDE); break;
+    case TrayClickAction::OpenMenu: ShowContextMenu(state); break;
     case TrayClickAction::Nothing: break;
     }
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/process_state.h"
+#include "app/picker_state.h"
 #include "shell/wide_text.h"
 #include "store/face_file_sync.h"
 #include "store/file_stamp.h"

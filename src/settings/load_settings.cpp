@@ -1,19 +1,18 @@
 #include "settings/load_settings.h"
 
 #include "settings/settings_file.h"
-#include "settings/settings_record.h"
 #include "settings/settings_table.h"
 
-void LoadSettings(const char* path)
+void LoadSettings(SettingsRecord& settings, const char* path)
 {
     const std::string contents = SettingsFileContents(path);
     for (const SettingKey& setting : SettingKeys) {
         if (setting.startUp == ReadRule::Text) {
-            ReadSetting(contents, setting.key, setting.defaultText, Settings.FontName);
+            ReadSetting(contents, setting.key, setting.defaultText, settings.FontName);
         } else if (setting.field != nullptr) {
             char stored[32];
             ReadSetting(contents, setting.key, setting.defaultText, stored);
-            Settings.*setting.field = SettingValueBy(setting.startUp, stored);
+            settings.*setting.field = SettingValueBy(setting.startUp, stored);
         }
     }
 }

@@ -26,5 +26,3 @@ struct SettingsRecord {
     int Char;
     int ReadingSearch;
 };
-
-extern SettingsRecord Settings;

@@ -1,59 +1,54 @@
 #include "store/face_store.h"
 
-#include "store/face_file.h"
-#include "store/face_file_sync.h"
-
-namespace {
-
-FaceFileSync FaceFileState;
-ListFileForm FilterFileForm;
-
-} // namespace
-
-void LoadFaceFile(const char* path)
+void NoteFaceListsChanged(FaceLists& lists)
 {
-    ReloadFaceLists(path, FaceList, TagList, FaceFileState);
-    NoteFaceListsChanged();
+    ++lists.changeCount;
 }
 
-void LoadFilterFile(const char* path)
+void LoadFaceFile(FaceLists& lists, const char* path)
 {
-    ReadFilterFile(path, FilterList, &FilterFileForm);
+    ReloadFaceLists(path, lists.FaceList, lists.TagList, lists.faceFile);
+    NoteFaceListsChanged(lists);
 }
 
-bool FaceFileChangedOutside(const char* path)
+void LoadFilterFile(FaceLists& lists, const char* path)
 {
-    return !MayWriteFaceFile(path, FaceFileState);
+    ReadFilterFile(path, lists.FilterList, &lists.filterFile);
 }
 
-bool ReadFaceFileAgain(const char* path)
+bool FaceFileChangedOutside(const FaceLists& lists, const char* path)
 {
-    bool read = ReloadFaceLists(path, FaceList, TagList, FaceFileState);
-    NoteFaceListsChanged();
+    return !MayWriteFaceFile(path, lists.faceFile);
+}
+
+bool ReadFaceFileAgain(FaceLists& lists, const char* path)
+{
+    bool read = ReloadFaceLists(path, lists.FaceList, lists.TagList, lists.faceFile);
+    NoteFaceListsChanged(lists);
     return read;
 }
 
-void SaveFaceFile(const char* path)
+void SaveFaceFile(FaceLists& lists, const char* path)
 {
-    if (MayWriteFaceFile(path, FaceFileState)) {
-        StoreFaceLists(path, FaceList, TagList, FaceFileState);
-    } else if (!ReadFaceFileAgain(path)) {
-        KeepUnsavedWorkAside(path, FaceList, TagList, FaceFileState);
+    if (MayWriteFaceFile(path, lists.faceFile)) {
+        StoreFaceLists(path, lists.FaceList, lists.TagList, lists.faceFile);
+    } else if (!ReadFaceFileAgain(lists, path)) {
+        KeepUnsavedWorkAside(path, lists.FaceList, lists.TagList, lists.faceFile);
     }
 }
 
-TextEncoding FaceListEncoding()
+TextEncoding FaceListEncoding(const FaceLists& lists)
 {
-    return FaceFileState.form.encoding;
+    return lists.faceFile.form.encoding;
 }
 
-TextEncoding FilterListEncoding()
+TextEncoding FilterListEncoding(const FaceLists& lists)
 {
-    return FilterFileForm.encoding;
+    return lists.filterFile.encoding;
 }
 
-void WriteFaceFileAsUtf8()
+void WriteFaceFileAsUtf8(FaceLists& lists)
 {
-    FaceFileState.form = {TextEncoding::Utf8WithBom, {}};
-    FaceFileState.keepShiftJisFile = true;
+    lists.faceFile.form = {TextEncoding::Utf8WithBom, {}};
+    lists.faceFile.keepShiftJisFile = true;
 }

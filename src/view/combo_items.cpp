@@ -1,27 +1,26 @@
 #include "view/combo_items.h"
 
-#include "store/face_lists.h"
-#include "view/picker_controls.h"
 #include "view/picker_fill.h"
 
 namespace {
 
-const TextList& SourceOf(HWND combo)
+const TextList& SourceOf(const PickerView& view, const FaceLists& lists, HWND combo)
 {
-    if (combo == FilterCombo) {
-        return FilterList;
+    if (combo == view.FilterCombo) {
+        return lists.FilterList;
     }
-    if (combo == FaceCombo) {
-        return ShownFaces();
+    if (combo == view.FaceCombo) {
+        return ShownFaces(view, lists);
     }
-    return FaceList;
+    return lists.FaceList;
 }
 
 } // namespace
 
-std::string ComboItemText(HWND combo, LRESULT index)
+std::string ComboItemText(const PickerView& view, const FaceLists& lists, HWND combo,
+                          LRESULT index)
 {
-    const TextList& source = SourceOf(combo);
+    const TextList& source = SourceOf(view, lists, combo);
     if (index < 0 || static_cast<std::size_t>(index) >= source.size()) {
         return {};
     }

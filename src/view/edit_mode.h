@@ -1,26 +1,21 @@
 #pragma once
-// Edit mode: the picker becomes a two-column table of every entry (tag, emoticon), edited in
-// place. While it lasts the table's rows are the working copy of the list; FaceList and TagList
-// catch up when the rows are read back.
+// Edit mode's table: the picker becomes a two-column table of every entry (tag, emoticon), edited
+// in place. While it lasts the table's rows are the working copy of the list; FaceList and
+// TagList catch up when the rows are read back. Whether edit mode is on is the application's to
+// say: each call that depends on it is told.
+#include "settings/settings_record.h"
+#include "store/face_store.h"
+#include "view/picker_view.h"
 
-// Enters edit mode when the menu item's check mark is off, leaves it when it is on.
-void ToggleEditMode();
+// The rows become a copy of every entry, whatever the filter, and the table shows them.
+void FillEditRows(PickerView& view, const FaceLists& lists);
 
-// Commits an open cell editor, takes the rows back into the lists, refills the picker under the
-// current filter and gives the window back its picker layout. Does nothing outside edit mode.
-void LeaveEditMode();
-
-// The two halves of leaving, for callers that rework the list in between and refill the picker
-// themselves: the first commits an open cell editor, takes the rows back and ends edit mode (a
-// no-op outside it) while the window keeps its table; the second lays the picker out again and
-// brings it forward.
-void TakeBackEditRows();
-void ShowPickerLayout();
-
-// Commits an open cell editor and rebuilds FaceList and TagList from the rows; edit mode stays
-// on. Does nothing outside edit mode, where the lists are already the latest copy.
-void ReadBackEditList();
+// In edit mode, commits an open cell editor and rebuilds FaceList and TagList from the rows;
+// outside it, where the lists are already the latest copy, does nothing.
+void ReadBackEditList(PickerView& view, FaceLists& lists, const SettingsRecord& settings,
+                      bool editMode);
 
 // Shows FaceList and TagList anew after they changed: the picker under its filter and, in edit
 // mode, the rows, made again from them.
-void ShowChangedLists();
+void ShowChangedLists(PickerView& view, const FaceLists& lists, const SettingsRecord& settings,
+                      bool editMode);

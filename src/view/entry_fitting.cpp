@@ -5,11 +5,8 @@
 #include <algorithm>
 
 #include "resource.h"
-#include "shell/process_state.h"
 #include "shell/wide_text.h"
 #include "store/face_adding.h"
-#include "store/face_store.h"
-#include "view/edit_working_copy.h"
 #include "view/entry_text.h"
 #include "view/picker_fill.h"
 
@@ -26,14 +23,15 @@ void TurnIntoUtf8(TextList& list)
     }
 }
 
-void TurnFaceListsIntoUtf8()
+void TurnFaceListsIntoUtf8(PickerView& view, FaceLists& lists, bool readingSearch)
 {
-    for (TextList* list : {&FaceList, &TagList, &EditRowFaces, &EditRowTags}) {
+    for (TextList* list :
+         {&lists.FaceList, &lists.TagList, &view.EditRowFaces, &view.EditRowTags}) {
         TurnIntoUtf8(*list);
     }
-    NoteFaceListsChanged();
-    WriteFaceFileAsUtf8();
-    RefreshPicker();
+    NoteFaceListsChanged(lists);
+    WriteFaceFileAsUtf8(lists);
+    RefreshPicker(view, lists, readingSearch);
 }
 
 bool FitShiftJis(const TextList& utf8Texts)
@@ -54,23 +52,25 @@ TextList ShiftJisFromUtf8(const TextList& utf8Texts)
 
 } // namespace
 
-std::string EntryForFaceList(const std::wstring& text)
+std::string EntryForFaceList(PickerView& view, FaceLists& lists, bool readingSearch,
+                             const std::wstring& text)
 {
-    if (!FitsFaceList(text)) {
-        TurnFaceListsIntoUtf8();
-        PostMessageW(PickerWindow, WM_COMMAND, CMD_FACE_LIST_NOW_UTF8, 0);
+    if (!FitsFaceList(text, FaceListEncoding(lists))) {
+        TurnFaceListsIntoUtf8(view, lists, readingSearch);
+        PostMessageW(view.PickerWindow, WM_COMMAND, CMD_FACE_LIST_NOW_UTF8, 0);
     }
-    return EntryFromShown(text);
+    return EntryFromShown(text, FaceListEncoding(lists));
 }
 
-std::size_t AddUtf8EntriesToFaceList(const TextList& faces, const TextList& tags,
+std::size_t AddUtf8EntriesToFaceList(PickerView& view, FaceLists& lists, bool readingSearch,
+                                     const TextList& faces, const TextList& tags,
                                      bool& turnedIntoUtf8)
 {
     turnedIntoUtf8 = false;
-    if (FaceListEncoding() == TextEncoding::ShiftJis) {
+    if (FaceListEncoding(lists) == TextEncoding::ShiftJis) {
         // Which entries are missing is asked of a UTF-8 copy, where every face compares; only
         // those need to fit.
-        TextList heldFaces = FaceList;
+        TextList heldFaces = lists.FaceList;
         TurnIntoUtf8(heldFaces);
         TextList heldTags(heldFaces.size());
         std::size_t held = heldFaces.size();
@@ -78,11 +78,11 @@ std::size_t AddUtf8EntriesToFaceList(const TextList& faces, const TextList& tags
         TextList missingFaces(heldFaces.begin() + held, heldFaces.end());
         TextList missingTags(heldTags.begin() + held, heldTags.end());
         if (FitShiftJis(missingFaces) && FitShiftJis(missingTags)) {
-            return AppendMissingFaces(FaceList, TagList, ShiftJisFromUtf8(missingFaces),
+            return AppendMissingFaces(lists.FaceList, lists.TagList, ShiftJisFromUtf8(missingFaces),
                                       ShiftJisFromUtf8(missingTags));
         }
-        TurnFaceListsIntoUtf8();
+        TurnFaceListsIntoUtf8(view, lists, readingSearch);
         turnedIntoUtf8 = true;
     }
-    return AppendMissingFaces(FaceList, TagList, faces, tags);
+    return AppendMissingFaces(lists.FaceList, lists.TagList, faces, tags);
 }

@@ -3,16 +3,19 @@
 #include <cstddef>
 #include <string>
 
-#include "store/face_lists.h"
+#include "store/face_store.h"
+#include "view/picker_view.h"
 
 // The text as an entry of the emoticon list. A Shift-JIS list that cannot hold it exactly is
 // first turned into UTF-8, the file being written so from then on: the lists, what the picker
 // shows and edit mode's rows all take the new bytes, and the picker is sent
 // CMD_FACE_LIST_NOW_UTF8 to tell the user.
-std::string EntryForFaceList(const std::wstring& text);
+std::string EntryForFaceList(PickerView& view, FaceLists& lists, bool readingSearch,
+                             const std::wstring& text);
 
 // Appends the entries, given in UTF-8, whose emoticon the list lacks (see AppendMissingFaces) and
 // returns how many. A Shift-JIS list that cannot hold one of those exactly is turned into UTF-8
 // first, as above, but the user is not told: turnedIntoUtf8 says so, and the caller tells.
-std::size_t AddUtf8EntriesToFaceList(const TextList& faces, const TextList& tags,
+std::size_t AddUtf8EntriesToFaceList(PickerView& view, FaceLists& lists, bool readingSearch,
+                                     const TextList& faces, const TextList& tags,
                                      bool& turnedIntoUtf8);

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "shell/wide_text.h"
-#include "store/face_store.h"
 #include "view/complete_text.h"
 
 namespace {
@@ -13,54 +12,37 @@ bool HeldAsUtf8(TextEncoding encoding)
     return encoding != TextEncoding::ShiftJis;
 }
 
+} // namespace
+
 // Controls read a text up to its first NUL.
-void ShowInto(const std::string& bytes, TextEncoding encoding, std::wstring& shown)
+void ShowEntryInto(const std::string& entry, TextEncoding encoding, std::wstring& shown)
 {
-    std::size_t length = std::strlen(bytes.c_str());
+    std::size_t length = std::strlen(entry.c_str());
     if (HeldAsUtf8(encoding)) {
-        WideFromUtf8Into(bytes.c_str(), length, shown);
+        WideFromUtf8Into(entry.c_str(), length, shown);
         return;
     }
-    if (!EndsInHalfCharacter(bytes.c_str(), length)) {
-        WideFromShiftJisInto(bytes.c_str(), length, shown);
+    if (!EndsInHalfCharacter(entry.c_str(), length)) {
+        WideFromShiftJisInto(entry.c_str(), length, shown);
         return;
     }
-    std::string complete = CompleteText(bytes);
+    std::string complete = CompleteText(entry);
     WideFromShiftJisInto(complete.c_str(), complete.size(), shown);
 }
 
-} // namespace
-
-void ShowEntryInto(const std::string& entry, std::wstring& shown)
-{
-    ShowInto(entry, FaceListEncoding(), shown);
-}
-
-void ShowFilterInto(const std::string& filter, std::wstring& shown)
-{
-    ShowInto(filter, FilterListEncoding(), shown);
-}
-
-std::wstring ShownEntry(const std::string& entry)
+std::wstring ShownEntry(const std::string& entry, TextEncoding encoding)
 {
     std::wstring shown;
-    ShowEntryInto(entry, shown);
+    ShowEntryInto(entry, encoding, shown);
     return shown;
 }
 
-std::wstring ShownFilter(const std::string& filter)
+std::string EntryFromShown(const std::wstring& text, TextEncoding encoding)
 {
-    std::wstring shown;
-    ShowFilterInto(filter, shown);
-    return shown;
+    return HeldAsUtf8(encoding) ? Utf8FromWide(text) : ShiftJisFromWide(text);
 }
 
-std::string EntryFromShown(const std::wstring& text)
+bool FitsFaceList(const std::wstring& text, TextEncoding encoding)
 {
-    return HeldAsUtf8(FaceListEncoding()) ? Utf8FromWide(text) : ShiftJisFromWide(text);
-}
-
-bool FitsFaceList(const std::wstring& text)
-{
-    return HeldAsUtf8(FaceListEncoding()) || FitsShiftJis(text);
+    return HeldAsUtf8(encoding) || FitsShiftJis(text);
 }

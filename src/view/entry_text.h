@@ -3,15 +3,15 @@
 // hold bytes in the encoding their file was read in, the controls UTF-16.
 #include <string>
 
+#include "store/text_encoding.h"
+
 // The entry up to its first NUL; a Shift-JIS lead byte left without its second byte shows as '?'.
-std::wstring ShownEntry(const std::string& entry);
-std::wstring ShownFilter(const std::string& filter);
+std::wstring ShownEntry(const std::string& entry, TextEncoding encoding);
 // The same into a buffer the caller keeps, so a long list's fill reuses one for every item.
-void ShowEntryInto(const std::string& entry, std::wstring& shown);
-void ShowFilterInto(const std::string& filter, std::wstring& shown);
+void ShowEntryInto(const std::string& entry, TextEncoding encoding, std::wstring& shown);
 
-// A control's text in the emoticon list's encoding.
-std::string EntryFromShown(const std::wstring& text);
+// A control's text as an entry in the encoding.
+std::string EntryFromShown(const std::wstring& text, TextEncoding encoding);
 
-// True when the emoticon list's encoding holds the text exactly.
-bool FitsFaceList(const std::wstring& text);
+// True when the encoding holds the text exactly.
+bool FitsFaceList(const std::wstring& text, TextEncoding encoding);

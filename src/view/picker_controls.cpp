@@ -2,16 +2,8 @@
 
 #include <commctrl.h>
 
-#include "shell/process_state.h"
 #include "shell/window_dpi.h"
 #include "view/layout_math.h"
-
-HWND FaceCombo;
-HWND FilterCombo;
-HWND PopupCombo;
-HWND EditListView;
-HWND TagEdit;
-HWND FaceEdit;
 
 namespace {
 
@@ -34,33 +26,35 @@ const int InitialTagColumnWidth = 100;
 HWND CreateControl(DWORD extendedStyle, const wchar_t* className, DWORD style, HWND parent)
 {
     return CreateWindowExW(extendedStyle, className, nullptr, style, 0, 0, 0, 0, parent, nullptr,
-                           AppInstance, nullptr);
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
-void InsertColumn(int column, int width)
+void InsertColumn(HWND listView, int column, int width)
 {
     LVCOLUMNW description = {};
     description.mask = LVCF_WIDTH | LVCF_SUBITEM;
     description.cx = width;
     description.iSubItem = column;
-    SendMessageW(EditListView, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+    SendMessageW(listView, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
 }
 
 } // namespace
 
-void CreatePickerControls(HWND pickerWindow)
+void CreatePickerControls(PickerView& view)
 {
-    FaceCombo = CreateControl(0, L"COMBOBOX", FaceComboStyle, pickerWindow);
-    FilterCombo = CreateControl(0, L"COMBOBOX", FilterComboStyle, pickerWindow);
-    PopupCombo = CreateControl(0, L"COMBOBOX", PopupComboStyle, pickerWindow);
-    EditListView = CreateControl(0, L"SYSLISTVIEW32", EditListViewStyle, pickerWindow);
-    TagEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, EditListView);
-    FaceEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, EditListView);
+    HWND picker = view.PickerWindow;
+    view.FaceCombo = CreateControl(0, L"COMBOBOX", FaceComboStyle, picker);
+    view.FilterCombo = CreateControl(0, L"COMBOBOX", FilterComboStyle, picker);
+    view.PopupCombo = CreateControl(0, L"COMBOBOX", PopupComboStyle, picker);
+    HWND listView = CreateControl(0, L"SYSLISTVIEW32", EditListViewStyle, picker);
+    view.EditListView = listView;
+    view.TagEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, listView);
+    view.FaceEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, listView);
 
-    LRESULT extended = SendMessageW(EditListView, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-    SendMessageW(EditListView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+    LRESULT extended = SendMessageW(listView, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
 
-    InsertColumn(0, ScaleFrom96Dpi(InitialTagColumnWidth, WindowDpi(pickerWindow)));
-    InsertColumn(1, 0);
+    InsertColumn(listView, 0, ScaleFrom96Dpi(InitialTagColumnWidth, WindowDpi(picker)));
+    InsertColumn(listView, 1, 0);
 }

@@ -1,14 +1,6 @@
 #pragma once
-// The picker's child controls. They have no control ids: notifications are told apart by handle.
-#include <windows.h>
+#include "view/picker_view.h"
 
-extern HWND FaceCombo;
-extern HWND FilterCombo;
-extern HWND PopupCombo;
-extern HWND EditListView;
-extern HWND TagEdit;
-extern HWND FaceEdit;
-
-// Creates the six controls hidden or zero-sized (the layout places them) and gives the list view
-// its two columns.
-void CreatePickerControls(HWND pickerWindow);
+// Creates the picker window's six controls hidden or zero-sized (the layout places them) and
+// gives the list view its two columns.
+void CreatePickerControls(PickerView& view);

@@ -1,14 +1,10 @@
 #include "view/picker_fill.h"
 
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
-#include "store/face_lists.h"
 #include "store/face_store.h"
 #include "store/move_to_top.h"
 #include "view/entry_text.h"
 #include "view/face_filter.h"
 #include "view/fill_slices.h"
-#include "view/picker_controls.h"
 #include "view/search_keys.h"
 #include "view/window_text.h"
 
@@ -18,17 +14,6 @@ namespace {
 const LONGLONG SliceBudgetMs = 5;
 // Items handed over between two looks at the clock and the message queue.
 const std::size_t ItemsPerLook = 64;
-
-// The fills still running, oldest first.
-PendingFills RunningFills;
-
-// What the last refresh gave FaceCombo: the entries matching the filter (with their tags) while
-// ShownCopied; otherwise, with these lists empty, the whole list itself, when there is no filter
-// or it matched every entry (a copy of the whole list would only double the memory).
-bool FaceComboFiltered;
-bool ShownCopied;
-TextList ShownFaceList;
-TextList ShownTagList;
 
 // The list box inside a combo box, which holds its items; the combo box itself when the system
 // does not tell.
@@ -67,19 +52,17 @@ bool PastDeadline(LONGLONG deadline)
 // box's list box, which holds them, sparing the combo box's relay for each of up to a million.
 // Redrawing is held off meanwhile; the rows on show are never among them but for the first
 // slice, whose caller repaints.
-std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::size_t to,
-                     bool slice)
+std::size_t AddItems(HWND combo, const TextList& texts, TextEncoding encoding, std::size_t from,
+                     std::size_t to, bool slice)
 {
     HWND items = ItemListOf(combo);
     const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
-    void (*show)(const std::string&, std::wstring&) =
-        combo == FilterCombo ? ShowFilterInto : ShowEntryInto;
     std::wstring text;
     LONGLONG deadline = SliceDeadline();
     SendMessageW(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
-        show(texts[next], text);
+        ShowEntryInto(texts[next], encoding, text);
         SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
@@ -91,13 +74,21 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
     return next;
 }
 
+// The filter list's items are in its own file's encoding.
+TextEncoding EncodingOf(const PickerView& view, const FaceLists& lists, HWND combo)
+{
+    return combo == view.FilterCombo ? FilterListEncoding(lists) : FaceListEncoding(lists);
+}
+
 // Hands the combo box more of its list, up to end or one slice, and keeps account of it.
-void HandOver(const PendingFill& fill, std::size_t end, bool slice)
+void HandOver(PickerView& view, const FaceLists& lists, const PendingFill& fill, std::size_t end,
+              bool slice)
 {
     HWND combo = static_cast<HWND>(fill.control);
     const TextList& source = *fill.source;
-    std::size_t reached = AddItems(combo, source, fill.handed, end, slice);
-    NoteHanded(RunningFills, combo, source, reached);
+    std::size_t reached =
+        AddItems(combo, source, EncodingOf(view, lists, combo), fill.handed, end, slice);
+    NoteHanded(view.RunningFills, combo, source, reached);
 }
 
 // The rows the tallest list dropped down on this desktop shows: they go in at once, so that an
@@ -108,28 +99,40 @@ std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
 }
 
+// One item out, one in, straight in the list box as a fill adds them: a choice moves one entry
+// of a list that may hold a hundred thousand.
+void MoveComboItemToTop(HWND combo, int index, const std::string& entry, TextEncoding encoding)
+{
+    std::wstring text = ShownEntry(entry, encoding);
+    HWND items = ItemListOf(combo);
+    bool direct = items != combo;
+    SendMessageW(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
+    SendMessageW(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 // While FaceCombo shows FaceList itself under a filter that found every entry, a choice of a
 // row whose emoticon an equal one comes before moves that one in FaceList and the chosen row in
 // what is shown: what is shown becomes a list of its own, the fill running on from it.
-void CopyShownList()
+void CopyShownList(PickerView& view, const FaceLists& lists)
 {
-    ShownFaceList = FaceList;
-    ShownTagList = TagList;
-    ShownTagList.resize(FaceList.size());
-    ShownCopied = true;
-    const PendingFill* fill = FillOf(RunningFills, FaceCombo);
+    view.ShownFaceList = lists.FaceList;
+    view.ShownTagList = lists.TagList;
+    view.ShownTagList.resize(lists.FaceList.size());
+    view.ShownCopied = true;
+    const PendingFill* fill = FillOf(view.RunningFills, view.FaceCombo);
     if (fill != nullptr) {
-        NoteHanded(RunningFills, FaceCombo, ShownFaceList, fill->handed);
+        NoteHanded(view.RunningFills, view.FaceCombo, view.ShownFaceList, fill->handed);
     }
 }
 
 // The title counts what is shown and the whole list.
-void UpdateTitleCounter()
+void UpdateTitleCounter(const PickerView& view, const FaceLists& lists)
 {
     wchar_t title[64];
-    wsprintfW(title, L"Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces().size()),
-              static_cast<int>(FaceList.size()));
-    SetWindowTextW(PickerWindow, title);
+    wsprintfW(title, L"Vemplor 登録数[%d/%d]", static_cast<int>(ShownFaces(view, lists).size()),
+              static_cast<int>(lists.FaceList.size()));
+    SetWindowTextW(view.PickerWindow, title);
 }
 
 } // namespace
@@ -139,7 +142,7 @@ void UpdateTitleCounter()
 // holds up the keystroke that asked for it nor the next one, which starts a fill of its own.
 // Storage is reserved up front for the whole list. Emptying the list box rather than the combo
 // box leaves the text of FilterCombo's edit field as it is.
-void FillCombo(HWND combo, const TextList& texts)
+void FillCombo(PickerView& view, const FaceLists& lists, HWND combo, const TextList& texts)
 {
     HWND items = ItemListOf(combo);
     bool direct = items != combo;
@@ -151,113 +154,106 @@ void FillCombo(HWND combo, const TextList& texts)
     }
     SendMessageW(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
     std::size_t first = RowsShownAtOnce(combo, texts.size());
-    NoteHanded(RunningFills, combo, texts, AddItems(combo, texts, 0, first, false));
+    NoteHanded(view.RunningFills, combo, texts,
+               AddItems(combo, texts, EncodingOf(view, lists, combo), 0, first, false));
     SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
 }
 
-bool ContinueComboFills()
+bool ContinueComboFills(PickerView& view, const FaceLists& lists)
 {
-    if (RunningFills.empty()) {
+    if (view.RunningFills.empty()) {
         return false;
     }
-    const PendingFill fill = RunningFills.front();
+    const PendingFill fill = view.RunningFills.front();
     if (!IsWindow(static_cast<HWND>(fill.control))) {
-        RunningFills.erase(RunningFills.begin());
+        view.RunningFills.erase(view.RunningFills.begin());
         return true;
     }
-    HandOver(fill, fill.source->size(), true);
+    HandOver(view, lists, fill, fill.source->size(), true);
     return true;
 }
 
-void FillComboThrough(HWND combo, LRESULT index)
+void FillComboThrough(PickerView& view, const FaceLists& lists, HWND combo, LRESULT index)
 {
-    const PendingFill* fill = FillOf(RunningFills, combo);
+    const PendingFill* fill = FillOf(view.RunningFills, combo);
     if (fill != nullptr && index >= 0) {
-        HandOver(*fill, EndThrough(*fill, static_cast<std::size_t>(index)), false);
+        HandOver(view, lists, *fill, EndThrough(*fill, static_cast<std::size_t>(index)), false);
     }
 }
 
-// One item out, one in, straight in the list box as a fill adds them: a choice moves one entry
-// of a list that may hold a hundred thousand.
-void MoveComboItemToTop(HWND combo, int index, const std::string& entry)
+void FillFilterCombo(PickerView& view, const FaceLists& lists)
 {
-    std::wstring text = ShownEntry(entry);
-    HWND items = ItemListOf(combo);
-    bool direct = items != combo;
-    SendMessageW(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
-    SendMessageW(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
-                 reinterpret_cast<LPARAM>(text.c_str()));
+    FillCombo(view, lists, view.FilterCombo, lists.FilterList);
 }
 
-void FillFilterCombo()
+void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch)
 {
-    FillCombo(FilterCombo, FilterList);
-}
-
-void RefreshPicker()
-{
-    std::wstring shownFilter = WindowText(FilterCombo);
-    std::string filter = EntryFromShown(shownFilter);
-    FaceComboFiltered = !filter.empty();
-    ShownCopied = FaceComboFiltered;
-    if (FaceComboFiltered && !Settings.ReadingSearch && !FitsFaceList(shownFilter)) {
+    const TextEncoding encoding = FaceListEncoding(lists);
+    std::wstring shownFilter = WindowText(view.FilterCombo);
+    std::string filter = EntryFromShown(shownFilter, encoding);
+    TextList& faces = view.ShownFaceList;
+    TextList& tags = view.ShownTagList;
+    view.FaceComboFiltered = !filter.empty();
+    view.ShownCopied = view.FaceComboFiltered;
+    if (view.FaceComboFiltered && !readingSearch && !FitsFaceList(shownFilter, encoding)) {
         // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
-        ShownFaceList.clear();
-        ShownTagList.clear();
-    } else if (FaceComboFiltered && Settings.ReadingSearch) {
-        ShownCopied = !FilterByReading(shownFilter, ShownFaceList, ShownTagList);
-    } else if (FaceComboFiltered) {
-        FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
-                    ShownTagList);
+        faces.clear();
+        tags.clear();
+    } else if (view.FaceComboFiltered && readingSearch) {
+        view.ShownCopied = !FilterByReading(view.searchKeys, lists, shownFilter, faces, tags);
+    } else if (view.FaceComboFiltered) {
+        FilterFaces(lists.FaceList, lists.TagList, filter.c_str(), encoding, faces, tags);
     }
-    if (!ShownCopied) {
-        TextList().swap(ShownFaceList);
-        TextList().swap(ShownTagList);
+    if (!view.ShownCopied) {
+        TextList().swap(faces);
+        TextList().swap(tags);
     }
-    FillCombo(FaceCombo, ShownFaces());
-    SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
-    UpdateTitleCounter();
+    FillCombo(view, lists, view.FaceCombo, ShownFaces(view, lists));
+    SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);
+    UpdateTitleCounter(view, lists);
 }
 
-const TextList& ShownFaces()
+const TextList& ShownFaces(const PickerView& view, const FaceLists& lists)
 {
-    return ShownCopied ? ShownFaceList : FaceList;
+    return view.ShownCopied ? view.ShownFaceList : lists.FaceList;
 }
 
 // Under a filter the row moves to the top of what is shown, and the first equal emoticon of the
 // whole list moves with its own tag, whatever TopMove says.
-void MoveShownFaceToTop(std::size_t shown, bool topMove)
+void MoveShownFaceToTop(PickerView& view, FaceLists& lists, std::size_t shown, bool topMove)
 {
-    if (!FaceComboFiltered) {
-        MoveFaceToTop(shown, topMove);
+    if (!view.FaceComboFiltered) {
+        MoveFaceToTop(view, lists, shown, topMove);
         return;
     }
-    if (shown >= ShownFaces().size()) {
+    if (shown >= ShownFaces(view, lists).size()) {
         return;
     }
-    long index = FindFirstEqualFace(FaceList, ShownFaces()[shown]);
-    if (index >= 0 && !ShownCopied && static_cast<std::size_t>(index) != shown) {
-        CopyShownList();
+    long index = FindFirstEqualFace(lists.FaceList, ShownFaces(view, lists)[shown]);
+    if (index >= 0 && !view.ShownCopied && static_cast<std::size_t>(index) != shown) {
+        CopyShownList(view, lists);
     }
     if (index >= 0) {
-        MoveEntryToTop(FaceList, TagList, static_cast<std::size_t>(index));
-        MoveSearchKeyToTop(static_cast<std::size_t>(index));
-        if (ShownCopied) {
-            MoveEntryToTop(ShownFaceList, ShownTagList, shown);
+        MoveEntryToTop(lists.FaceList, lists.TagList, static_cast<std::size_t>(index));
+        MoveSearchKeyToTop(view.searchKeys, lists, static_cast<std::size_t>(index));
+        if (view.ShownCopied) {
+            MoveEntryToTop(view.ShownFaceList, view.ShownTagList, shown);
         }
-        MoveComboItemToTop(FaceCombo, static_cast<int>(shown), ShownFaces()[0]);
+        MoveComboItemToTop(view.FaceCombo, static_cast<int>(shown),
+                           ShownFaces(view, lists)[0], FaceListEncoding(lists));
     }
-    SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
+    SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);
 }
 
-void MoveFaceToTop(std::size_t index, bool topMove)
+void MoveFaceToTop(PickerView& view, FaceLists& lists, std::size_t index, bool topMove)
 {
-    if (!topMove || index >= FaceList.size()) {
+    if (!topMove || index >= lists.FaceList.size()) {
         return;
     }
-    MoveEntryToTop(FaceList, TagList, index);
-    MoveSearchKeyToTop(index);
-    MoveComboItemToTop(FaceCombo, static_cast<int>(index), FaceList[0]);
-    SendMessageW(FaceCombo, CB_SETCURSEL, 0, 0);
+    MoveEntryToTop(lists.FaceList, lists.TagList, index);
+    MoveSearchKeyToTop(view.searchKeys, lists, index);
+    MoveComboItemToTop(view.FaceCombo, static_cast<int>(index), lists.FaceList[0],
+                       FaceListEncoding(lists));
+    SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);
 }

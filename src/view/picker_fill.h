@@ -3,30 +3,28 @@
 
 #include <string>
 
-#include "store/face_lists.h"
+#include "store/face_store.h"
+#include "view/picker_view.h"
 
 // Rebuilds what the picker offers from the lists and the filter text, selects item 0 and counts
 // both in the title.
-void RefreshPicker();
-// Fills a combo box with the texts, in order, replacing what it held: at once as far as a
-// dropped list can show, the rest by ContinueComboFills. texts must outlive the fill.
-void FillCombo(HWND combo, const TextList& texts);
+void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch);
+// Fills a combo box of the picker with the texts, in order, replacing what it held: at once as
+// far as a dropped list can show, the rest by ContinueComboFills. texts must outlive the fill.
+void FillCombo(PickerView& view, const FaceLists& lists, HWND combo, const TextList& texts);
 // Hands one slice of a running fill to its combo box; false when no fill is running. Called
 // when no input is waiting.
-bool ContinueComboFills();
-// Moves item index of the combo box to the top, shown as entry, as the lists have just moved it;
-// the caller selects.
-void MoveComboItemToTop(HWND combo, int index, const std::string& entry);
+bool ContinueComboFills(PickerView& view, const FaceLists& lists);
 // Completes the combo box's running fill as far as item index.
-void FillComboThrough(HWND combo, LRESULT index);
+void FillComboThrough(PickerView& view, const FaceLists& lists, HWND combo, LRESULT index);
 // Refills FilterCombo's list from the prepared filters; its edit field keeps its text.
-void FillFilterCombo();
+void FillFilterCombo(PickerView& view, const FaceLists& lists);
 // What FaceCombo offers, as the last refresh filled it: the entries that matched the filter, or
 // the whole list.
-const TextList& ShownFaces();
+const TextList& ShownFaces(const PickerView& view, const FaceLists& lists);
 // A choice of FaceCombo's item shown: its entry moves to the top of FaceList (with TopMove; under
 // a filter the first equal emoticon always moves) and of what is shown, and item 0 is selected.
-void MoveShownFaceToTop(std::size_t shown, bool topMove);
+void MoveShownFaceToTop(PickerView& view, FaceLists& lists, std::size_t shown, bool topMove);
 // With topMove, entry index of FaceList moves to the top, and so does its item in FaceCombo,
 // which shows the whole list, and item 0 is selected; otherwise nothing changes.
-void MoveFaceToTop(std::size_t index, bool topMove);
+void MoveFaceToTop(PickerView& view, FaceLists& lists, std::size_t index, bool topMove);

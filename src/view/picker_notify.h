@@ -1,5 +1,10 @@
 #pragma once
 #include <windows.h>
 
-// The picker's WM_NOTIFY: tooltip texts and the edit list's notifications.
-LRESULT OnNotify(HWND pickerWindow, UINT message, WPARAM wParam, LPARAM lParam);
+#include "settings/settings_record.h"
+#include "store/face_store.h"
+#include "view/picker_view.h"
+
+// WM_NOTIFY of the picker window: the tooltip's and the edit list view's notifications.
+LRESULT OnNotify(PickerView& view, FaceLists& lists, const SettingsRecord& settings,
+                 WPARAM wParam, LPARAM lParam);

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
-#include "view/picker_controls.h"
 
 namespace {
 
@@ -18,6 +15,7 @@ struct RelayingTool {
 };
 
 const int ToolCount = 3;
+// The subclass procedures' only way to their tools' own procedures and to the tooltip.
 RelayingTool RelayingTools[ToolCount];
 int RelayingToolCount = 0;
 HWND RelayTarget = nullptr;
@@ -31,8 +29,7 @@ bool IsPointerMessage(UINT message)
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        return true;
+    case WM_RBUTTONUP: return true;
     }
     return false;
 }
@@ -70,7 +67,7 @@ void AddTool(HWND toolTip, HWND pickerWindow, HWND tool)
     info.uFlags = TTF_IDISHWND;
     info.hwnd = pickerWindow;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.hinst = AppInstance;
+    info.hinst = GetModuleHandleW(nullptr);
     info.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     if (OwnProcedureOf(tool) == nullptr && RelayingToolCount < ToolCount) {
@@ -83,31 +80,32 @@ void AddTool(HWND toolTip, HWND pickerWindow, HWND tool)
 
 } // namespace
 
-void CreatePickerToolTips(HWND pickerWindow)
+void CreatePickerToolTips(const PickerView& view)
 {
+    HWND pickerWindow = view.PickerWindow;
     HWND toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   pickerWindow, nullptr, AppInstance, nullptr);
+                                   pickerWindow, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (toolTip == nullptr) {
         return;
     }
     SendMessageW(toolTip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
     RelayTarget = toolTip;
-    AddTool(toolTip, pickerWindow, FaceCombo);
-    AddTool(toolTip, pickerWindow, FilterCombo);
-    AddTool(toolTip, pickerWindow, GetWindow(FilterCombo, GW_CHILD));
+    AddTool(toolTip, pickerWindow, view.FaceCombo);
+    AddTool(toolTip, pickerWindow, view.FilterCombo);
+    AddTool(toolTip, pickerWindow, GetWindow(view.FilterCombo, GW_CHILD));
 }
 
-void AnswerToolTipText(NMTTDISPINFOW& request)
+void AnswerToolTipText(const PickerView& view, int toolTipSetting, NMTTDISPINFOW& request)
 {
-    if (Settings.ToolTip != 1) {
+    if (toolTipSetting != 1) {
         return;
     }
     HWND tool = reinterpret_cast<HWND>(request.hdr.idFrom);
-    if (tool == FaceCombo) {
+    if (tool == view.FaceCombo) {
         request.lpszText = const_cast<wchar_t*>(L"顔文字リスト");
-    } else if (tool == FilterCombo || tool == GetWindow(FilterCombo, GW_CHILD)) {
+    } else if (tool == view.FilterCombo || tool == GetWindow(view.FilterCombo, GW_CHILD)) {
         request.lpszText = const_cast<wchar_t*>(L"顔文字フィルタ");
     }
 }

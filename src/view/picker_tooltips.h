@@ -2,9 +2,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "view/picker_view.h"
+
 // Creates the balloon tooltip of the two combo boxes; its texts are asked for at each showing.
-void CreatePickerToolTips(HWND pickerWindow);
+void CreatePickerToolTips(const PickerView& view);
 
 // Answers a tooltip's request for its text: the emoticon list, or the filter box and its edit
-// field. Nothing is answered while the user has tooltips switched off.
-void AnswerToolTipText(NMTTDISPINFOW& request);
+// field. Nothing is answered unless the ToolTip setting is 1.
+void AnswerToolTipText(const PickerView& view, int toolTipSetting, NMTTDISPINFOW& request);

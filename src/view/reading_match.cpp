@@ -21,42 +21,26 @@ char16_t FoldSymbol(char16_t unit)
     // The yen sign: Japanese fonts draw \ as ¥, which a Shift-JIS list also holds as ￥ and a
     // UTF-8 one as ¥.
     case 0x00A5:
-    case 0xFFE5:
-        return u'\\';
+    case 0xFFE5: return u'\\';
     // The wave dash: a Shift-JIS list decodes it as ～ (folded to ~), a UTF-8 list holds 〜.
-    case 0x301C:
-        return u'~';
+    case 0x301C: return u'~';
     // Shift-JIS decodes these as －, ∥, ―, ￠, ￡ and ￢, other encodings hold them as written.
-    case 0x2212:
-        return u'-';
-    case 0x2016:
-        return 0x2225;
-    case 0x2014:
-        return 0x2015;
-    case 0xFFE0:
-        return 0x00A2;
-    case 0xFFE1:
-        return 0x00A3;
-    case 0xFFE2:
-        return 0x00AC;
+    case 0x2212: return u'-';
+    case 0x2016: return 0x2225;
+    case 0x2014: return 0x2015;
+    case 0xFFE0: return 0x00A2;
+    case 0xFFE1: return 0x00A3;
+    case 0xFFE2: return 0x00AC;
     // Combining voiced marks that follow no kana taking them: the spacing ones.
-    case 0x3099:
-        return 0x309B;
-    case 0x309A:
-        return 0x309C;
+    case 0x3099: return 0x309B;
+    case 0x309A: return 0x309C;
     // Long vowels written with a macron or a circumflex.
-    case 0x0100: case 0x0101: case 0x00C2: case 0x00E2:
-        return u'a';
-    case 0x012A: case 0x012B: case 0x00CE: case 0x00EE:
-        return u'i';
-    case 0x016A: case 0x016B: case 0x00DB: case 0x00FB:
-        return u'u';
-    case 0x0112: case 0x0113: case 0x00CA: case 0x00EA:
-        return u'e';
-    case 0x014C: case 0x014D: case 0x00D4: case 0x00F4:
-        return u'o';
-    default:
-        return unit;
+    case 0x0100: case 0x0101: case 0x00C2: case 0x00E2: return u'a';
+    case 0x012A: case 0x012B: case 0x00CE: case 0x00EE: return u'i';
+    case 0x016A: case 0x016B: case 0x00DB: case 0x00FB: return u'u';
+    case 0x0112: case 0x0113: case 0x00CA: case 0x00EA: return u'e';
+    case 0x014C: case 0x014D: case 0x00D4: case 0x00F4: return u'o';
+    default: return unit;
     }
 }
 
@@ -84,14 +68,11 @@ Mark MarkOf(char16_t unit)
     switch (unit) {
     case 0x3099:
     case 0x309B:
-    case 0xFF9E:
-        return Mark::Voiced;
+    case 0xFF9E: return Mark::Voiced;
     case 0x309A:
     case 0x309C:
-    case 0xFF9F:
-        return Mark::SemiVoiced;
-    default:
-        return Mark::None;
+    case 0xFF9F: return Mark::SemiVoiced;
+    default: return Mark::None;
     }
 }
 
@@ -108,20 +89,13 @@ char16_t MarkedKana(char16_t kana, Mark mark)
     if (semiVoiced)
         return 0;
     switch (kana) {
-    case u'う':
-        return u'ゔ';
-    case u'ゝ':
-        return u'ゞ';
-    case u'わ':
-        return u'ヷ';
-    case u'ゐ':
-        return u'ヸ';
-    case u'ゑ':
-        return u'ヹ';
-    case u'を':
-        return u'ヺ';
-    default:
-        return 0;
+    case u'う': return u'ゔ';
+    case u'ゝ': return u'ゞ';
+    case u'わ': return u'ヷ';
+    case u'ゐ': return u'ヸ';
+    case u'ゑ': return u'ヹ';
+    case u'を': return u'ヺ';
+    default: return 0;
     }
 }
 
@@ -221,16 +195,11 @@ bool MayStandForSmallKana(char16_t unit)
 char16_t SoundsAlike(char16_t kana)
 {
     switch (kana) {
-    case u'じ':
-        return u'ぢ';
-    case u'ず':
-        return u'づ';
-    case u'お':
-        return u'を';
-    case u'ー':
-        return u'-';
-    default:
-        return kana;
+    case u'じ': return u'ぢ';
+    case u'ず': return u'づ';
+    case u'お': return u'を';
+    case u'ー': return u'-';
+    default: return kana;
     }
 }
 

@@ -1,28 +1,12 @@
 #include "view/search_keys.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <numeric>
-#include <vector>
 
-#include "settings/settings_record.h"
 #include "view/entry_text.h"
 #include "view/reading_match.h"
 
 namespace {
-
-// Entry i's folded face and tag are keys 2k and 2k + 1 with k = KeyOfEntry[i]: a move to the
-// top moves four bytes of KeyOfEntry, not the keys. Key j is FoldedKeys[KeyStart[j],
-// KeyStart[j + 1]): one buffer for every key spares an allocation and a string's bookkeeping
-// per key, in time and in memory. The keys are made for the lists as KeysMadeAt counted their
-// changes, a part at a time while the picker is idle (ContinueSearchKeys) or at once by the
-// filter; KeysFolded entries have theirs.
-std::u16string FoldedKeys;
-std::vector<std::size_t> KeyStart;
-std::vector<std::uint32_t> KeyOfEntry;
-std::size_t KeysFolded = 0;
-unsigned long KeysMadeAt = 0;
-bool KeysStarted = false;
 
 // Entries folded by one idle turn: well under a millisecond, so input never waits for it.
 const std::size_t EntriesPerIdleTurn = 2048;
@@ -36,112 +20,122 @@ std::u16string_view Utf16(const std::wstring& text)
 }
 
 // Appends the entry's key; shown is a buffer the caller reuses for every entry of a long list.
-void AddKey(const std::string& entry, std::wstring& shown)
+void AddKey(SearchKeys& keys, const std::string& entry, TextEncoding encoding,
+            std::wstring& shown)
 {
-    ShowEntryInto(entry, shown);
-    AppendFoldedForSearch(Utf16(shown), FoldedKeys);
-    KeyStart.push_back(FoldedKeys.size());
+    ShowEntryInto(entry, encoding, shown);
+    AppendFoldedForSearch(Utf16(shown), keys.folded);
+    keys.start.push_back(keys.folded.size());
 }
 
-std::u16string_view Key(std::size_t index)
+std::u16string_view Key(const SearchKeys& keys, std::size_t index)
 {
-    return std::u16string_view(FoldedKeys).substr(KeyStart[index],
-                                                  KeyStart[index + 1] - KeyStart[index]);
+    return std::u16string_view(keys.folded).substr(keys.start[index],
+                                                   keys.start[index + 1] - keys.start[index]);
 }
 
-bool KeysCurrent()
+bool KeysCurrent(const SearchKeys& keys, const FaceLists& lists)
 {
-    return KeysStarted && KeysMadeAt == FaceListsChangeCount() && KeysFolded == FaceList.size();
+    return keys.started && keys.madeAt == lists.changeCount &&
+           keys.entriesFolded == lists.FaceList.size();
 }
 
 // Starts the keys afresh when the lists have changed since they were begun.
-void StartKeysIfStale()
+void StartKeysIfStale(SearchKeys& keys, const FaceLists& lists)
 {
-    if (KeysStarted && KeysMadeAt == FaceListsChangeCount()) {
+    if (keys.started && keys.madeAt == lists.changeCount) {
         return;
     }
+    const TextList& faces = lists.FaceList;
+    const TextList& tags = lists.TagList;
     // An entry never folds to more UTF-16 units than it has bytes.
     std::size_t bytes = 0;
-    for (std::size_t i = 0; i < FaceList.size(); ++i) {
-        bytes += FaceList[i].size() + (i < TagList.size() ? TagList[i].size() : 0);
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        bytes += faces[i].size() + (i < tags.size() ? tags[i].size() : 0);
     }
-    FoldedKeys.clear();
-    FoldedKeys.reserve(bytes);
-    KeyStart.assign(1, 0);
-    KeyStart.reserve(2 * FaceList.size() + 1);
-    KeyOfEntry.clear();
-    KeysFolded = 0;
-    KeysMadeAt = FaceListsChangeCount();
-    KeysStarted = true;
+    keys.folded.clear();
+    keys.folded.reserve(bytes);
+    keys.start.assign(1, 0);
+    keys.start.reserve(2 * faces.size() + 1);
+    keys.ofEntry.clear();
+    keys.entriesFolded = 0;
+    keys.madeAt = lists.changeCount;
+    keys.started = true;
 }
 
 // Folds the keys of entries up to end; once all are made, gives back what was reserved.
-void FoldKeysUpTo(std::size_t end)
+void FoldKeysUpTo(SearchKeys& keys, const FaceLists& lists, std::size_t end)
 {
     static const std::string noTag;
+    const TextList& faces = lists.FaceList;
+    const TextList& tags = lists.TagList;
+    const TextEncoding encoding = FaceListEncoding(lists);
     std::wstring shown;
-    for (; KeysFolded < end; ++KeysFolded) {
-        AddKey(FaceList[KeysFolded], shown);
-        AddKey(KeysFolded < TagList.size() ? TagList[KeysFolded] : noTag, shown);
+    for (std::size_t& i = keys.entriesFolded; i < end; ++i) {
+        AddKey(keys, faces[i], encoding, shown);
+        AddKey(keys, i < tags.size() ? tags[i] : noTag, encoding, shown);
     }
-    if (KeysFolded == FaceList.size() && KeyOfEntry.size() != KeysFolded) {
-        FoldedKeys.shrink_to_fit();
-        KeyStart.shrink_to_fit();
-        KeyOfEntry.resize(KeysFolded);
-        std::iota(KeyOfEntry.begin(), KeyOfEntry.end(), 0u);
+    if (keys.entriesFolded == faces.size() && keys.ofEntry.size() != faces.size()) {
+        keys.folded.shrink_to_fit();
+        keys.start.shrink_to_fit();
+        keys.ofEntry.resize(faces.size());
+        std::iota(keys.ofEntry.begin(), keys.ofEntry.end(), 0u);
     }
 }
 
-void MakeKeysCurrent()
+void MakeKeysCurrent(SearchKeys& keys, const FaceLists& lists)
 {
-    StartKeysIfStale();
-    FoldKeysUpTo(FaceList.size());
+    StartKeysIfStale(keys, lists);
+    FoldKeysUpTo(keys, lists, lists.FaceList.size());
 }
 
 } // namespace
 
-bool FilterByReading(const std::wstring& filterText, TextList& shownFaces, TextList& shownTags)
+bool FilterByReading(SearchKeys& keys, const FaceLists& lists, const std::wstring& filterText,
+                     TextList& shownFaces, TextList& shownTags)
 {
     shownFaces.clear();
     shownTags.clear();
-    MakeKeysCurrent();
+    MakeKeysCurrent(keys, lists);
     const ReadingQuery query = PrepareReadingQuery(Utf16(filterText));
-    // Kept between keystrokes: the entries found, as indices, before any string is copied.
-    static std::vector<std::uint32_t> found;
+    // The entries are found as indices before any string is copied.
+    std::vector<std::uint32_t>& found = keys.found;
     found.clear();
-    for (std::size_t i = 0; i < KeyOfEntry.size(); ++i) {
-        const std::size_t key = 2 * std::size_t{KeyOfEntry[i]};
-        if (MatchesReading(query, Key(key), Key(key + 1))) {
+    for (std::size_t i = 0; i < keys.ofEntry.size(); ++i) {
+        const std::size_t key = 2 * std::size_t{keys.ofEntry[i]};
+        if (MatchesReading(query, Key(keys, key), Key(keys, key + 1))) {
             found.push_back(static_cast<std::uint32_t>(i));
         }
     }
-    if (found.size() == FaceList.size()) {
+    if (found.size() == lists.FaceList.size()) {
         return true;
     }
     for (std::uint32_t i : found) {
-        shownFaces.push_back(FaceList[i]);
-        shownTags.push_back(i < TagList.size() ? TagList[i] : std::string());
+        shownFaces.push_back(lists.FaceList[i]);
+        shownTags.push_back(i < lists.TagList.size() ? lists.TagList[i] : std::string());
     }
     return false;
 }
 
-bool ContinueSearchKeys()
+bool ContinueSearchKeys(SearchKeys& keys, const FaceLists& lists)
 {
-    if (!Settings.ReadingSearch || KeysCurrent()) {
+    if (KeysCurrent(keys, lists)) {
         return false;
     }
-    StartKeysIfStale();
-    FoldKeysUpTo(std::min(FaceList.size(), KeysFolded + EntriesPerIdleTurn));
+    StartKeysIfStale(keys, lists);
+    FoldKeysUpTo(keys, lists,
+                 std::min(lists.FaceList.size(), keys.entriesFolded + EntriesPerIdleTurn));
     return true;
 }
 
-void MoveSearchKeyToTop(std::size_t index)
+void MoveSearchKeyToTop(SearchKeys& keys, const FaceLists& lists, std::size_t index)
 {
-    if (KeysCurrent() && index < KeyOfEntry.size()) {
-        std::rotate(KeyOfEntry.begin(), KeyOfEntry.begin() + static_cast<std::ptrdiff_t>(index),
-                    KeyOfEntry.begin() + static_cast<std::ptrdiff_t>(index) + 1);
+    std::vector<std::uint32_t>& order = keys.ofEntry;
+    if (KeysCurrent(keys, lists) && index < order.size()) {
+        std::rotate(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(index),
+                    order.begin() + static_cast<std::ptrdiff_t>(index) + 1);
     } else {
         // Keys half made follow the entries' old order: they are made again.
-        KeysStarted = false;
+        keys.started = false;
     }
 }

@@ -2,11 +2,8 @@
 
 #include <commctrl.h>
 
-#include "settings/settings_record.h"
-#include "shell/process_state.h"
 #include "shell/window_dpi.h"
 #include "view/layout_math.h"
-#include "view/picker_controls.h"
 
 namespace {
 
@@ -50,9 +47,9 @@ int NormalBottom(HWND window)
     return NormalRect(window).bottom;
 }
 
-int ComboHeight()
+int ComboHeight(const PickerView& view)
 {
-    return OuterHeight(FaceCombo);
+    return OuterHeight(view.FaceCombo);
 }
 
 void Resize(HWND window, int width, int height)
@@ -61,92 +58,95 @@ void Resize(HWND window, int width, int height)
 }
 
 // Outer height of the picker's combo row plus its caption and frame.
-int PickerBarHeight()
+int PickerBarHeight(const PickerView& view)
 {
-    int dpi = WindowDpi(PickerWindow);
+    int dpi = WindowDpi(view.PickerWindow);
     int allowance = CaptionAllowance(MetricForDpi(SM_CYEDGE, dpi), MetricForDpi(SM_CYBORDER, dpi),
                                      MetricForDpi(SM_CYFRAME, dpi),
                                      MetricForDpi(SM_CYSMCAPTION, dpi));
-    return PickerOuterHeight(ComboHeight(), allowance);
+    return PickerOuterHeight(ComboHeight(view), allowance);
 }
 
 // The combo row across the client width: the filter box, and the emoticon list after it.
-void PlaceCombos(int clientWidth)
+void PlaceCombos(const PickerView& view, int clientWidth, bool filterOn)
 {
-    Resize(FilterCombo, FilterComboWidth(clientWidth, Settings.Filter != 0), ComboHeight());
-    FaceComboPlacement face = PlaceFaceCombo(OuterWidth(FilterCombo), clientWidth);
-    SetWindowPos(FaceCombo, nullptr, face.x, 0, face.width, ComboHeight(), SWP_NOZORDER);
+    int height = ComboHeight(view);
+    Resize(view.FilterCombo, FilterComboWidth(clientWidth, filterOn), height);
+    FaceComboPlacement face = PlaceFaceCombo(OuterWidth(view.FilterCombo), clientWidth);
+    SetWindowPos(view.FaceCombo, nullptr, face.x, 0, face.width, height, SWP_NOZORDER);
 }
 
-void SetColumnWidths()
+void SetColumnWidths(const PickerView& view)
 {
-    EditListColumnWidths widths = EditListColumns(OuterWidth(FilterCombo), OuterWidth(FaceCombo),
-                                                  MetricForDpi(SM_CXVSCROLL,
-                                                               WindowDpi(PickerWindow)));
-    SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 0, widths.tagColumn);
-    SendMessageW(EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
+    EditListColumnWidths widths =
+        EditListColumns(OuterWidth(view.FilterCombo), OuterWidth(view.FaceCombo),
+                        MetricForDpi(SM_CXVSCROLL, WindowDpi(view.PickerWindow)));
+    SendMessageW(view.EditListView, LVM_SETCOLUMNWIDTH, 0, widths.tagColumn);
+    SendMessageW(view.EditListView, LVM_SETCOLUMNWIDTH, 1, widths.faceColumn);
 }
 
 // The height edit mode gives the window had the bar been where the window's top is now, at the
 // font's height now: after a change of DPI, the same distance above the screen's bottom in the
 // new DPI's sizes.
-int EditModeHeightFromTop()
+int EditModeHeightFromTop(const PickerView& view)
 {
     return EditModeOuterHeight(GetSystemMetrics(SM_CYSCREEN),
-                               NormalRect(PickerWindow).top + PickerBarHeight());
+                               NormalRect(view.PickerWindow).top + PickerBarHeight(view));
 }
 
-void SwitchToEditLayout()
+void SwitchToEditLayout(const PickerView& view)
 {
-    Resize(PickerWindow, OuterWidth(PickerWindow),
-           EditModeOuterHeight(GetSystemMetrics(SM_CYSCREEN), NormalBottom(PickerWindow)));
-    RECT client = ClientRectOf(PickerWindow);
-    Resize(EditListView, client.right, client.bottom);
-    ShowWindow(FaceCombo, SW_HIDE);
-    ShowWindow(FilterCombo, SW_HIDE);
-    ShowWindow(EditListView, SW_SHOW);
+    HWND picker = view.PickerWindow;
+    Resize(picker, OuterWidth(picker),
+           EditModeOuterHeight(GetSystemMetrics(SM_CYSCREEN), NormalBottom(picker)));
+    RECT client = ClientRectOf(picker);
+    Resize(view.EditListView, client.right, client.bottom);
+    ShowWindow(view.FaceCombo, SW_HIDE);
+    ShowWindow(view.FilterCombo, SW_HIDE);
+    ShowWindow(view.EditListView, SW_SHOW);
 }
 
-void SwitchToBarLayout()
+void SwitchToBarLayout(const PickerView& view, bool filterOn)
 {
-    Resize(PickerWindow, OuterWidth(PickerWindow), PickerBarHeight());
-    ShowWindow(FaceCombo, SW_SHOW);
-    if (Settings.Filter) {
-        ShowWindow(FilterCombo, SW_SHOW);
+    Resize(view.PickerWindow, OuterWidth(view.PickerWindow), PickerBarHeight(view));
+    ShowWindow(view.FaceCombo, SW_SHOW);
+    if (filterOn) {
+        ShowWindow(view.FilterCombo, SW_SHOW);
     }
-    ShowWindow(EditListView, SW_HIDE);
+    ShowWindow(view.EditListView, SW_HIDE);
 }
 
 } // namespace
 
-void LayoutWindow(int mode, int width)
+void LayoutWindow(const PickerView& view, int mode, int width, bool editMode, bool filterOn)
 {
+    HWND picker = view.PickerWindow;
     switch (mode) {
     case LayoutInitial:
-        Resize(PickerWindow, width, EditMode ? EditModeHeightFromTop() : PickerBarHeight());
+        Resize(picker, width, editMode ? EditModeHeightFromTop(view) : PickerBarHeight(view));
         break;
     case LayoutModeSwitch:
-        if (EditMode) {
-            SwitchToEditLayout();
+        if (editMode) {
+            SwitchToEditLayout(view);
         } else {
-            SwitchToBarLayout();
+            SwitchToBarLayout(view, filterOn);
         }
         break;
     case LayoutResize:
-        if (EditMode) {
-            Resize(EditListView, width, ClientRectOf(PickerWindow).bottom);
+        if (editMode) {
+            Resize(view.EditListView, width, ClientRectOf(picker).bottom);
         }
         break;
     }
-    PlaceCombos(mode == LayoutResize ? width : ClientRectOf(PickerWindow).right);
-    SetColumnWidths();
+    PlaceCombos(view, mode == LayoutResize ? width : ClientRectOf(picker).right, filterOn);
+    SetColumnWidths(view);
 }
 
-void FitDropDownToWorkArea(HWND combo)
+void FitDropDownToWorkArea(const PickerView& view, HWND combo)
 {
     RECT workArea = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     Resize(combo, OuterWidth(combo),
-           DropDownHeight(workArea.bottom - workArea.top, NormalBottom(PickerWindow),
+           DropDownHeight(workArea.bottom - workArea.top, NormalBottom(view.PickerWindow),
                           OuterHeight(combo)));
 }

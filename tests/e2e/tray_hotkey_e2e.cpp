@@ -141,9 +141,12 @@ TEST_F(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
     PressHotKeyAt({600, 100});
     PressHotKeyAt({screen.x - 5, screen.y - 5});
     int lists = 0;
+    // Moving the field closes its list, which opens again at the new place: the wait is for
+    // the list beside the field in the corner, not the old one still closing.
     ASSERT_TRUE(WaitUntil([&] {
-        return WindowRectOf(windows.popupCombo).right == screen.x &&
-               VisibleDropDownList(windows.picker, &lists) != nullptr;
+        HWND list = VisibleDropDownList(windows.picker, &lists);
+        RECT popup = WindowRectOf(windows.popupCombo);
+        return popup.right == screen.x && list != nullptr && WindowRectOf(list).left == popup.left;
     }));
     EXPECT_EQ(lists, 1);
     RECT corner = WindowRectOf(windows.popupCombo);

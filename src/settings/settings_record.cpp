@@ -1,3 +1,0 @@
-#include "settings/settings_record.h"
-
-SettingsRecord Settings;

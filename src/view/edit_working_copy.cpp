@@ -1,4 +1,0 @@
-#include "view/edit_working_copy.h"
-
-TextList EditRowFaces;
-TextList EditRowTags;
