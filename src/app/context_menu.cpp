@@ -2,6 +2,8 @@
 
 #include "about/about_box.h"
 #include "app/clip_add_dialog.h"
+#include "app/dictionary_export.h"
+#include "app/dictionary_import.h"
 #include "app/external_edit.h"
 #include "app/modal_guard.h"
 #include "app/options_dialog.h"
@@ -23,6 +25,8 @@ void RunMenuCommand(HWND pickerWindow, UINT command)
     case IDM_OPTIONS: ShowOptionsDialog(); break;
     case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(); break;
     case IDM_ADD_STARTER_FACES: AddStarterFaces(pickerWindow); break;
+    case IDM_IMPORT: RunImportCommand(pickerWindow); break;
+    case IDM_EXPORT: RunExportCommand(pickerWindow); break;
     case IDM_EDIT_FACE_FILE: EditFaceFileExternally(pickerWindow); break;
     case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(pickerWindow); break;
     case IDM_EDIT_MODE: ToggleEditMode(); break;

@@ -4,14 +4,13 @@
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
 
-INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
+INT_PTR ModalGuard(int& openFlag, const std::function<INT_PTR()>& runModal)
 {
     AutoHideArmed = 0;
     AutoPasteArmed = 0;
     InteractionAllowed = 0;
     openFlag = 1;
-    INT_PTR result =
-        DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(templateId), PickerWindow, dialogProc, 0);
+    INT_PTR result = runModal();
     openFlag = 0;
     InteractionAllowed = 1;
     if (Settings.AutoHide) {
@@ -25,4 +24,12 @@ INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc)
         PostMessageW(PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
     }
     return result;
+}
+
+INT_PTR ModalGuard(int& openFlag, int templateId, DLGPROC dialogProc, LPARAM initParam)
+{
+    return ModalGuard(openFlag, [&] {
+        return DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(templateId), PickerWindow, dialogProc,
+                               initParam);
+    });
 }

@@ -3,6 +3,7 @@
 #include "app/close_rule.h"
 #include "app/command_routing.h"
 #include "app/context_menu.h"
+#include "app/dictionary_import.h"
 #include "app/face_reload.h"
 #include "app/hit_test_rule.h"
 #include "app/picker_font.h"
@@ -139,6 +140,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     case WM_HOTKEY: return OnHotKey();
+    case WM_DROPFILES: ImportDroppedFiles(window, reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_TRAY_ICON: OnTrayMessage(lParam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return OnEndSession(window, wParam);

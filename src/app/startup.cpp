@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/apply_settings.h"
 #include "app/hover_timer.h"
@@ -48,6 +49,8 @@ void StartUp(HWND pickerWindow)
     ApplySettings(LayoutInitial, ReadSettingInt(SettingsFilePath, "Width", "300"));
     CreatePickerToolTips(pickerWindow);
     CreateIconWindow(pickerWindow);
+    // A dictionary or list dropped on the picker is imported.
+    DragAcceptFiles(pickerWindow, TRUE);
     InteractionAllowed = 1;
     TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     RefreshPicker();

@@ -52,6 +52,14 @@ TextList ShiftJisFromUtf8(const TextList& utf8Texts)
     return shiftJis;
 }
 
+ImportPlan ShiftJisPlan(ImportPlan plan)
+{
+    plan.newFaces = ShiftJisFromUtf8(plan.newFaces);
+    plan.newTags = ShiftJisFromUtf8(plan.newTags);
+    plan.tagAdditions = ShiftJisFromUtf8(plan.tagAdditions);
+    return plan;
+}
+
 } // namespace
 
 std::string EntryForFaceList(const std::wstring& text)
@@ -85,4 +93,30 @@ std::size_t AddUtf8EntriesToFaceList(const TextList& faces, const TextList& tags
         turnedIntoUtf8 = true;
     }
     return AppendMissingFaces(FaceList, TagList, faces, tags);
+}
+
+void FaceListsAsUtf8(TextList& faces, TextList& tags)
+{
+    faces = FaceList;
+    tags = TagList;
+    if (FaceListEncoding() == TextEncoding::ShiftJis) {
+        TurnIntoUtf8(faces);
+        TurnIntoUtf8(tags);
+    }
+}
+
+// A Shift-JIS entry the plan does not touch keeps its own bytes: only what the plan adds is
+// converted.
+void ApplyUtf8ImportPlan(const ImportPlan& plan, bool& turnedIntoUtf8)
+{
+    turnedIntoUtf8 = false;
+    if (FaceListEncoding() == TextEncoding::ShiftJis) {
+        if (FitShiftJis(plan.newFaces) && FitShiftJis(plan.newTags) && FitShiftJis(plan.tagAdditions)) {
+            ApplyImportPlan(FaceList, TagList, ShiftJisPlan(plan));
+            return;
+        }
+        TurnFaceListsIntoUtf8();
+        turnedIntoUtf8 = true;
+    }
+    ApplyImportPlan(FaceList, TagList, plan);
 }

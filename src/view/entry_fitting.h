@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "store/dictionary_merge.h"
 #include "store/face_lists.h"
 
 // The text as an entry of the emoticon list. A Shift-JIS list that cannot hold it exactly is
@@ -16,3 +17,12 @@ std::string EntryForFaceList(const std::wstring& text);
 // first, as above, but the user is not told: turnedIntoUtf8 says so, and the caller tells.
 std::size_t AddUtf8EntriesToFaceList(const TextList& faces, const TextList& tags,
                                      bool& turnedIntoUtf8);
+
+// The lists in UTF-8, whatever the emoticon list's encoding: what an import is planned against
+// and an export written from.
+void FaceListsAsUtf8(TextList& faces, TextList& tags);
+
+// Carries out an import planned in UTF-8 against FaceListsAsUtf8. A Shift-JIS list that cannot
+// hold what it gains is turned into UTF-8 first, as above; turnedIntoUtf8 says so, and the caller
+// tells.
+void ApplyUtf8ImportPlan(const ImportPlan& plan, bool& turnedIntoUtf8);
