@@ -114,7 +114,7 @@ std::wstring Count(std::size_t count)
 
 std::wstring ReportOf(const DictionaryExport& exported, const wchar_t* formatName)
 {
-    std::wstring text = L"顔文字 " + Count(exported.entriesWritten) + L" 件を" + formatName +
+    std::wstring text = L"顔文字 " + Count(exported.entriesWritten) + L" 件を " + formatName +
                         L"として書き出しました（" + Count(exported.lines) + L" 行）。";
     if (exported.leftOut.empty()) {
         return text;
