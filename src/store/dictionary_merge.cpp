@@ -50,6 +50,7 @@ std::vector<FaceReadings> GroupByFace(const std::vector<DictionaryWord>& words, 
     const WordKind dictionaryKind = KindToTake(words);
     std::vector<FaceReadings> groups;
     std::unordered_map<std::string_view, std::size_t> groupOf;
+    groupOf.reserve(words.size());
     for (const DictionaryWord& word : words) {
         if (!IsTaken(word.kind, everyWord, dictionaryKind)) {
             ++plan.wordsLeftOut;
@@ -90,6 +91,7 @@ ImportPlan PlanImport(const TextList& faces, const TextList& tags,
     std::vector<FaceReadings> groups = GroupByFace(words, everyWord, plan);
     // A face the list holds more than once takes its readings at its first entry.
     std::unordered_map<std::string_view, std::size_t> entryOf;
+    entryOf.reserve(faces.size());
     for (std::size_t i = 0; i < faces.size(); ++i) {
         entryOf.emplace(faces[i], i);
     }
