@@ -12,10 +12,15 @@
 #define IDD_ICON_WINDOW 115
 #define IDD_ABOUT 117
 #define IDD_CLIP_ADD 118
+#define IDD_IMPORT_PREVIEW 119
 
 // Controls of the add-from-clipboard dialog: the text to add and its length.
 #define IDC_CLIP_ADD_TEXT 1034
 #define IDC_CLIP_ADD_COUNTER 1035
+
+// Controls of the import preview: what the import will do, and the box that takes every word.
+#define IDC_IMPORT_SUMMARY 1038
+#define IDC_IMPORT_EVERY_WORD 1039
 
 // The starter list, the release's Vemplor.txt, built into the program.
 #define IDR_STARTER_LIST 7
@@ -36,6 +41,8 @@
 #define IDM_DELETE_ROWS 40079
 #define IDM_EXIT 40080
 #define IDM_ADD_STARTER_FACES 40081
+#define IDM_IMPORT 40082
+#define IDM_EXPORT 40083
 
 // Posted to the picker as a WM_COMMAND id to end the program the ordinary way (shut-down, save).
 #define CMD_END_PROGRAM 2

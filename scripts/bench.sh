@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
 cmake --preset native >/dev/null
-cmake --build --preset native --target face_filter_bench reading_match_bench -j "$jobs"
+cmake --build --preset native --target face_filter_bench reading_match_bench dictionary_bench -j "$jobs"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target picker_timing edit_mode_timing -j "$jobs"
 
@@ -21,6 +21,8 @@ echo "== The filter pass, natively"
 build/native/bench/face_filter_bench
 echo "== The filter pass by reading, natively"
 build/native/bench/reading_match_bench
+echo "== Import and export of dictionaries, natively"
+build/native/bench/dictionary_bench
 
 echo "== The program under Wine"
 . scripts/wine-session.sh

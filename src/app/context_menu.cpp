@@ -2,6 +2,8 @@
 
 #include "about/about_box.h"
 #include "app/clip_add_dialog.h"
+#include "app/dictionary_export.h"
+#include "app/dictionary_import.h"
 #include "app/edit_mode_switch.h"
 #include "app/external_edit.h"
 #include "app/list_rework.h"
@@ -22,6 +24,8 @@ void RunMenuCommand(PickerState& state, UINT command)
     case IDM_OPTIONS: ShowOptionsDialog(state); break;
     case IDM_ADD_FROM_CLIPBOARD: ShowClipAddDialog(state); break;
     case IDM_ADD_STARTER_FACES: AddStarterFaces(state); break;
+    case IDM_IMPORT: RunImportCommand(state); break;
+    case IDM_EXPORT: RunExportCommand(state); break;
     case IDM_EDIT_FACE_FILE: EditFaceFileExternally(state); break;
     case IDM_EDIT_FILTER_FILE: EditFilterFileExternally(state.view, state.lists); break;
     case IDM_EDIT_MODE: ToggleEditMode(state); break;

@@ -57,7 +57,8 @@ HoverTickInputs ObserveTick(const PickerState& state)
     in.faceCombo = Id(view.FaceCombo);
     in.filterCombo = Id(view.FilterCombo);
     in.popupCombo = Id(view.PopupCombo);
-    in.dialogOpen = modes.OptionsOpen || modes.AboutOpen || modes.ClipAddOpen;
+    in.dialogOpen =
+        modes.OptionsOpen || modes.AboutOpen || modes.ClipAddOpen || modes.DictionaryOpen;
     in.autoHideArmed = modes.AutoHideArmed != 0;
     in.autoPasteArmed = modes.AutoPasteArmed != 0;
     in.transparencyAvailable = modes.TransparencyAvailable != 0;

@@ -2,17 +2,14 @@
 
 #include "resource.h"
 
-INT_PTR ModalGuard(PickerState& state, int& openFlag, int templateId, DLGPROC dialogProc,
-                   LPARAM initParam)
+INT_PTR ModalGuard(PickerState& state, int& openFlag, const std::function<INT_PTR()>& runModal)
 {
     RunModes& modes = state.modes;
-    HWND pickerWindow = state.view.PickerWindow;
     modes.AutoHideArmed = 0;
     modes.AutoPasteArmed = 0;
     modes.InteractionAllowed = 0;
     openFlag = 1;
-    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
-                                     pickerWindow, dialogProc, initParam);
+    INT_PTR result = runModal();
     openFlag = 0;
     modes.InteractionAllowed = 1;
     if (state.settings.AutoHide) {
@@ -23,7 +20,16 @@ INT_PTR ModalGuard(PickerState& state, int& openFlag, int templateId, DLGPROC di
     }
     if (modes.ExitPending) {
         modes.ExitPending = 0;
-        PostMessageW(pickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
+        PostMessageW(state.view.PickerWindow, WM_COMMAND, CMD_END_PROGRAM, 0);
     }
     return result;
+}
+
+INT_PTR ModalGuard(PickerState& state, int& openFlag, int templateId, DLGPROC dialogProc,
+                   LPARAM initParam)
+{
+    return ModalGuard(state, openFlag, [&] {
+        return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
+                               state.view.PickerWindow, dialogProc, initParam);
+    });
 }

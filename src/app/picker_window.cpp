@@ -1,9 +1,10 @@
 #include "app/picker_window.h"
 
-#include "app/close_rule.h"
 #include "app/apply_settings.h"
+#include "app/close_rule.h"
 #include "app/command_routing.h"
 #include "app/context_menu.h"
+#include "app/dictionary_import.h"
 #include "app/face_reload.h"
 #include "app/hit_test_rule.h"
 #include "app/hover_timer.h"
@@ -16,8 +17,8 @@
 #include "resource.h"
 #include "settings/settings_file.h"
 #include "shell/window_dpi.h"
-#include "view/layout_math.h"
 #include "view/edit_list_view.h"
+#include "view/layout_math.h"
 #include "view/picker_notify.h"
 #include "view/window_layout.h"
 
@@ -159,6 +160,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnCommand(state, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(state.modes, state.settings, wParam, lParam);
     case WM_HOTKEY: return OnHotKey(state);
+    case WM_DROPFILES: ImportDroppedFiles(state, reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_TIMER: OnHoverTick(state, wParam); return 0;
     case WM_TRAY_ICON: OnTrayMessage(state, lParam); return 0;
     case WM_ROW_EDITOR_LEFT: CommitRowEditors(state.view, state.lists, state.settings); return 0;

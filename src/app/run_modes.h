@@ -8,6 +8,8 @@ struct RunModes {
     int OptionsOpen;
     int AboutOpen;
     int ClipAddOpen;
+    // An import or export runs: its file dialog, its preview or its closing message is open.
+    int DictionaryOpen;
     // A choice is being copied and pasted: nothing else may act on the lists or the picker's
     // windows.
     int ChoiceInProgress;

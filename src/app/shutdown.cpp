@@ -41,7 +41,7 @@ void SavePickerState(PickerState& state)
 // would pull the dialog away mid-use.
 void EndProgram(HWND pickerWindow, RunModes& modes)
 {
-    if (modes.OptionsOpen || modes.AboutOpen || modes.ClipAddOpen) {
+    if (modes.OptionsOpen || modes.AboutOpen || modes.ClipAddOpen || modes.DictionaryOpen) {
         modes.ExitPending = 1;
         return;
     }

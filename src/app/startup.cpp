@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/apply_settings.h"
 #include "app/hover_timer.h"
@@ -44,6 +45,8 @@ void StartUp(PickerState& state, HWND pickerWindow)
     ApplySettings(state, LayoutInitial, ReadSettingInt(SettingsFilePath, "Width", "300"));
     CreatePickerToolTips(view);
     state.IconWindow = CreateIconWindow(pickerWindow);
+    // A dictionary or list dropped on the picker is imported.
+    DragAcceptFiles(pickerWindow, TRUE);
     state.modes.InteractionAllowed = 1;
     state.TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     RefreshPicker(view, state.lists, state.settings.ReadingSearch != 0);

@@ -31,6 +31,9 @@ inline bool IsShiftJisLeadByte(unsigned char byte)
 // that starts none gives 0 and length 1.
 char32_t Utf8CharacterAt(const std::string& bytes, std::size_t at, std::size_t& length);
 
+// Appends the character in UTF-8.
+void AppendUtf8(std::string& text, unsigned long codePoint);
+
 // A list file's contents as the lists hold them (no byte-order mark, UTF-16 turned into UTF-8),
 // and its form.
 std::string DecodeListFile(const std::string& bytes, ListFileForm& form);

@@ -50,6 +50,14 @@ TextList ShiftJisFromUtf8(const TextList& utf8Texts)
     return shiftJis;
 }
 
+ImportPlan ShiftJisPlan(ImportPlan plan)
+{
+    plan.newFaces = ShiftJisFromUtf8(plan.newFaces);
+    plan.newTags = ShiftJisFromUtf8(plan.newTags);
+    plan.tagAdditions = ShiftJisFromUtf8(plan.tagAdditions);
+    return plan;
+}
+
 } // namespace
 
 std::string EntryForFaceList(PickerView& view, FaceLists& lists, bool readingSearch,
@@ -85,4 +93,32 @@ std::size_t AddUtf8EntriesToFaceList(PickerView& view, FaceLists& lists, bool re
         turnedIntoUtf8 = true;
     }
     return AppendMissingFaces(lists.FaceList, lists.TagList, faces, tags);
+}
+
+void FaceListsAsUtf8(const FaceLists& lists, TextList& faces, TextList& tags)
+{
+    faces = lists.FaceList;
+    tags = lists.TagList;
+    if (FaceListEncoding(lists) == TextEncoding::ShiftJis) {
+        TurnIntoUtf8(faces);
+        TurnIntoUtf8(tags);
+    }
+}
+
+// A Shift-JIS entry the plan does not touch keeps its own bytes: only what the plan adds is
+// converted.
+void ApplyUtf8ImportPlan(PickerView& view, FaceLists& lists, bool readingSearch,
+                         const ImportPlan& plan, bool& turnedIntoUtf8)
+{
+    turnedIntoUtf8 = false;
+    if (FaceListEncoding(lists) == TextEncoding::ShiftJis) {
+        if (FitShiftJis(plan.newFaces) && FitShiftJis(plan.newTags) &&
+            FitShiftJis(plan.tagAdditions)) {
+            ApplyImportPlan(lists.FaceList, lists.TagList, ShiftJisPlan(plan));
+            return;
+        }
+        TurnFaceListsIntoUtf8(view, lists, readingSearch);
+        turnedIntoUtf8 = true;
+    }
+    ApplyImportPlan(lists.FaceList, lists.TagList, plan);
 }

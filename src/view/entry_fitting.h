@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "store/dictionary_merge.h"
 #include "store/face_store.h"
 #include "view/picker_view.h"
 
@@ -19,3 +20,13 @@ std::string EntryForFaceList(PickerView& view, FaceLists& lists, bool readingSea
 std::size_t AddUtf8EntriesToFaceList(PickerView& view, FaceLists& lists, bool readingSearch,
                                      const TextList& faces, const TextList& tags,
                                      bool& turnedIntoUtf8);
+
+// The lists in UTF-8, whatever the emoticon list's encoding: what an import is planned against
+// and an export written from.
+void FaceListsAsUtf8(const FaceLists& lists, TextList& faces, TextList& tags);
+
+// Carries out an import planned in UTF-8 against FaceListsAsUtf8. A Shift-JIS list that cannot
+// hold what it gains is turned into UTF-8 first, as above; turnedIntoUtf8 says so, and the caller
+// tells.
+void ApplyUtf8ImportPlan(PickerView& view, FaceLists& lists, bool readingSearch,
+                         const ImportPlan& plan, bool& turnedIntoUtf8);

@@ -11,11 +11,11 @@ namespace {
 using ContextMenu = PickerScenario;
 
 // The menu's items from the top, separators not counted.
-const std::size_t ContextMenuItemCount = 12;
+const std::size_t ContextMenuItemCount = 14;
 const std::size_t AddFromClipboardItem = 2;
-const std::size_t InsertRowItem = 9;
-const std::size_t DeleteRowsItem = 10;
-const std::size_t ExitItem = 11;
+const std::size_t InsertRowItem = 11;
+const std::size_t DeleteRowsItem = 12;
+const std::size_t ExitItem = 13;
 
 // Wine draws an enabled item's text in COLOR_MENUTEXT and a grayed one's in mid-gray.
 const COLORREF GrayedMenuText = RGB(0x80, 0x80, 0x80);
