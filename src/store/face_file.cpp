@@ -1,14 +1,17 @@
 #include "store/face_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "store/file_path.h"
 #include "store/file_replace.h"
 
 namespace {
 
-// Calls take(line) for every line of text; the text after the last LF is always passed too.
+// Calls take(start, length) for every line of text, its line end left out; the text after the
+// last LF is always passed too.
 template <typename TakeLine>
 void ForEachLine(const std::string& text, TakeLine take)
 {
@@ -21,12 +24,18 @@ void ForEachLine(const std::string& text, TakeLine take)
         if (!last && length > 0 && text[stop - 1] == '\r') {
             --length;
         }
-        take(text.substr(start, length));
+        take(start, length);
         if (last) {
             return;
         }
         start = end + 1;
     }
+}
+
+// Room for every line at once: a long list does not grow its lists step by step.
+void ReserveLines(const std::string& text, TextList& list)
+{
+    list.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
 }
 
 } // namespace
@@ -43,21 +52,33 @@ void AppendEntryLine(std::string line, TextList& faces, TextList& tags)
     }
 }
 
+// The tag and the face are cut straight from the text, without a copy of the line between.
 void ParseFaceText(const std::string& text, TextList& faces, TextList& tags)
 {
     faces.clear();
     tags.clear();
-    ForEachLine(text, [&](std::string line) {
-        if (line.size() >= 2) {
-            AppendEntryLine(std::move(line), faces, tags);
+    ReserveLines(text, faces);
+    ReserveLines(text, tags);
+    ForEachLine(text, [&](std::size_t start, std::size_t length) {
+        if (length < 2) {
+            return;
         }
+        const char* line = text.data() + start;
+        const void* tab = std::memchr(line, '\t', length);
+        std::size_t tagLength = tab != nullptr ? static_cast<const char*>(tab) - line : 0;
+        tags.emplace_back(line, tagLength);
+        std::size_t faceStart = tab != nullptr ? tagLength + 1 : 0;
+        faces.emplace_back(line + faceStart, length - faceStart);
     });
 }
 
 void ParseFilterText(const std::string& text, TextList& filters)
 {
     filters.clear();
-    ForEachLine(text, [&](std::string line) { filters.push_back(std::move(line)); });
+    ReserveLines(text, filters);
+    ForEachLine(text, [&](std::size_t start, std::size_t length) {
+        filters.emplace_back(text, start, length);
+    });
 }
 
 std::string FormatFaceText(const TextList& faces, const TextList& tags)
