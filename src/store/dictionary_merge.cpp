@@ -3,13 +3,47 @@
 #include <algorithm>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
+// A face's readings are kept joined by spaces, as a tag holds them: no list of strings a face.
 struct FaceReadings {
     std::string_view face;
-    std::vector<std::string> readings;
+    std::string readings;
 };
+
+// Calls each with every reading of a tag: the words between its spaces.
+template <typename Each>
+void ForEachReading(std::string_view tag, Each each)
+{
+    std::size_t start = 0;
+    while (start < tag.size()) {
+        std::size_t end = std::min(tag.find(' ', start), tag.size());
+        if (end > start) {
+            each(tag.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+}
+
+bool HasReading(std::string_view tag, std::string_view reading)
+{
+    bool found = false;
+    ForEachReading(tag, [&](std::string_view each) { found = found || each == reading; });
+    return found;
+}
+
+// Adds the readings of more that joined lacks.
+void AddLacking(std::string& joined, std::string_view more, std::string_view held = {})
+{
+    ForEachReading(more, [&](std::string_view reading) {
+        if (!HasReading(held, reading) && !HasReading(joined, reading)) {
+            joined += joined.empty() ? "" : " ";
+            joined += reading;
+        }
+    });
+}
 
 bool IsTaken(WordKind kind, bool everyWord, WordKind dictionaryKind)
 {
@@ -23,23 +57,6 @@ WordKind KindToTake(const std::vector<DictionaryWord>& words)
         return word.kind == WordKind::Emoticon;
     });
     return anyEmoticon ? WordKind::Emoticon : WordKind::Symbol;
-}
-
-void AddOnce(std::vector<std::string>& readings, const std::string& reading)
-{
-    if (std::find(readings.begin(), readings.end(), reading) == readings.end()) {
-        readings.push_back(reading);
-    }
-}
-
-std::string Joined(const std::vector<std::string>& readings)
-{
-    std::string joined;
-    for (const std::string& reading : readings) {
-        joined += joined.empty() ? "" : " ";
-        joined += reading;
-    }
-    return joined;
 }
 
 // One record a face, in the order the words first name it; hashed, so a long file is not
@@ -61,9 +78,7 @@ std::vector<FaceReadings> GroupByFace(const std::vector<DictionaryWord>& words, 
         if (found.second) {
             groups.push_back({word.word, {}});
         }
-        for (const std::string& reading : ReadingsOfTag(word.reading)) {
-            AddOnce(groups[found.first->second].readings, reading);
-        }
+        AddLacking(groups[found.first->second].readings, word.reading);
     }
     return groups;
 }
@@ -73,14 +88,7 @@ std::vector<FaceReadings> GroupByFace(const std::vector<DictionaryWord>& words, 
 std::vector<std::string> ReadingsOfTag(const std::string& tag)
 {
     std::vector<std::string> readings;
-    std::size_t start = 0;
-    while (start < tag.size()) {
-        std::size_t end = std::min(tag.find(' ', start), tag.size());
-        if (end > start) {
-            readings.push_back(tag.substr(start, end - start));
-        }
-        start = end + 1;
-    }
+    ForEachReading(tag, [&](std::string_view reading) { readings.emplace_back(reading); });
     return readings;
 }
 
@@ -95,24 +103,19 @@ ImportPlan PlanImport(const TextList& faces, const TextList& tags,
     for (std::size_t i = 0; i < faces.size(); ++i) {
         entryOf.emplace(faces[i], i);
     }
-    for (const FaceReadings& group : groups) {
+    for (FaceReadings& group : groups) {
         auto held = entryOf.find(group.face);
         if (held == entryOf.end()) {
             plan.newFaces.emplace_back(group.face);
-            plan.newTags.push_back(Joined(group.readings));
+            plan.newTags.push_back(std::move(group.readings));
             continue;
         }
         const std::string& tag = tags[held->second];
-        std::vector<std::string> tagReadings = ReadingsOfTag(tag);
-        std::vector<std::string> lacking;
-        for (const std::string& reading : group.readings) {
-            if (std::find(tagReadings.begin(), tagReadings.end(), reading) == tagReadings.end()) {
-                lacking.push_back(reading);
-            }
-        }
+        std::string lacking;
+        AddLacking(lacking, group.readings, tag);
         if (!lacking.empty()) {
             plan.taggedEntries.push_back(held->second);
-            plan.tagAdditions.push_back((tag.empty() || tag.back() == ' ' ? "" : " ") + Joined(lacking));
+            plan.tagAdditions.push_back((tag.empty() || tag.back() == ' ' ? "" : " ") + lacking);
         }
     }
     return plan;
