@@ -84,7 +84,8 @@ std::vector<FaceReadings> GroupByFace(const std::vector<DictionaryWord>& words, 
     }
     plan.wordsTaken = taken.size();
     plan.wordsLeftOut = words.size() - taken.size();
-    taken = SortedByText(std::move(taken), [&](std::size_t i) -> const std::string& { return words[i].word; });
+    taken = SortedByText(std::move(taken),
+                         [&](std::size_t i) -> const std::string& { return words[i].word; });
     std::vector<FaceReadings> groups;
     for (std::size_t at = 0; at < taken.size();) {
         FaceReadings group = {words[taken[at]].word, {}, taken[at]};
@@ -116,10 +117,12 @@ ImportPlan PlanImport(const TextList& faces, const TextList& tags,
     // A face the list holds more than once takes its readings at its first entry.
     std::vector<std::size_t> entries(faces.size());
     std::iota(entries.begin(), entries.end(), std::size_t(0));
-    entries = SortedByText(std::move(entries), [&](std::size_t i) -> const std::string& { return faces[i]; });
+    entries = SortedByText(std::move(entries),
+                           [&](std::size_t i) -> const std::string& { return faces[i]; });
     for (FaceReadings& group : groups) {
-        auto held = std::lower_bound(entries.begin(), entries.end(), group.face,
-                                     [&](std::size_t entry, std::string_view face) { return faces[entry] < face; });
+        auto held = std::lower_bound(
+            entries.begin(), entries.end(), group.face,
+            [&](std::size_t entry, std::string_view face) { return faces[entry] < face; });
         if (held == entries.end() || faces[*held] != group.face) {
             plan.newFaces.emplace_back(group.face);
             plan.newTags.push_back(std::move(group.readings));

@@ -13,8 +13,7 @@
 namespace {
 
 // An entry Shift-JIS cannot decode keeps its bytes, shown as any invalid byte is: decoded, its
-// undecodable bytes would become ・ for good.
-// One wide buffer serves every entry: a long list is not converted an allocation at a time.
+// undecodable bytes would become ・ for good. One wide buffer serves every entry.
 void TurnIntoUtf8(TextList& list)
 {
     std::wstring wide;
