@@ -1,6 +1,7 @@
 #include "store/dictionary_file.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "store/face_file.h"
 #include "store/file_path.h"
@@ -21,7 +22,7 @@ const std::string SymbolShiftJis = "記号";
 const std::string Utf32LeMark("\xFF\xFE\0\0", 4);
 const std::string Utf32BeMark("\0\0\xFE\xFF", 4);
 
-bool StartsWith(const std::string& text, const std::string& start)
+bool StartsWith(std::string_view text, std::string_view start)
 {
     return text.compare(0, start.size(), start) == 0;
 }
@@ -45,13 +46,15 @@ bool IsWellFormedShiftJis(const std::string& bytes)
     return true;
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
+// The lines and columns are views into the decoded text: a long dictionary is not copied a line
+// and a column at a time.
+std::vector<std::string_view> SplitLines(std::string_view text)
 {
-    std::vector<std::string> lines;
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end;
+        end = end == std::string_view::npos ? text.size() : end;
         std::size_t length = end - start;
         if (length > 0 && text[end - 1] == '\r') {
             --length;
@@ -62,27 +65,38 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
-std::vector<std::string> SplitColumns(const std::string& line)
+// The first three tab-separated columns of a line (reading, word, part of speech); a comment
+// after them is never read, so more are not counted.
+struct LineColumns {
+    std::string_view column[3];
+    std::size_t count = 0;
+};
+
+LineColumns ColumnsOf(std::string_view line)
 {
-    std::vector<std::string> columns;
+    LineColumns columns;
     std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
-        columns.push_back(line.substr(start, tab - start));
+    while (columns.count < 3) {
+        std::size_t tab = line.find('\t', start);
+        bool last = tab == std::string_view::npos;
+        columns.column[columns.count++] = line.substr(start, last ? line.size() - start : tab - start);
+        if (last) {
+            break;
+        }
         start = tab + 1;
     }
-    columns.push_back(line.substr(start));
     return columns;
 }
 
 // Microsoft IME and ATOK comment with '!', Mozc with '#'.
-bool IsCommentLine(const std::string& line)
+bool IsCommentLine(std::string_view line)
 {
     return !line.empty() && (line[0] == '!' || line[0] == '#');
 }
 
 // Without a header a file is a dictionary when most of its lines hold a reading, a word and a
 // part of speech; otherwise it is an emoticon list (tag TAB emoticon, or an emoticon alone).
-DictionaryFormat FormatOf(const std::vector<std::string>& lines)
+DictionaryFormat FormatOf(const std::vector<std::string_view>& lines)
 {
     if (!lines.empty() && StartsWith(lines[0], AtokHeader)) {
         return DictionaryFormat::Atok;
@@ -92,23 +106,23 @@ DictionaryFormat FormatOf(const std::vector<std::string>& lines)
     }
     std::size_t content = 0;
     std::size_t dictionaryLines = 0;
-    for (const std::string& line : lines) {
+    for (std::string_view line : lines) {
         if (line.empty() || IsCommentLine(line)) {
             continue;
         }
         ++content;
-        std::vector<std::string> columns = SplitColumns(line);
-        dictionaryLines += columns.size() >= 3 && !columns[2].empty();
+        LineColumns columns = ColumnsOf(line);
+        dictionaryLines += columns.count == 3 && !columns.column[2].empty();
     }
     return content > 0 && dictionaryLines * 2 > content ? DictionaryFormat::Mozc
                                                           : DictionaryFormat::FaceList;
 }
 
 // ATOK marks a part of speech with a trailing '*'.
-WordKind KindOf(std::string partOfSpeech, bool shiftJis)
+WordKind KindOf(std::string_view partOfSpeech, bool shiftJis)
 {
     if (!partOfSpeech.empty() && partOfSpeech.back() == '*') {
-        partOfSpeech.pop_back();
+        partOfSpeech.remove_suffix(1);
     }
     if (partOfSpeech == (shiftJis ? EmoticonShiftJis : EmoticonUtf8)) {
         return WordKind::Emoticon;
@@ -117,18 +131,21 @@ WordKind KindOf(std::string partOfSpeech, bool shiftJis)
                                                                     : WordKind::Other;
 }
 
-void TakeDictionaryLines(const std::vector<std::string>& lines, DictionaryFile& file)
+void TakeDictionaryLines(const std::vector<std::string_view>& lines, DictionaryFile& file)
 {
-    for (const std::string& line : lines) {
+    file.words.reserve(lines.size());
+    for (std::string_view line : lines) {
         if (line.empty() || IsCommentLine(line)) {
             continue;
         }
-        std::vector<std::string> columns = SplitColumns(line);
-        if (columns.size() < 3 || columns[0].empty() || columns[1].empty()) {
+        LineColumns columns = ColumnsOf(line);
+        const std::string_view* column = columns.column;
+        if (columns.count < 3 || column[0].empty() || column[1].empty()) {
             ++file.badLines;
             continue;
         }
-        file.words.push_back({columns[0], columns[1], KindOf(columns[2], file.shiftJis)});
+        file.words.push_back(
+            {std::string(column[0]), std::string(column[1]), KindOf(column[2], file.shiftJis)});
     }
 }
 
@@ -220,7 +237,7 @@ DictionaryProblem ParseDictionary(const std::string& bytes, DictionaryFile& file
     if (HasLongLine(text)) {
         return DictionaryProblem::LineTooLong;
     }
-    std::vector<std::string> lines = SplitLines(text);
+    std::vector<std::string_view> lines = SplitLines(text);
     file.format = FormatOf(lines);
     if (file.format == DictionaryFormat::FaceList) {
         TakeListLines(text, file);

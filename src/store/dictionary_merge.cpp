@@ -2,14 +2,49 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
+#include <numeric>
+#include <utility>
 
 namespace {
 
+// A face's readings are kept joined by spaces, as a tag holds them: no list of strings a face.
 struct FaceReadings {
     std::string_view face;
-    std::vector<std::string> readings;
+    std::string readings;
+    std::size_t firstWord = 0;
 };
+
+// Calls each with every reading of a tag: the words between its spaces.
+template <typename Each>
+void ForEachReading(std::string_view tag, Each each)
+{
+    std::size_t start = 0;
+    while (start < tag.size()) {
+        std::size_t end = std::min(tag.find(' ', start), tag.size());
+        if (end > start) {
+            each(tag.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+}
+
+bool HasReading(std::string_view tag, std::string_view reading)
+{
+    bool found = false;
+    ForEachReading(tag, [&](std::string_view each) { found = found || each == reading; });
+    return found;
+}
+
+// Adds the readings of more that joined lacks.
+void AddLacking(std::string& joined, std::string_view more, std::string_view held = {})
+{
+    ForEachReading(more, [&](std::string_view reading) {
+        if (!HasReading(held, reading) && !HasReading(joined, reading)) {
+            joined += joined.empty() ? "" : " ";
+            joined += reading;
+        }
+    });
+}
 
 bool IsTaken(WordKind kind, bool everyWord, WordKind dictionaryKind)
 {
@@ -25,46 +60,43 @@ WordKind KindToTake(const std::vector<DictionaryWord>& words)
     return anyEmoticon ? WordKind::Emoticon : WordKind::Symbol;
 }
 
-void AddOnce(std::vector<std::string>& readings, const std::string& reading)
+// Indices of texts sorted by text, the first of equal ones first: a long file is not compared
+// word against word, and unlike a hash table it takes no allocation a text.
+template <typename TextOf>
+std::vector<std::size_t> SortedByText(std::vector<std::size_t> indices, TextOf text)
 {
-    if (std::find(readings.begin(), readings.end(), reading) == readings.end()) {
-        readings.push_back(reading);
-    }
+    std::stable_sort(indices.begin(), indices.end(),
+                     [&](std::size_t one, std::size_t other) { return text(one) < text(other); });
+    return indices;
 }
 
-std::string Joined(const std::vector<std::string>& readings)
-{
-    std::string joined;
-    for (const std::string& reading : readings) {
-        joined += joined.empty() ? "" : " ";
-        joined += reading;
-    }
-    return joined;
-}
-
-// One record a face, in the order the words first name it; hashed, so a long file is not
-// compared word against word.
+// One record a face, in the order the words first name it.
 std::vector<FaceReadings> GroupByFace(const std::vector<DictionaryWord>& words, bool everyWord,
                                       ImportPlan& plan)
 {
     const WordKind dictionaryKind = KindToTake(words);
-    std::vector<FaceReadings> groups;
-    std::unordered_map<std::string_view, std::size_t> groupOf;
-    groupOf.reserve(words.size());
-    for (const DictionaryWord& word : words) {
-        if (!IsTaken(word.kind, everyWord, dictionaryKind)) {
-            ++plan.wordsLeftOut;
-            continue;
-        }
-        ++plan.wordsTaken;
-        auto found = groupOf.emplace(word.word, groups.size());
-        if (found.second) {
-            groups.push_back({word.word, {}});
-        }
-        for (const std::string& reading : ReadingsOfTag(word.reading)) {
-            AddOnce(groups[found.first->second].readings, reading);
+    std::vector<std::size_t> taken;
+    taken.reserve(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (IsTaken(words[i].kind, everyWord, dictionaryKind)) {
+            taken.push_back(i);
         }
     }
+    plan.wordsTaken = taken.size();
+    plan.wordsLeftOut = words.size() - taken.size();
+    taken = SortedByText(std::move(taken),
+                         [&](std::size_t i) -> const std::string& { return words[i].word; });
+    std::vector<FaceReadings> groups;
+    for (std::size_t at = 0; at < taken.size();) {
+        FaceReadings group = {words[taken[at]].word, {}, taken[at]};
+        for (; at < taken.size() && words[taken[at]].word == group.face; ++at) {
+            AddLacking(group.readings, words[taken[at]].reading);
+        }
+        groups.push_back(std::move(group));
+    }
+    std::sort(groups.begin(), groups.end(), [](const FaceReadings& one, const FaceReadings& other) {
+        return one.firstWord < other.firstWord;
+    });
     return groups;
 }
 
@@ -73,14 +105,7 @@ std::vector<FaceReadings> GroupByFace(const std::vector<DictionaryWord>& words, 
 std::vector<std::string> ReadingsOfTag(const std::string& tag)
 {
     std::vector<std::string> readings;
-    std::size_t start = 0;
-    while (start < tag.size()) {
-        std::size_t end = std::min(tag.find(' ', start), tag.size());
-        if (end > start) {
-            readings.push_back(tag.substr(start, end - start));
-        }
-        start = end + 1;
-    }
+    ForEachReading(tag, [&](std::string_view reading) { readings.emplace_back(reading); });
     return readings;
 }
 
@@ -90,29 +115,25 @@ ImportPlan PlanImport(const TextList& faces, const TextList& tags,
     ImportPlan plan;
     std::vector<FaceReadings> groups = GroupByFace(words, everyWord, plan);
     // A face the list holds more than once takes its readings at its first entry.
-    std::unordered_map<std::string_view, std::size_t> entryOf;
-    entryOf.reserve(faces.size());
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        entryOf.emplace(faces[i], i);
-    }
-    for (const FaceReadings& group : groups) {
-        auto held = entryOf.find(group.face);
-        if (held == entryOf.end()) {
+    std::vector<std::size_t> entries(faces.size());
+    std::iota(entries.begin(), entries.end(), std::size_t(0));
+    entries = SortedByText(std::move(entries),
+                           [&](std::size_t i) -> const std::string& { return faces[i]; });
+    for (FaceReadings& group : groups) {
+        auto held = std::lower_bound(
+            entries.begin(), entries.end(), group.face,
+            [&](std::size_t entry, std::string_view face) { return faces[entry] < face; });
+        if (held == entries.end() || faces[*held] != group.face) {
             plan.newFaces.emplace_back(group.face);
-            plan.newTags.push_back(Joined(group.readings));
+            plan.newTags.push_back(std::move(group.readings));
             continue;
         }
-        const std::string& tag = tags[held->second];
-        std::vector<std::string> tagReadings = ReadingsOfTag(tag);
-        std::vector<std::string> lacking;
-        for (const std::string& reading : group.readings) {
-            if (std::find(tagReadings.begin(), tagReadings.end(), reading) == tagReadings.end()) {
-                lacking.push_back(reading);
-            }
-        }
+        const std::string& tag = tags[*held];
+        std::string lacking;
+        AddLacking(lacking, group.readings, tag);
         if (!lacking.empty()) {
-            plan.taggedEntries.push_back(held->second);
-            plan.tagAdditions.push_back((tag.empty() || tag.back() == ' ' ? "" : " ") + Joined(lacking));
+            plan.taggedEntries.push_back(*held);
+            plan.tagAdditions.push_back((tag.empty() || tag.back() == ' ' ? "" : " ") + lacking);
         }
     }
     return plan;

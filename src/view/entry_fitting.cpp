@@ -13,12 +13,14 @@
 namespace {
 
 // An entry Shift-JIS cannot decode keeps its bytes, shown as any invalid byte is: decoded, its
-// undecodable bytes would become ・ for good.
+// undecodable bytes would become ・ for good. One wide buffer serves every entry.
 void TurnIntoUtf8(TextList& list)
 {
+    std::wstring wide;
     for (std::string& entry : list) {
         if (IsWholeShiftJis(entry)) {
-            entry = Utf8FromWide(WideFromShiftJis(entry));
+            WideFromShiftJisInto(entry.data(), entry.size(), wide);
+            entry = Utf8FromWide(wide);
         }
     }
 }
@@ -34,28 +36,31 @@ void TurnFaceListsIntoUtf8(PickerView& view, FaceLists& lists, bool readingSearc
     RefreshPicker(view, lists, readingSearch);
 }
 
-bool FitShiftJis(const TextList& utf8Texts)
+// The texts in Shift-JIS; false as soon as one does not fit it exactly (encoded and decoded
+// again it would not come back the same).
+bool ShiftJisFromUtf8(const TextList& utf8Texts, TextList& shiftJis)
 {
-    return std::all_of(utf8Texts.begin(), utf8Texts.end(), [](const std::string& text) {
-        return FitsShiftJis(WideFromUtf8(text));
-    });
-}
-
-TextList ShiftJisFromUtf8(const TextList& utf8Texts)
-{
-    TextList shiftJis;
+    std::wstring wide;
+    std::wstring back;
+    shiftJis.clear();
+    shiftJis.reserve(utf8Texts.size());
     for (const std::string& text : utf8Texts) {
-        shiftJis.push_back(ShiftJisFromWide(WideFromUtf8(text)));
+        WideFromUtf8Into(text.data(), text.size(), wide);
+        shiftJis.push_back(ShiftJisFromWide(wide));
+        WideFromShiftJisInto(shiftJis.back().data(), shiftJis.back().size(), back);
+        if (back != wide) {
+            return false;
+        }
     }
-    return shiftJis;
+    return true;
 }
 
-ImportPlan ShiftJisPlan(ImportPlan plan)
+bool ShiftJisPlanOf(const ImportPlan& plan, ImportPlan& shiftJis)
 {
-    plan.newFaces = ShiftJisFromUtf8(plan.newFaces);
-    plan.newTags = ShiftJisFromUtf8(plan.newTags);
-    plan.tagAdditions = ShiftJisFromUtf8(plan.tagAdditions);
-    return plan;
+    shiftJis.taggedEntries = plan.taggedEntries;
+    return ShiftJisFromUtf8(plan.newFaces, shiftJis.newFaces) &&
+           ShiftJisFromUtf8(plan.newTags, shiftJis.newTags) &&
+           ShiftJisFromUtf8(plan.tagAdditions, shiftJis.tagAdditions);
 }
 
 } // namespace
@@ -85,9 +90,11 @@ std::size_t AddUtf8EntriesToFaceList(PickerView& view, FaceLists& lists, bool re
         AppendMissingFaces(heldFaces, heldTags, faces, tags);
         TextList missingFaces(heldFaces.begin() + held, heldFaces.end());
         TextList missingTags(heldTags.begin() + held, heldTags.end());
-        if (FitShiftJis(missingFaces) && FitShiftJis(missingTags)) {
-            return AppendMissingFaces(lists.FaceList, lists.TagList, ShiftJisFromUtf8(missingFaces),
-                                      ShiftJisFromUtf8(missingTags));
+        TextList shiftJisFaces;
+        TextList shiftJisTags;
+        if (ShiftJisFromUtf8(missingFaces, shiftJisFaces) &&
+            ShiftJisFromUtf8(missingTags, shiftJisTags)) {
+            return AppendMissingFaces(lists.FaceList, lists.TagList, shiftJisFaces, shiftJisTags);
         }
         TurnFaceListsIntoUtf8(view, lists, readingSearch);
         turnedIntoUtf8 = true;
@@ -112,9 +119,9 @@ void ApplyUtf8ImportPlan(PickerView& view, FaceLists& lists, bool readingSearch,
 {
     turnedIntoUtf8 = false;
     if (FaceListEncoding(lists) == TextEncoding::ShiftJis) {
-        if (FitShiftJis(plan.newFaces) && FitShiftJis(plan.newTags) &&
-            FitShiftJis(plan.tagAdditions)) {
-            ApplyImportPlan(lists.FaceList, lists.TagList, ShiftJisPlan(plan));
+        ImportPlan shiftJisPlan;
+        if (ShiftJisPlanOf(plan, shiftJisPlan)) {
+            ApplyImportPlan(lists.FaceList, lists.TagList, shiftJisPlan);
             return;
         }
         TurnFaceListsIntoUtf8(view, lists, readingSearch);

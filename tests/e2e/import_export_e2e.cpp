@@ -92,4 +92,28 @@ TEST_F(ImportExport, ADictionaryIsMergedIntoTheListAndTheListGoesBackOutAsADicti
               "にこ わらい\t(^_^)\r\nなく\t(;_;)\r\n笑\t(o_o)\r\nねこ にゃー\t(=^・^=)");
 }
 
+// A face Shift-JIS has no place for turns the list into UTF-8, as the picker says, and the list
+// keeps every entry and reading it had.
+TEST_F(ImportExport, AFaceShiftJisCannotHoldTurnsTheListIntoUtf8)
+{
+    // Outside the checks' macros, which would spell it in the narrow Shift-JIS literals.
+    const std::string unheld = u8"(ʘ‿ʘ)";
+    ASSERT_TRUE(Start({{FaceFile, "にこ\t(^_^)"}}));
+    dir.Write("dict.txt", u8"わらい\t(^_^)\t顔文字\nめ\t" + unheld + u8"\t顔文字\n");
+
+    ASSERT_TRUE(ChooseFromContextMenu(windows.faceCombo, 'M'));
+    ASSERT_TRUE(ChooseFileIn(WaitForDialog(ImportCaption), dir.PathOf("dict.txt")));
+    HWND preview = WaitForDialog(ImportCaption);
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(ClickAndWaitClosed(preview, IDOK));
+    HWND notice = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (notice = MessageBoxOver(windows.picker)) != nullptr; }));
+    EXPECT_NE(MessageText(notice).find("UTF-8 で保存します"), std::string::npos) << MessageText(notice);
+    ASSERT_TRUE(ClickAndWaitClosed(notice, IDOK));
+    EXPECT_EQ(Utf8ComboItems(windows.faceCombo), (std::vector<std::string>{u8"(^_^)", unheld}));
+
+    ASSERT_EQ(CloseAndWait(picker), 0);
+    EXPECT_EQ(dir.Read(FaceFile), "\xEF\xBB\xBF" + std::string(u8"にこ わらい\t(^_^)\r\nめ\t") + unheld);
+}
+
 } // namespace
