@@ -4,9 +4,12 @@
 
 #include "paste/clipboard_copy.h"
 #include "paste/paste_keystroke.h"
+#include "paste/target_integrity.h"
 #include "settings/settings_record.h"
 #include "shell/process_state.h"
+#include "store/face_lists.h"
 #include "store/face_store.h"
+#include "store/move_to_top.h"
 #include "view/combo_items.h"
 #include "view/entry_text.h"
 #include "view/picker_controls.h"
@@ -26,34 +29,37 @@ void ApplyChosenFilter()
     RefreshPicker();
 }
 
-void CopyAndPaste(HWND combo, const std::string& face)
+// Pasting after a failed copy would paste whatever the clipboard held before: false, with a
+// beep, when the copy failed.
+bool CopyFace(HWND owner, const std::string& face)
 {
     bool shiftJis = FaceListEncoding() == TextEncoding::ShiftJis;
-    // Pasting after a failed copy would paste whatever the clipboard held before.
-    if (!CopyToClipboard(combo, ShownEntry(face), shiftJis ? &face : nullptr, Settings.Char,
+    if (!CopyToClipboard(owner, ShownEntry(face), shiftJis ? &face : nullptr, Settings.Char,
                          Settings.Return == 1)) {
         MessageBeep(MB_ICONWARNING);
-        return;
+        return false;
     }
-    if (AutoPasteArmed) {
+    return true;
+}
+
+void CopyAndPaste(HWND combo, const std::string& face)
+{
+    if (CopyFace(combo, face) && AutoPasteArmed) {
         PasteInto(PasteTarget, PickerWindow, Settings.PasteTime, Settings.PasteKey);
     }
 }
 
-// The pop-up's items are FaceList's; FaceCombo, which the hotkey left unfiltered, follows the
-// choice once the paste has given the picker the foreground back.
-void ChooseFromPopup()
+// The user goes on typing where the pop-up was opened: the paste leaves the target in front.
+bool CopyAndPasteFromPopup(HWND popup, const std::string& face, HWND target)
 {
-    LRESULT index = SendMessageW(PopupCombo, CB_GETCURSEL, 0, 0);
-    if (index < 0) {
-        ShowWindow(PopupCombo, SW_HIDE);
-        return;
+    if (!CopyFace(popup, face) || !AutoPasteArmed) {
+        return false;
     }
-    CopyAndPaste(PopupCombo, ComboItemText(PopupCombo, index));
-    FillComboThrough(FaceCombo, index);
-    SendMessageW(FaceCombo, CB_SETCURSEL, index, 0);
-    ShowWindow(PopupCombo, SW_HIDE);
-    MoveFaceToTop(static_cast<std::size_t>(index), Settings.TopMove != 0);
+    if (PasteRouteInto(target) == PasteRoute::ClipboardOnly) {
+        return true;
+    }
+    PasteInto(target, target, Settings.PasteTime, Settings.PasteKey);
+    return false;
 }
 
 void ChooseFromFaceCombo()
@@ -82,10 +88,28 @@ void OnChoice(HWND combo)
         return;
     }
     ChoiceInProgress = 1;
-    if (combo == PopupCombo) {
-        ChooseFromPopup();
-    } else if (combo == FaceCombo) {
+    if (combo == FaceCombo) {
         ChooseFromFaceCombo();
     }
     ChoiceInProgress = 0;
+}
+
+// FaceCombo, which the hotkey left unfiltered, follows the choice after the paste. Under the
+// pop-up's filter the first equal emoticon moves, whatever TopMove says, as under the picker's.
+bool OnPopupChoice(HWND popup, const std::string& face, std::size_t index, bool filtered,
+                   HWND target)
+{
+    if (ChoiceInProgress) {
+        return false;
+    }
+    ChoiceInProgress = 1;
+    bool leftToUser = CopyAndPasteFromPopup(popup, face, target);
+    long entry = filtered ? FindFirstEqualFace(FaceList, face) : static_cast<long>(index);
+    if (entry >= 0) {
+        FillComboThrough(FaceCombo, entry);
+        SendMessageW(FaceCombo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        MoveFaceToTop(static_cast<std::size_t>(entry), filtered || Settings.TopMove != 0);
+    }
+    ChoiceInProgress = 0;
+    return leftToUser;
 }

@@ -1,5 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+#include <string>
+
 // A choice in one of the combo boxes: an emoticon to copy and paste, or a prepared filter.
 void OnChoice(HWND combo);
+// A choice in the hotkey's pop-up: face, item index of what it shows (FaceList itself unless
+// filtered), goes onto the clipboard, is pasted into target and moves to the top. True when the
+// paste is left to the user: target runs as administrator, which a keystroke cannot reach.
+bool OnPopupChoice(HWND popup, const std::string& face, std::size_t index, bool filtered,
+                   HWND target);

@@ -20,11 +20,6 @@ HWND ConfirmedList = nullptr;
 // The selection an emoticon list had when it opened, given back when it closes unchosen.
 LRESULT IndexWhenOpened = CB_ERR;
 
-bool IsEmoticonList(HWND combo)
-{
-    return combo == FaceCombo || combo == PopupCombo;
-}
-
 bool IsOpen(HWND combo)
 {
     return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
@@ -44,7 +39,7 @@ LRESULT OnSelectionChange(HWND sender)
 // is a choice.
 LRESULT OnSelectionConfirmed(HWND sender)
 {
-    if (IsEmoticonList(sender) && IsOpen(sender)) {
+    if (sender == FaceCombo && IsOpen(sender)) {
         ConfirmedList = sender;
     }
     return 0;
@@ -52,7 +47,7 @@ LRESULT OnSelectionConfirmed(HWND sender)
 
 LRESULT OnSelectionCancelled(HWND sender)
 {
-    if (IsEmoticonList(sender) && IsOpen(sender)) {
+    if (sender == FaceCombo && IsOpen(sender)) {
         ConfirmedList = nullptr;
         SendMessageW(sender, CB_SETCURSEL, IndexWhenOpened, 0);
     }
@@ -79,7 +74,6 @@ LRESULT OnDropDown(HWND sender)
     return 0;
 }
 
-// The hotkey's list has no use once closed, chosen from or not.
 LRESULT OnCloseUp(HWND sender)
 {
     if (Settings.AutoHide) {
@@ -88,9 +82,6 @@ LRESULT OnCloseUp(HWND sender)
     if (sender == ConfirmedList) {
         ConfirmedList = nullptr;
         OnChoice(sender);
-    }
-    if (sender == PopupCombo) {
-        ShowWindow(PopupCombo, SW_HIDE);
     }
     return 0;
 }

@@ -34,16 +34,6 @@ HWND Handle(WindowId id)
     return reinterpret_cast<HWND>(id);
 }
 
-bool IsShellWindow(HWND window)
-{
-    if (window == GetDesktopWindow() || window == GetShellWindow()) {
-        return true;
-    }
-    wchar_t className[64] = {};
-    GetClassNameW(GetAncestor(window, GA_ROOTOWNER), className, 64);
-    return IsShellWindowClass(ShiftJisFromWide(className).c_str());
-}
-
 HoverTickInputs ObserveTick()
 {
     HoverTickInputs in = {};
@@ -167,4 +157,14 @@ void SetHoverTimer(HWND pickerWindow, bool on)
     timer->killEvent(HoverTimerId);
     timer->endPeriod(TimerResolution);
     ServeTicksInFlight();
+}
+
+bool IsShellWindow(HWND window)
+{
+    if (window == GetDesktopWindow() || window == GetShellWindow()) {
+        return true;
+    }
+    wchar_t className[64] = {};
+    GetClassNameW(GetAncestor(window, GA_ROOTOWNER), className, 64);
+    return IsShellWindowClass(ShiftJisFromWide(className).c_str());
 }

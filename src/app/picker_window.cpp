@@ -16,7 +16,6 @@
 #include "shell/process_state.h"
 #include "shell/window_dpi.h"
 #include "view/layout_math.h"
-#include "view/picker_controls.h"
 #include "view/picker_notify.h"
 #include "view/window_layout.h"
 
@@ -44,7 +43,6 @@ LRESULT OnClose(HWND window)
 // foreground back before a pop-up choice moves its entry), which a reload must not cut into.
 LRESULT OnActivate(HWND window, WPARAM wParam)
 {
-    ShowWindow(PopupCombo, SW_HIDE);
     if (LOWORD(wParam) != WA_INACTIVE) {
         PostMessageW(window, WM_CHECK_FACE_FILE, 0, 0);
     }

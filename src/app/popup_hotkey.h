@@ -5,5 +5,6 @@
 // with HotKey 0 it only releases.
 void RegisterPopupHotKey(int storedValue);
 void UnregisterPopupHotKey();
-// The hotkey: drops a list of every emoticon down at the mouse cursor, without the picker.
+// The hotkey: opens the pop-up of every emoticon at the text caret of the window in front (at
+// the mouse cursor where there is none, or PopupAt asks for it), without the picker.
 void ShowPopupAtCursor();

@@ -5,6 +5,7 @@
 #include "app/apply_settings.h"
 #include "app/hover_timer.h"
 #include "app/icon_window.h"
+#include "app/popup_window.h"
 #include "app/transparency.h"
 #include "resource.h"
 #include "settings/load_settings.h"
@@ -32,6 +33,7 @@ void StartUp(HWND pickerWindow)
     wsprintfA(SettingsFilePath, "./%s", "Vemplor.ini");
 
     CreatePickerControls(pickerWindow);
+    PopupCombo = CreatePopupWindow(pickerWindow);
     SubclassEditListView();
     CheckTransparencySupport(pickerWindow);
     LoadFaceFile(FaceFilePath);

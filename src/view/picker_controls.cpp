@@ -20,10 +20,6 @@ const DWORD FaceComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
 const DWORD FilterComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
                                CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_AUTOHSCROLL |
                                CBS_DROPDOWN;
-// Both popup and child: the system treats it as a top-level list owned by the picker, so the
-// hotkey can drop it down at the cursor while the picker itself stays hidden.
-const DWORD PopupComboStyle = WS_POPUP | WS_CHILD | WS_VSCROLL | WS_TABSTOP |
-                              CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_DROPDOWNLIST;
 // Owner data: the rows are the program's own strings, shown as they are asked for.
 const DWORD EditListViewStyle = WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER |
                                 LVS_SHOWSELALWAYS | LVS_REPORT | LVS_OWNERDATA;
@@ -52,7 +48,6 @@ void CreatePickerControls(HWND pickerWindow)
 {
     FaceCombo = CreateControl(0, L"COMBOBOX", FaceComboStyle, pickerWindow);
     FilterCombo = CreateControl(0, L"COMBOBOX", FilterComboStyle, pickerWindow);
-    PopupCombo = CreateControl(0, L"COMBOBOX", PopupComboStyle, pickerWindow);
     EditListView = CreateControl(0, L"SYSLISTVIEW32", EditListViewStyle, pickerWindow);
     TagEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, EditListView);
     FaceEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, EditListView);

@@ -4,11 +4,12 @@
 
 extern HWND FaceCombo;
 extern HWND FilterCombo;
+// The hotkey's pop-up, a top-level window owned by the picker: a filter field over a list.
 extern HWND PopupCombo;
 extern HWND EditListView;
 extern HWND TagEdit;
 extern HWND FaceEdit;
 
-// Creates the six controls hidden or zero-sized (the layout places them) and gives the list view
+// Creates the five controls hidden or zero-sized (the layout places them) and gives the list view
 // its two columns.
 void CreatePickerControls(HWND pickerWindow);

@@ -31,13 +31,12 @@ bool ShownCopied;
 TextList ShownFaceList;
 TextList ShownTagList;
 
-// The list box inside a combo box, which holds its items; the combo box itself when the system
-// does not tell.
-HWND ItemListOf(HWND combo)
+// The list box that holds a control's items: a combo box's own, or the control itself.
+HWND ItemListOf(HWND control)
 {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
-    return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
+    return GetComboBoxInfo(control, &info) && info.hwndList != nullptr ? info.hwndList : control;
 }
 
 // Whether input, or a message from another window or program, waits for the picker.
@@ -55,7 +54,6 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
                      bool slice)
 {
     HWND items = ItemListOf(combo);
-    const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
     void (*show)(const std::string&, std::wstring&) =
         combo == FilterCombo ? ShowFilterInto : ShowEntryInto;
     std::wstring text;
@@ -64,7 +62,7 @@ std::size_t AddItems(HWND combo, const TextList& texts, std::size_t from, std::s
     std::size_t next = from;
     while (next < to) {
         show(texts[next], text);
-        SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(items, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
             (MultimediaTime() - start >= SliceBudgetMs || SomethingWaits())) {
@@ -88,7 +86,7 @@ void HandOver(const PendingFill& fill, std::size_t end, bool slice)
 // open list never lacks a row it has room for.
 std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
 {
-    long itemHeight = static_cast<long>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    long itemHeight = static_cast<long>(SendMessageW(ItemListOf(combo), LB_GETITEMHEIGHT, 0, 0));
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
 }
 
@@ -118,7 +116,7 @@ void UpdateTitleCounter()
 
 } // namespace
 
-// Fills a combo box with the texts, in order: the rows a dropped list can show at once now, the
+// Fills a combo box or a list box with the texts, in order: the rows a dropped list can show at once now, the
 // rest in slices between the user's input (ContinueComboFills), so that a long list neither
 // holds up the keystroke that asked for it nor the next one, which starts a fill of its own.
 // Storage is reserved up front for the whole list. Emptying the list box rather than the combo
@@ -126,14 +124,13 @@ void UpdateTitleCounter()
 void FillCombo(HWND combo, const TextList& texts)
 {
     HWND items = ItemListOf(combo);
-    bool direct = items != combo;
     SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(items, direct ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    SendMessageW(items, LB_RESETCONTENT, 0, 0);
     std::size_t bytes = 0;
     for (const std::string& text : texts) {
         bytes += text.size() + 1;
     }
-    SendMessageW(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
+    SendMessageW(items, LB_INITSTORAGE, texts.size(), bytes);
     std::size_t first = RowsShownAtOnce(combo, texts.size());
     NoteHanded(RunningFills, combo, texts, AddItems(combo, texts, 0, first, false));
     SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
@@ -168,10 +165,8 @@ void MoveComboItemToTop(HWND combo, int index, const std::string& entry)
 {
     std::wstring text = ShownEntry(entry);
     HWND items = ItemListOf(combo);
-    bool direct = items != combo;
-    SendMessageW(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
-    SendMessageW(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
-                 reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(items, LB_DELETESTRING, index, 0);
+    SendMessageW(items, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void FillFilterCombo()
@@ -179,22 +174,30 @@ void FillFilterCombo()
     FillCombo(FilterCombo, FilterList);
 }
 
+bool FindFaces(const std::wstring& shownFilter, TextList& foundFaces, TextList& foundTags)
+{
+    std::string filter = EntryFromShown(shownFilter);
+    if (filter.empty()) {
+        return true;
+    }
+    if (Settings.ReadingSearch) {
+        return FilterByReading(shownFilter, foundFaces, foundTags);
+    }
+    if (!FitsFaceList(shownFilter)) {
+        // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
+        foundFaces.clear();
+        foundTags.clear();
+        return false;
+    }
+    FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), foundFaces, foundTags);
+    return false;
+}
+
 void RefreshPicker()
 {
     std::wstring shownFilter = WindowText(FilterCombo);
-    std::string filter = EntryFromShown(shownFilter);
-    FaceComboFiltered = !filter.empty();
-    ShownCopied = FaceComboFiltered;
-    if (FaceComboFiltered && !Settings.ReadingSearch && !FitsFaceList(shownFilter)) {
-        // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
-        ShownFaceList.clear();
-        ShownTagList.clear();
-    } else if (FaceComboFiltered && Settings.ReadingSearch) {
-        ShownCopied = !FilterByReading(shownFilter, ShownFaceList, ShownTagList);
-    } else if (FaceComboFiltered) {
-        FilterFaces(FaceList, TagList, filter.c_str(), FaceListEncoding(), ShownFaceList,
-                    ShownTagList);
-    }
+    FaceComboFiltered = !EntryFromShown(shownFilter).empty();
+    ShownCopied = !FindFaces(shownFilter, ShownFaceList, ShownTagList);
     if (!ShownCopied) {
         TextList().swap(ShownFaceList);
         TextList().swap(ShownTagList);

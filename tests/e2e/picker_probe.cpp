@@ -44,14 +44,17 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM context)
     return TRUE;
 }
 
-// PopupCombo is a top-level list owned by the picker.
+// The pop-up is a top-level window owned by the picker.
 BOOL CALLBACK FindPopupCombo(HWND window, LPARAM context)
 {
     auto* windows = reinterpret_cast<PickerWindows*>(context);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "ComboBox") == 0 && GetWindow(window, GW_OWNER) == windows->picker) {
+    if (lstrcmpiA(className, "VemplorPopup") == 0 &&
+        GetWindow(window, GW_OWNER) == windows->picker) {
         windows->popupCombo = window;
+        windows->popupField = FindWindowExA(window, nullptr, "Edit", nullptr);
+        windows->popupList = FindWindowExA(window, nullptr, "ListBox", nullptr);
         return FALSE;
     }
     return TRUE;
@@ -134,6 +137,19 @@ std::vector<std::string> ComboItems(HWND combo)
 std::vector<std::string> Utf8ComboItems(HWND combo)
 {
     return ComboItemsIn(combo, CP_UTF8);
+}
+
+std::vector<std::string> ListItems(HWND list)
+{
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+        std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+        items.push_back(BytesFromWide(wide, CP_ACP));
+    }
+    return items;
 }
 
 int ComboSelection(HWND combo)

@@ -1,0 +1,346 @@
+#include "app/popup_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/choice.h"
+#include "shell/process_state.h"
+#include "store/face_lists.h"
+#include "view/picker_fill.h"
+#include "view/window_text.h"
+
+namespace {
+
+const wchar_t PopupClassName[] = L"VemplorPopup";
+const int FieldId = 1;
+const int ListId = 2;
+const DWORD FieldStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
+const DWORD ListStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+// Posted by the list once it has handled the click that released the pointer over an item.
+const UINT ChooseClickedItemMessage = WM_APP + 20;
+const UINT_PTR BalloonTimerId = 1;
+const UINT BalloonShownMs = 8000;
+const int BalloonWidth = 300;
+const wchar_t BalloonTitle[] = L"管理者として実行中のプログラムです";
+const wchar_t BalloonText[] = L"自動では貼り付けられません。顔文字はクリップボードにコピーした"
+                              L"ので、Ctrl+V で貼り付けてください。";
+
+// Owned by the pop-up window (its user data) from creation to WM_NCDESTROY.
+struct PopupState {
+    HWND field = nullptr;
+    HWND list = nullptr;
+    HWND balloon = nullptr;
+    WNDPROC fieldProcedure = nullptr;
+    WNDPROC listProcedure = nullptr;
+    PopupAnchor anchor = {};
+    // What the list shows: FaceList itself while wholeList, else the entries found.
+    bool wholeList = true;
+    bool filtered = false;
+    TextList foundFaces;
+    TextList foundTags;
+    // Emptying the field on opening fills the list once, not twice.
+    bool clearingField = false;
+};
+
+PopupState* StateOf(HWND popup)
+{
+    return reinterpret_cast<PopupState*>(GetWindowLongPtrW(popup, GWLP_USERDATA));
+}
+
+const TextList& ShownFaces(const PopupState& state)
+{
+    return state.wholeList ? FaceList : state.foundFaces;
+}
+
+void ShowFound(PopupState& state)
+{
+    std::wstring filter = WindowText(state.field);
+    state.filtered = !filter.empty();
+    state.wholeList = FindFaces(filter, state.foundFaces, state.foundTags);
+    if (state.wholeList) {
+        TextList().swap(state.foundFaces);
+        TextList().swap(state.foundTags);
+    }
+    FillCombo(state.list, ShownFaces(state));
+    SendMessageW(state.list, LB_SETCURSEL, 0, 0);
+}
+
+// Up and Down step by one, Page Up and Page Down by what the list shows; the rows not handed
+// to the list yet are added as far as the highlight goes.
+void MoveHighlight(const PopupState& state, WPARAM key)
+{
+    long total = static_cast<long>(ShownFaces(state).size());
+    if (total == 0) {
+        return;
+    }
+    RECT client = {};
+    GetClientRect(state.list, &client);
+    long itemHeight = std::max(1L, static_cast<long>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0)));
+    long page = std::max(1L, (client.bottom - client.top) / itemHeight - 1);
+    long step = key == VK_UP ? -1 : key == VK_DOWN ? 1 : key == VK_PRIOR ? -page : page;
+    long current = static_cast<long>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
+    long next = std::max(0L, std::min(total - 1, current + step));
+    FillComboThrough(state.list, next);
+    SendMessageW(state.list, LB_SETCURSEL, static_cast<WPARAM>(next), 0);
+}
+
+TOOLINFOW BalloonTool(HWND popup)
+{
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = popup;
+    tool.lpszText = const_cast<wchar_t*>(BalloonText);
+    return tool;
+}
+
+HWND CreateBalloon(HWND popup)
+{
+    HWND balloon =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, popup,
+                        nullptr, AppInstance, nullptr);
+    TOOLINFOW tool = BalloonTool(popup);
+    SendMessageW(balloon, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(balloon, TTM_SETMAXTIPWIDTH, 0, BalloonWidth);
+    SendMessageW(balloon, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(BalloonTitle));
+    return balloon;
+}
+
+// Points at where the field was, so the user sees it next to the text that was not pasted.
+void ShowBalloon(HWND popup, PopupState& state, POINT at)
+{
+    if (state.balloon == nullptr) {
+        state.balloon = CreateBalloon(popup);
+    }
+    TOOLINFOW tool = BalloonTool(popup);
+    SendMessageW(state.balloon, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(state.balloon, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    SetTimer(popup, BalloonTimerId, BalloonShownMs, nullptr);
+}
+
+void HideBalloon(HWND popup, const PopupState& state)
+{
+    KillTimer(popup, BalloonTimerId);
+    if (state.balloon != nullptr) {
+        TOOLINFOW tool = BalloonTool(popup);
+        SendMessageW(state.balloon, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// Hidden while in front, the pop-up hands the foreground to the picker, so it goes on to the
+// window the pop-up was opened for afterwards: the foreground changes hands a while after it is
+// asked for, and a hide after that could take it back.
+void ClosePopup(HWND popup, HWND focusTo)
+{
+    ShowWindow(popup, SW_HIDE);
+    if (focusTo != nullptr) {
+        SetForegroundWindow(focusTo);
+    }
+}
+
+void ChooseItem(HWND popup, const PopupState& state, LRESULT index)
+{
+    const TextList& shown = ShownFaces(state);
+    if (index < 0 || static_cast<std::size_t>(index) >= shown.size()) {
+        return;
+    }
+    const std::string face = shown[static_cast<std::size_t>(index)];
+    RECT field = {};
+    GetWindowRect(state.field, &field);
+    HWND target = state.anchor.target;
+    ClosePopup(popup, target);
+    if (OnPopupChoice(popup, face, static_cast<std::size_t>(index), state.filtered, target)) {
+        ShowBalloon(popup, *StateOf(popup), {field.left + (field.right - field.left) / 4, field.bottom});
+    }
+}
+
+bool OnFieldKey(HWND popup, const PopupState& state, WPARAM key)
+{
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT: MoveHighlight(state, key); return true;
+    case VK_RETURN: ChooseItem(popup, state, SendMessageW(state.list, LB_GETCURSEL, 0, 0)); return true;
+    case VK_ESCAPE: ClosePopup(popup, state.anchor.target); return true;
+    }
+    return false;
+}
+
+// The field keeps the keyboard: the keys that move through the list or end the pop-up are
+// taken here; Enter and Escape would beep as characters.
+LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND popup = GetParent(field);
+    const PopupState& state = *StateOf(popup);
+    switch (message) {
+    case WM_KEYDOWN:
+        if (OnFieldKey(popup, state, wParam)) {
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == VK_RETURN || wParam == VK_ESCAPE) {
+            return 0;
+        }
+        break;
+    case WM_MOUSEWHEEL: return SendMessageW(state.list, message, wParam, lParam);
+    }
+    return CallWindowProcW(state.fieldProcedure, field, message, wParam, lParam);
+}
+
+// A click chooses the item it released the pointer over; one that ends outside the items does
+// not.
+LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND popup = GetParent(list);
+    LRESULT result = CallWindowProcW(StateOf(popup)->listProcedure, list, message, wParam, lParam);
+    if (message == WM_LBUTTONUP && HIWORD(SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam)) == 0) {
+        PostMessageW(popup, ChooseClickedItemMessage, 0, 0);
+    }
+    return result;
+}
+
+LRESULT OnPopupCommand(PopupState& state, WPARAM wParam)
+{
+    if (LOWORD(wParam) == FieldId && HIWORD(wParam) == EN_CHANGE && !state.clearingField) {
+        ShowFound(state);
+    }
+    return 0;
+}
+
+// A click elsewhere closes the pop-up, choosing nothing; the focus stays where it went.
+LRESULT OnPopupActivate(HWND popup, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        ClosePopup(popup, nullptr);
+    }
+    return 0;
+}
+
+// The picker hands the pop-up its font: the field and the list take it.
+LRESULT OnPopupFont(const PopupState& state, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageW(state.field, WM_SETFONT, wParam, lParam);
+    SendMessageW(state.list, WM_SETFONT, wParam, lParam);
+    return 0;
+}
+
+LRESULT OnPopupTimer(HWND popup, const PopupState& state, WPARAM timer)
+{
+    if (timer == BalloonTimerId) {
+        HideBalloon(popup, state);
+    }
+    return 0;
+}
+
+LRESULT CALLBACK PopupProcedure(HWND popup, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrW(popup, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(
+                              reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    PopupState* state = StateOf(popup);
+    if (state == nullptr) {
+        return DefWindowProcW(popup, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_COMMAND: return OnPopupCommand(*state, wParam);
+    case WM_ACTIVATE: return OnPopupActivate(popup, wParam);
+    case WM_SETFONT: return OnPopupFont(*state, wParam, lParam);
+    case WM_TIMER: return OnPopupTimer(popup, *state, wParam);
+    case ChooseClickedItemMessage:
+        ChooseItem(popup, *state, SendMessageW(state->list, LB_GETCURSEL, 0, 0));
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(popup, GWLP_USERDATA, 0);
+        delete state;
+        break;
+    }
+    return DefWindowProcW(popup, message, wParam, lParam);
+}
+
+HWND CreateChild(const wchar_t* className, DWORD style, int id, HWND popup)
+{
+    return CreateWindowExW(0, className, nullptr, style, 0, 0, 0, 0, popup,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance,
+                           nullptr);
+}
+
+WNDPROC Subclass(HWND control, WNDPROC procedure)
+{
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+// The field and the list fill the pop-up, the list above the field where it opens upward.
+void LayOut(HWND popup, const PopupState& state, const PopupPlacement& placement)
+{
+    const ScreenRect& field = placement.field;
+    const ScreenRect& list = placement.list;
+    long top = std::min(field.top, list.top);
+    long bottom = std::max(field.bottom, list.bottom);
+    SetWindowPos(popup, HWND_TOPMOST, field.left, top, field.right - field.left, bottom - top,
+                 SWP_NOACTIVATE);
+    MoveWindow(state.field, 0, field.top - top, field.right - field.left,
+               field.bottom - field.top, FALSE);
+    MoveWindow(state.list, 0, list.top - top, list.right - list.left, list.bottom - list.top,
+               FALSE);
+}
+
+} // namespace
+
+HWND CreatePopupWindow(HWND pickerWindow)
+{
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DROPSHADOW;
+    windowClass.lpfnWndProc = PopupProcedure;
+    windowClass.hInstance = AppInstance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = PopupClassName;
+    RegisterClassExW(&windowClass);
+    auto* state = new PopupState();
+    HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, PopupClassName, nullptr,
+                                 WS_POPUP, 0, 0, 0, 0, pickerWindow, nullptr, AppInstance, state);
+    if (popup == nullptr) {
+        delete state;
+        return nullptr;
+    }
+    state->field = CreateChild(L"EDIT", FieldStyle, FieldId, popup);
+    state->list = CreateChild(L"LISTBOX", ListStyle, ListId, popup);
+    state->fieldProcedure = Subclass(state->field, FieldProcedure);
+    state->listProcedure = Subclass(state->list, ListProcedure);
+    return popup;
+}
+
+void OpenPopup(HWND popup, const PopupAnchor& anchor, const PopupPlacement& placement)
+{
+    PopupState& state = *StateOf(popup);
+    HideBalloon(popup, state);
+    state.anchor = anchor;
+    LayOut(popup, state, placement);
+    state.clearingField = true;
+    SetWindowTextW(state.field, L"");
+    state.clearingField = false;
+    ShowFound(state);
+    ShowWindow(popup, SW_SHOW);
+    SetForegroundWindow(popup);
+    SetFocus(state.field);
+}
+
+const PopupAnchor* OpenPopupAnchor(HWND popup)
+{
+    return IsWindowVisible(popup) ? &StateOf(popup)->anchor : nullptr;
+}
+
+long PopupItemHeight(HWND popup)
+{
+    return static_cast<long>(SendMessageW(StateOf(popup)->list, LB_GETITEMHEIGHT, 0, 0));
+}

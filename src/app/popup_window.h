@@ -1,0 +1,24 @@
+#pragma once
+// The hotkey's pop-up: a filter field over a list of the emoticons it finds, above every other
+// window and owned by the picker. Typing narrows the list at every keystroke as the picker's
+// filter box does; Up and Down move the highlight, Enter or a click chooses, and Escape closes it
+// and gives the focus back. Losing the foreground closes it too, choosing nothing.
+#include <windows.h>
+
+#include "app/popup_placement.h"
+
+// Where the pop-up was opened for: the window a choice pastes into, and the text caret it opened
+// at, if any.
+struct PopupAnchor {
+    HWND target;
+    bool caretKnown;
+    ScreenRect caret;
+};
+
+HWND CreatePopupWindow(HWND pickerWindow);
+// Opens the pop-up with its field empty and every emoticon listed, the first highlighted, and
+// gives it the keyboard.
+void OpenPopup(HWND popup, const PopupAnchor& anchor, const PopupPlacement& placement);
+// The anchor of the open pop-up; null while it is closed.
+const PopupAnchor* OpenPopupAnchor(HWND popup);
+long PopupItemHeight(HWND popup);
