@@ -307,7 +307,7 @@ HWND CreatePopupWindow(HWND pickerWindow)
     windowClass.lpszClassName = PopupClassName;
     RegisterClassExW(&windowClass);
     auto* state = new PopupState();
-    HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, PopupClassName, nullptr,
+    HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW, PopupClassName, nullptr,
                                  WS_POPUP, 0, 0, 0, 0, pickerWindow, nullptr, AppInstance, state);
     if (popup == nullptr) {
         delete state;
