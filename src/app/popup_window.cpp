@@ -55,6 +55,11 @@ const TextList& ShownFaces(const PopupState& state)
     return state.wholeList ? FaceList : state.foundFaces;
 }
 
+LRESULT Highlighted(const PopupState& state)
+{
+    return SendMessageW(state.list, LB_GETCURSEL, 0, 0);
+}
+
 void ShowFound(PopupState& state)
 {
     std::wstring filter = WindowText(state.field);
@@ -78,10 +83,10 @@ void MoveHighlight(const PopupState& state, WPARAM key)
     }
     RECT client = {};
     GetClientRect(state.list, &client);
-    long itemHeight = std::max(1L, static_cast<long>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0)));
-    long page = std::max(1L, (client.bottom - client.top) / itemHeight - 1);
+    long itemHeight = static_cast<long>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0));
+    long page = std::max(1L, (client.bottom - client.top) / std::max(1L, itemHeight) - 1);
     long step = key == VK_UP ? -1 : key == VK_DOWN ? 1 : key == VK_PRIOR ? -page : page;
-    long current = static_cast<long>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
+    long current = static_cast<long>(Highlighted(state));
     long next = std::max(0L, std::min(total - 1, current + step));
     FillComboThrough(state.list, next);
     SendMessageW(state.list, LB_SETCURSEL, static_cast<WPARAM>(next), 0);
@@ -142,7 +147,7 @@ void ClosePopup(HWND popup, HWND focusTo)
     }
 }
 
-void ChooseItem(HWND popup, const PopupState& state, LRESULT index)
+void ChooseItem(HWND popup, PopupState& state, LRESULT index)
 {
     const TextList& shown = ShownFaces(state);
     if (index < 0 || static_cast<std::size_t>(index) >= shown.size()) {
@@ -154,18 +159,19 @@ void ChooseItem(HWND popup, const PopupState& state, LRESULT index)
     HWND target = state.anchor.target;
     ClosePopup(popup, target);
     if (OnPopupChoice(popup, face, static_cast<std::size_t>(index), state.filtered, target)) {
-        ShowBalloon(popup, *StateOf(popup), {field.left + (field.right - field.left) / 4, field.bottom});
+        POINT fieldBottom = {field.left + (field.right - field.left) / 4, field.bottom};
+        ShowBalloon(popup, state, fieldBottom);
     }
 }
 
-bool OnFieldKey(HWND popup, const PopupState& state, WPARAM key)
+bool OnFieldKey(HWND popup, PopupState& state, WPARAM key)
 {
     switch (key) {
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT: MoveHighlight(state, key); return true;
-    case VK_RETURN: ChooseItem(popup, state, SendMessageW(state.list, LB_GETCURSEL, 0, 0)); return true;
+    case VK_RETURN: ChooseItem(popup, state, Highlighted(state)); return true;
     case VK_ESCAPE: ClosePopup(popup, state.anchor.target); return true;
     }
     return false;
@@ -176,7 +182,7 @@ bool OnFieldKey(HWND popup, const PopupState& state, WPARAM key)
 LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND popup = GetParent(field);
-    const PopupState& state = *StateOf(popup);
+    PopupState& state = *StateOf(popup);
     switch (message) {
     case WM_KEYDOWN:
         if (OnFieldKey(popup, state, wParam)) {
@@ -254,9 +260,7 @@ LRESULT CALLBACK PopupProcedure(HWND popup, UINT message, WPARAM wParam, LPARAM 
     case WM_ACTIVATE: return OnPopupActivate(popup, wParam);
     case WM_SETFONT: return OnPopupFont(*state, wParam, lParam);
     case WM_TIMER: return OnPopupTimer(popup, *state, wParam);
-    case ChooseClickedItemMessage:
-        ChooseItem(popup, *state, SendMessageW(state->list, LB_GETCURSEL, 0, 0));
-        return 0;
+    case ChooseClickedItemMessage: ChooseItem(popup, *state, Highlighted(*state)); return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(popup, GWLP_USERDATA, 0);
         delete state;
@@ -307,8 +311,8 @@ HWND CreatePopupWindow(HWND pickerWindow)
     windowClass.lpszClassName = PopupClassName;
     RegisterClassExW(&windowClass);
     auto* state = new PopupState();
-    HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW, PopupClassName, nullptr,
-                                 WS_POPUP, 0, 0, 0, 0, pickerWindow, nullptr, AppInstance, state);
+    HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW, PopupClassName, nullptr, WS_POPUP, 0, 0, 0, 0,
+                                 pickerWindow, nullptr, AppInstance, state);
     if (popup == nullptr) {
         delete state;
         return nullptr;

@@ -116,9 +116,10 @@ void UpdateTitleCounter()
 
 } // namespace
 
-// Fills a combo box or a list box with the texts, in order: the rows a dropped list can show at once now, the
-// rest in slices between the user's input (ContinueComboFills), so that a long list neither
-// holds up the keystroke that asked for it nor the next one, which starts a fill of its own.
+// Fills a combo box or a list box with the texts, in order: the rows a dropped list can show at
+// once now, the rest in slices between the user's input (ContinueComboFills), so that a long
+// list neither holds up the keystroke that asked for it nor the next one, which starts a fill of
+// its own.
 // Storage is reserved up front for the whole list. Emptying the list box rather than the combo
 // box leaves the text of FilterCombo's edit field as it is.
 void FillCombo(HWND combo, const TextList& texts)
