@@ -139,15 +139,20 @@ std::vector<std::string> Utf8ComboItems(HWND combo)
     return ComboItemsIn(combo, CP_UTF8);
 }
 
+std::string ListItem(HWND list, int index)
+{
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
+    return BytesFromWide(wide, CP_ACP);
+}
+
 std::vector<std::string> ListItems(HWND list)
 {
     std::vector<std::string> items;
     int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
-        std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
-        items.push_back(BytesFromWide(wide, CP_ACP));
+        items.push_back(ListItem(list, i));
     }
     return items;
 }

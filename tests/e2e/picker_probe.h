@@ -34,6 +34,7 @@ std::wstring WideFromBytes(const std::string& bytes, UINT codePage);
 std::vector<std::string> Utf8ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 // The same of another process's list box.
+std::string ListItem(HWND list, int index);
 std::vector<std::string> ListItems(HWND list);
 std::string WindowTitle(HWND window);
 
