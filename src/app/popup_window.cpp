@@ -299,7 +299,7 @@ void LayOut(HWND popup, const PopupState& state, const PopupPlacement& placement
 
 } // namespace
 
-HWND CreatePopupWindow(HWND pickerWindow)
+HWND CreatePopupWindow()
 {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -311,8 +311,11 @@ HWND CreatePopupWindow(HWND pickerWindow)
     windowClass.lpszClassName = PopupClassName;
     RegisterClassExW(&windowClass);
     auto* state = new PopupState();
+    // Owned by no window: under Wine a window owned by the picker takes the picker's place on
+    // top as the picker is put there, and the picker loses it. A tool window stays off the
+    // taskbar all the same.
     HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW, PopupClassName, nullptr, WS_POPUP, 0, 0, 0, 0,
-                                 pickerWindow, nullptr, AppInstance, state);
+                                 nullptr, nullptr, AppInstance, state);
     if (popup == nullptr) {
         delete state;
         return nullptr;

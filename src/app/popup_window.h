@@ -1,6 +1,6 @@
 #pragma once
 // The hotkey's pop-up: a filter field over a list of the emoticons it finds, above every other
-// window and owned by the picker. Typing narrows the list at every keystroke as the picker's
+// window. Typing narrows the list at every keystroke as the picker's
 // filter box does; Up and Down move the highlight, Enter or a click chooses, and Escape closes it
 // and gives the focus back. Losing the foreground closes it too, choosing nothing.
 #include <windows.h>
@@ -15,7 +15,7 @@ struct PopupAnchor {
     ScreenRect caret;
 };
 
-HWND CreatePopupWindow(HWND pickerWindow);
+HWND CreatePopupWindow();
 // Opens the pop-up with its field empty and every emoticon listed, the first highlighted, and
 // gives it the keyboard.
 void OpenPopup(HWND popup, const PopupAnchor& anchor, const PopupPlacement& placement);

@@ -33,7 +33,7 @@ void StartUp(HWND pickerWindow)
     wsprintfA(SettingsFilePath, "./%s", "Vemplor.ini");
 
     CreatePickerControls(pickerWindow);
-    PopupCombo = CreatePopupWindow(pickerWindow);
+    PopupCombo = CreatePopupWindow();
     SubclassEditListView();
     CheckTransparencySupport(pickerWindow);
     LoadFaceFile(FaceFilePath);

@@ -4,7 +4,7 @@
 
 extern HWND FaceCombo;
 extern HWND FilterCombo;
-// The hotkey's pop-up, a top-level window owned by the picker: a filter field over a list.
+// The hotkey's pop-up, a top-level window of its own: a filter field over a list.
 extern HWND PopupCombo;
 extern HWND EditListView;
 extern HWND TagEdit;

@@ -44,14 +44,17 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM context)
     return TRUE;
 }
 
-// The pop-up is a top-level window owned by the picker.
+// The pop-up is a top-level window of the picker's process.
 BOOL CALLBACK FindPopupCombo(HWND window, LPARAM context)
 {
     auto* windows = reinterpret_cast<PickerWindows*>(context);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "VemplorPopup") == 0 &&
-        GetWindow(window, GW_OWNER) == windows->picker) {
+    DWORD popupProcess = 0;
+    DWORD pickerProcess = 0;
+    GetWindowThreadProcessId(window, &popupProcess);
+    GetWindowThreadProcessId(windows->picker, &pickerProcess);
+    if (lstrcmpiA(className, "VemplorPopup") == 0 && popupProcess == pickerProcess) {
         windows->popupCombo = window;
         windows->popupField = FindWindowExA(window, nullptr, "Edit", nullptr);
         windows->popupList = FindWindowExA(window, nullptr, "ListBox", nullptr);
