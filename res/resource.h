@@ -79,6 +79,7 @@
 #define IDC_RETURN 1029
 #define IDC_ALPHA_LABEL 1036
 #define IDC_READING_SEARCH 1037
+#define IDC_POPUP_AT_MOUSE 1038
 
 // Controls of the about box.
 #define IDC_ABOUT_ICON 1029

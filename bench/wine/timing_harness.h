@@ -87,6 +87,9 @@ bool ClosePicker(PickerProcess& picker);
 // Whether setting the edit field's text already makes the program refilter; TypeFilter then
 // sends nothing more. The filter is left empty and the whole list shown.
 bool EditReportsTextChange(const PickerProcess& picker, const FaceEntries& entries);
+// The filter texts one round of typing passes through: words typed a character at a time and
+// erased again, and long filters pasted at once and erased.
+std::vector<std::string> TypingSequence();
 // One keystroke: the filter box gets its new text and the picker refilters. Its cost runs until
 // the picker answers the next message, as the user's next key would be answered.
 double TypeFilter(const PickerProcess& picker, const std::string& text);

@@ -6,45 +6,6 @@
 
 namespace {
 
-std::size_t CharLength(const std::string& sjis, std::size_t at)
-{
-    unsigned char lead = static_cast<unsigned char>(sjis[at]);
-    bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    return doubleByte && at + 1 < sjis.size() ? 2 : 1;
-}
-
-// The filter texts one round of typing passes through: each word typed a character at a time,
-// then erased a character at a time back to the empty filter, which shows the whole list; then
-// each long filter pasted at once and erased.
-std::vector<std::string> TypingSequence()
-{
-    // Many matches narrowing to few; a tag word with few matches; romaji that leaves out a long
-    // vowel; a word that matches nothing.
-    static const char* const words[] = {"(´∀`", "ねこ", "arigato", "xyz"};
-    // 64 letters that each read several ways.
-    static const std::string pasted[] = {std::string(64, 'n'), std::string(64, 'o')};
-    std::vector<std::string> sequence;
-    for (const char* word : words) {
-        std::string text = word;
-        std::vector<std::size_t> ends;
-        for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
-            ends.push_back(at + CharLength(text, at));
-        }
-        for (std::size_t end : ends) {
-            sequence.push_back(text.substr(0, end));
-        }
-        for (std::size_t k = ends.size() - 1; k-- > 0;) {
-            sequence.push_back(text.substr(0, ends[k]));
-        }
-        sequence.push_back(std::string());
-    }
-    for (const std::string& text : pasted) {
-        sequence.push_back(text);
-        sequence.push_back(std::string());
-    }
-    return sequence;
-}
-
 // A keystroke as the user meets it, until the list is whole: the longest the picker leaves a
 // message waiting, in the keystroke's own handling or in a slice of the fill after it. False in
 // filled when FaceCombo did not come to hold count items.

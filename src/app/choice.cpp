@@ -4,6 +4,8 @@
 
 #include "paste/clipboard_copy.h"
 #include "paste/paste_keystroke.h"
+#include "paste/target_integrity.h"
+#include "store/move_to_top.h"
 #include "view/combo_items.h"
 #include "view/entry_text.h"
 #include "view/picker_fill.h"
@@ -23,39 +25,41 @@ void ApplyChosenFilter(PickerView& view, const FaceLists& lists, const SettingsR
     RefreshPicker(view, lists, settings.ReadingSearch != 0);
 }
 
-void CopyAndPaste(const PickerState& state, HWND combo, const std::string& face)
+// Pasting after a failed copy would paste whatever the clipboard held before: false, with a
+// beep, when the copy failed.
+bool CopyFace(const PickerState& state, HWND owner, const std::string& face)
 {
     const SettingsRecord& settings = state.settings;
     TextEncoding encoding = FaceListEncoding(state.lists);
     bool shiftJis = encoding == TextEncoding::ShiftJis;
-    // Pasting after a failed copy would paste whatever the clipboard held before.
-    if (!CopyToClipboard(combo, ShownEntry(face, encoding), shiftJis ? &face : nullptr,
+    if (!CopyToClipboard(owner, ShownEntry(face, encoding), shiftJis ? &face : nullptr,
                          settings.Char, settings.Return == 1)) {
         MessageBeep(MB_ICONWARNING);
-        return;
+        return false;
     }
-    if (state.modes.AutoPasteArmed) {
-        PasteInto(state.modes.PasteTarget, state.view.PickerWindow, settings.PasteTime,
-                  settings.PasteKey);
+    return true;
+}
+
+void CopyAndPaste(const PickerState& state, HWND combo, const std::string& face)
+{
+    if (CopyFace(state, combo, face) && state.modes.AutoPasteArmed) {
+        PasteInto(state.modes.PasteTarget, state.view.PickerWindow, state.settings.PasteTime,
+                  state.settings.PasteKey);
     }
 }
 
-// The pop-up's items are FaceList's; FaceCombo, which the hotkey left unfiltered, follows the
-// choice once the paste has given the picker the foreground back.
-void ChooseFromPopup(PickerState& state)
+// The user goes on typing where the pop-up was opened: the paste leaves the target in front.
+bool CopyAndPasteFromPopup(const PickerState& state, HWND popup, const std::string& face,
+                           HWND target)
 {
-    PickerView& view = state.view;
-    LRESULT index = SendMessageW(view.PopupCombo, CB_GETCURSEL, 0, 0);
-    if (index < 0) {
-        ShowWindow(view.PopupCombo, SW_HIDE);
-        return;
+    if (!CopyFace(state, popup, face) || !state.modes.AutoPasteArmed) {
+        return false;
     }
-    CopyAndPaste(state, view.PopupCombo, ComboItemText(view, state.lists, view.PopupCombo, index));
-    FillComboThrough(view, state.lists, view.FaceCombo, index);
-    SendMessageW(view.FaceCombo, CB_SETCURSEL, index, 0);
-    ShowWindow(view.PopupCombo, SW_HIDE);
-    MoveFaceToTop(view, state.lists, static_cast<std::size_t>(index),
-                  state.settings.TopMove != 0);
+    if (PasteRouteInto(target) == PasteRoute::ClipboardOnly) {
+        return true;
+    }
+    PasteInto(target, target, state.settings.PasteTime, state.settings.PasteKey);
+    return false;
 }
 
 void ChooseFromFaceCombo(PickerState& state)
@@ -86,10 +90,31 @@ void OnChoice(PickerState& state, HWND combo)
         return;
     }
     state.modes.ChoiceInProgress = 1;
-    if (combo == state.view.PopupCombo) {
-        ChooseFromPopup(state);
-    } else if (combo == state.view.FaceCombo) {
+    if (combo == state.view.FaceCombo) {
         ChooseFromFaceCombo(state);
     }
     state.modes.ChoiceInProgress = 0;
+}
+
+// FaceCombo, which the hotkey left unfiltered, follows the choice after the paste. Under the
+// pop-up's filter the first equal emoticon moves, whatever TopMove says, as under the picker's.
+bool OnPopupChoice(PickerState& state, HWND popup, const std::string& face, std::size_t index,
+                   HWND target)
+{
+    if (state.modes.ChoiceInProgress) {
+        return false;
+    }
+    state.modes.ChoiceInProgress = 1;
+    bool leftToUser = CopyAndPasteFromPopup(state, popup, face, target);
+    bool filtered = state.popup.filtered;
+    long entry = filtered ? FindFirstEqualFace(state.lists.FaceList, face) : static_cast<long>(index);
+    if (entry >= 0) {
+        PickerView& view = state.view;
+        FillComboThrough(view, state.lists, view.FaceCombo, entry);
+        SendMessageW(view.FaceCombo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        MoveFaceToTop(view, state.lists, static_cast<std::size_t>(entry),
+                      filtered || state.settings.TopMove != 0);
+    }
+    state.modes.ChoiceInProgress = 0;
+    return leftToUser;
 }

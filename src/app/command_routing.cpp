@@ -9,11 +9,6 @@
 
 namespace {
 
-bool IsEmoticonList(const PickerView& view, HWND combo)
-{
-    return combo == view.FaceCombo || combo == view.PopupCombo;
-}
-
 bool IsOpen(HWND combo)
 {
     return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
@@ -33,7 +28,7 @@ LRESULT OnSelectionChange(PickerState& state, HWND sender)
 // is a choice.
 LRESULT OnSelectionConfirmed(const PickerView& view, RunModes& modes, HWND sender)
 {
-    if (IsEmoticonList(view, sender) && IsOpen(sender)) {
+    if (sender == view.FaceCombo && IsOpen(sender)) {
         modes.ConfirmedList = sender;
     }
     return 0;
@@ -41,7 +36,7 @@ LRESULT OnSelectionConfirmed(const PickerView& view, RunModes& modes, HWND sende
 
 LRESULT OnSelectionCancelled(const PickerView& view, RunModes& modes, HWND sender)
 {
-    if (IsEmoticonList(view, sender) && IsOpen(sender)) {
+    if (sender == view.FaceCombo && IsOpen(sender)) {
         modes.ConfirmedList = nullptr;
         SendMessageW(sender, CB_SETCURSEL, modes.IndexWhenOpened, 0);
     }
@@ -68,7 +63,6 @@ LRESULT OnDropDown(const PickerView& view, RunModes& modes, HWND sender)
     return 0;
 }
 
-// The hotkey's list has no use once closed, chosen from or not.
 LRESULT OnCloseUp(PickerState& state, HWND sender)
 {
     RunModes& modes = state.modes;
@@ -78,9 +72,6 @@ LRESULT OnCloseUp(PickerState& state, HWND sender)
     if (sender == modes.ConfirmedList) {
         modes.ConfirmedList = nullptr;
         OnChoice(state, sender);
-    }
-    if (sender == state.view.PopupCombo) {
-        ShowWindow(state.view.PopupCombo, SW_HIDE);
     }
     return 0;
 }

@@ -22,16 +22,6 @@ HWND Handle(WindowId id)
     return reinterpret_cast<HWND>(id);
 }
 
-bool IsShellWindow(HWND window)
-{
-    if (window == GetDesktopWindow() || window == GetShellWindow()) {
-        return true;
-    }
-    wchar_t className[64] = {};
-    GetClassNameW(GetAncestor(window, GA_ROOTOWNER), className, 64);
-    return IsShellWindowClass(ShiftJisFromWide(className).c_str());
-}
-
 HoverTickInputs ObserveTick(const PickerState& state)
 {
     const PickerView& view = state.view;
@@ -137,4 +127,14 @@ void OnHoverTick(PickerState& state, UINT_PTR timerId)
     if (timerId == HoverTimerId && !state.modes.ChoiceInProgress) {
         RunTick(state);
     }
+}
+
+bool IsShellWindow(HWND window)
+{
+    if (window == GetDesktopWindow() || window == GetShellWindow()) {
+        return true;
+    }
+    wchar_t className[64] = {};
+    GetClassNameW(GetAncestor(window, GA_ROOTOWNER), className, 64);
+    return IsShellWindowClass(ShiftJisFromWide(className).c_str());
 }

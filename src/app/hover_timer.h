@@ -9,3 +9,6 @@ void SetHoverTimer(HWND pickerWindow, bool on);
 
 // WM_TIMER: one tick observes the windows and acts on what it decides.
 void OnHoverTick(PickerState& state, UINT_PTR timerId);
+
+// The desktop, the taskbar or its notification area: never a place to paste into.
+bool IsShellWindow(HWND window);

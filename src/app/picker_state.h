@@ -4,6 +4,7 @@
 // reads or changes. Only the window's thread touches it.
 #include <windows.h>
 
+#include "app/popup_state.h"
 #include "app/run_modes.h"
 #include "settings/settings_record.h"
 #include "store/face_store.h"
@@ -18,6 +19,7 @@ struct PickerState {
     SettingsRecord settings;
     FaceLists lists;
     PickerView view;
+    PopupState popup;
 };
 
 // The files, in the current working directory.

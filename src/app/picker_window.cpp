@@ -45,11 +45,10 @@ LRESULT OnClose(HWND window, const RunModes& modes)
 // Coming back to the picker is when the user may have changed the list file elsewhere. The
 // look is posted: the picker is also activated in the middle of its own work (a paste takes the
 // foreground back before a pop-up choice moves its entry), which a reload must not cut into.
-LRESULT OnActivate(const PickerView& view, WPARAM wParam)
+LRESULT OnActivate(HWND window, WPARAM wParam)
 {
-    ShowWindow(view.PopupCombo, SW_HIDE);
     if (LOWORD(wParam) != WA_INACTIVE) {
-        PostMessageW(view.PickerWindow, WM_CHECK_FACE_FILE, 0, 0);
+        PostMessageW(window, WM_CHECK_FACE_FILE, 0, 0);
     }
     return 0;
 }
@@ -148,7 +147,7 @@ LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE: StartUp(state, window); return 0;
     case WM_DESTROY: return OnDestroy(state);
     case WM_SIZE: LayoutPicker(state, LayoutResize, LOWORD(lParam)); return 0;
-    case WM_ACTIVATE: return OnActivate(state.view, wParam);
+    case WM_ACTIVATE: return OnActivate(window, wParam);
     case WM_CHECK_FACE_FILE: ReloadFaceListIfChangedOutside(state); return 0;
     case WM_CLOSE: return OnClose(window, state.modes);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);

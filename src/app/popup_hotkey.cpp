@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include "app/hotkey_code.h"
+#include "app/hover_timer.h"
 #include "app/popup_placement.h"
+#include "app/popup_window.h"
+#include "app/text_caret.h"
 #include "resource.h"
 #include "view/picker_fill.h"
 
@@ -12,51 +15,69 @@ namespace {
 // MOD_NOREPEAT of Windows 7, which the headers hide from a build for older systems.
 const UINT NoRepeatModifier = 0x4000;
 
-PopupPlacement PlaceAt(const PickerView& view, const FaceLists& lists, POINT cursor)
+HMONITOR MonitorOf(const PopupAnchor& anchor, POINT cursor)
 {
+    if (!anchor.caretKnown) {
+        return MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
+    }
+    RECT caret = {anchor.caret.left, anchor.caret.top, anchor.caret.right, anchor.caret.bottom};
+    return MonitorFromRect(&caret, MONITOR_DEFAULTTONEAREST);
+}
+
+PopupPlacement PlaceAt(const PickerState& state, const PopupAnchor& anchor)
+{
+    POINT cursor = {};
+    GetCursorPos(&cursor);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoW(MonitorOf(anchor, cursor), &monitor);
     // The pop-up looks like the picker's own list: as wide, and its field as tall.
     RECT face = {};
-    GetWindowRect(view.FaceCombo, &face);
+    GetWindowRect(state.view.FaceCombo, &face);
     PopupMetrics metrics = {};
     metrics.cursor = {cursor.x, cursor.y};
     metrics.workArea = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
                         monitor.rcWork.bottom};
     metrics.width = face.right - face.left;
     metrics.fieldHeight = face.bottom - face.top;
-    metrics.itemHeight =
-        static_cast<long>(SendMessageW(view.PopupCombo, CB_GETITEMHEIGHT, 0, 0));
-    metrics.itemCount = static_cast<long>(lists.FaceList.size());
+    metrics.itemHeight = PopupItemHeight(state.popup);
+    metrics.itemCount = static_cast<long>(state.lists.FaceList.size());
+    metrics.caretKnown = anchor.caretKnown;
+    metrics.caret = anchor.caret;
     return PlacePopup(metrics);
 }
 
-// A list still open in the picker would stay on the screen beside the pop-up's. The pop-up's
-// own list closes as the pop-up is moved.
+// Another program's window, where a paste may go; not the desktop or the taskbar.
+bool IsOtherProgramsWindow(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return window != nullptr && processId != GetCurrentProcessId() && !IsShellWindow(window);
+}
+
+// The window in front when the hotkey was pressed, and its caret. Pressed in the picker, on the
+// desktop or while the pop-up is open, the window the picker last noted (or the pop-up's own)
+// stays the target, and the pop-up opens where it was.
+PopupAnchor FindAnchor(const PickerState& state)
+{
+    const PopupAnchor* open = OpenPopupAnchor(state);
+    PopupAnchor anchor = open != nullptr ? *open : PopupAnchor{state.modes.PasteTarget, false, {}};
+    HWND front = GetForegroundWindow();
+    RECT caret = {};
+    if (open == nullptr && IsOtherProgramsWindow(front)) {
+        anchor.target = front;
+        anchor.caretKnown = FindTextCaret(front, caret);
+        anchor.caret = {caret.left, caret.top, caret.right, caret.bottom};
+    }
+    anchor.caretKnown = anchor.caretKnown && state.settings.PopupAt == 0;
+    return anchor;
+}
+
+// A list still open in the picker would stay on the screen beside the pop-up.
 void ClosePickerLists(const PickerView& view)
 {
     SendMessageW(view.FaceCombo, CB_SHOWDROPDOWN, FALSE, 0);
     SendMessageW(view.FilterCombo, CB_SHOWDROPDOWN, FALSE, 0);
-}
-
-void ClearFilterAndFillPopup(PickerView& view, const FaceLists& lists, bool readingSearch)
-{
-    SetWindowTextW(view.FilterCombo, L"");
-    RefreshPicker(view, lists, readingSearch);
-    FillCombo(view, lists, view.PopupCombo, lists.FaceList);
-}
-
-// The combo box's height includes its list: the list reaches down to the bottom of the work
-// area, or, where it does not fit below, the system opens it upward just as tall as placed.
-void DropDownAt(HWND popupCombo, const PopupPlacement& placement)
-{
-    const ScreenRect& field = placement.field;
-    SetWindowPos(popupCombo, HWND_TOPMOST, field.left, field.top, field.right - field.left,
-                 field.bottom - field.top + placement.list.bottom - placement.list.top, 0);
-    ShowWindow(popupCombo, SW_SHOW);
-    SendMessageW(popupCombo, CB_SETCURSEL, 0, 0);
-    SendMessageW(popupCombo, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 } // namespace
@@ -86,10 +107,10 @@ void ShowPopupAtCursor(PickerState& state)
     if (state.modes.EditMode || state.modes.ChoiceInProgress) {
         return;
     }
-    POINT cursor = {};
-    GetCursorPos(&cursor);
+    PopupAnchor anchor = FindAnchor(state);
     PickerView& view = state.view;
     ClosePickerLists(view);
-    ClearFilterAndFillPopup(view, state.lists, state.settings.ReadingSearch != 0);
-    DropDownAt(view.PopupCombo, PlaceAt(view, state.lists, cursor));
+    SetWindowTextW(view.FilterCombo, L"");
+    RefreshPicker(view, state.lists, state.settings.ReadingSearch != 0);
+    OpenPopup(state, anchor, PlaceAt(state, anchor));
 }

@@ -9,5 +9,6 @@
 void RegisterPopupHotKey(HWND pickerWindow, const SettingsRecord& settings);
 void UnregisterPopupHotKey(HWND pickerWindow);
 
-// The hotkey: drops a list of every emoticon down at the mouse cursor, without the picker.
+// The hotkey: opens the pop-up of every emoticon at the text caret of the window in front (at
+// the mouse cursor where there is none, or PopupAt asks for it), without the picker.
 void ShowPopupAtCursor(PickerState& state);

@@ -6,6 +6,7 @@
 #include "app/apply_settings.h"
 #include "app/hover_timer.h"
 #include "app/icon_window.h"
+#include "app/popup_window.h"
 #include "app/transparency.h"
 #include "resource.h"
 #include "settings/load_settings.h"
@@ -28,6 +29,7 @@ void StartUp(PickerState& state, HWND pickerWindow)
     InitCommonControlsEx(&controls);
 
     CreatePickerControls(view);
+    view.PopupCombo = CreatePopupWindow(state);
     SubclassEditListView(view);
     CheckTransparencySupport(pickerWindow, state.modes);
     LoadFaceFile(state.lists, FaceFilePath);

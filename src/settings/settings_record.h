@@ -21,6 +21,8 @@ struct SettingsRecord {
     int Icon;
     int HotKey;
     int HotKeys;
+    // Where the hotkey's pop-up opens: 0 at the text caret, 1 at the mouse cursor.
+    int PopupAt;
     int AutoPulldown;
     int Return;
     int Char;

@@ -15,7 +15,7 @@ using Record = SettingsRecord;
 } // namespace
 
 // key, default, start-up rule, dialog rule, control, control id, field
-const SettingKey SettingKeys[24] = {
+const SettingKey SettingKeys[25] = {
     {"TopMost", "1", NonZero, One, Shown::CheckBox, IDC_TOP_MOST, &Record::TopMost},
     {"SavePosition", "1", One, One, Shown::CheckBox, IDC_SAVE_POSITION, &Record::SavePosition},
     {"TrayIcon", "1", One, NonZero, Shown::CheckBox, IDC_TRAY_ICON, &Record::TrayIcon},
@@ -35,6 +35,7 @@ const SettingKey SettingKeys[24] = {
     {"Icon", "0", One, One, Shown::CheckBox, IDC_ICONIFY, &Record::Icon},
     {"HotKeys", "587", Number, Number, Shown::HotKeyBox, IDC_HOT_KEYS, &Record::HotKeys},
     {"HotKey", "1", One, One, Shown::CheckBox, IDC_HOT_KEY, &Record::HotKey},
+    {"PopupAt", "0", One, One, Shown::CheckBox, IDC_POPUP_AT_MOUSE, &Record::PopupAt},
     {"AutoPulldown", "0", NonZero, One, Shown::CheckBox, IDC_AUTO_PULLDOWN, &Record::AutoPulldown},
     {"Return", "0", One, One, Shown::CheckBox, IDC_RETURN, &Record::Return},
     {"Char", "0", Number, Number, Shown::ConversionRadios, IDC_CHAR_NONE, &Record::Char},

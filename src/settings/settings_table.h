@@ -38,7 +38,7 @@ struct SettingKey {
     int SettingsRecord::*field;
 };
 
-extern const SettingKey SettingKeys[24];
+extern const SettingKey SettingKeys[25];
 
 // The value of a stored text by a number or flag rule.
 int SettingValueBy(ReadRule rule, const char* text);

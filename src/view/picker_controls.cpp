@@ -12,10 +12,6 @@ const DWORD FaceComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
 const DWORD FilterComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP |
                                CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_AUTOHSCROLL |
                                CBS_DROPDOWN;
-// Both popup and child: the system treats it as a top-level list owned by the picker, so the
-// hotkey can drop it down at the cursor while the picker itself stays hidden.
-const DWORD PopupComboStyle = WS_POPUP | WS_CHILD | WS_VSCROLL | WS_TABSTOP |
-                              CBS_NOINTEGRALHEIGHT | CBS_HASSTRINGS | CBS_DROPDOWNLIST;
 // Owner data: the rows are the program's own strings, shown as they are asked for.
 const DWORD EditListViewStyle = WS_CHILD | LVS_NOSORTHEADER | LVS_NOCOLUMNHEADER |
                                 LVS_SHOWSELALWAYS | LVS_REPORT | LVS_OWNERDATA;
@@ -45,7 +41,6 @@ void CreatePickerControls(PickerView& view)
     HWND picker = view.PickerWindow;
     view.FaceCombo = CreateControl(0, L"COMBOBOX", FaceComboStyle, picker);
     view.FilterCombo = CreateControl(0, L"COMBOBOX", FilterComboStyle, picker);
-    view.PopupCombo = CreateControl(0, L"COMBOBOX", PopupComboStyle, picker);
     HWND listView = CreateControl(0, L"SYSLISTVIEW32", EditListViewStyle, picker);
     view.EditListView = listView;
     view.TagEdit = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", InPlaceEditStyle, listView);

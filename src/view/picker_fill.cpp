@@ -15,13 +15,12 @@ const LONGLONG SliceBudgetMs = 5;
 // Items handed over between two looks at the clock and the message queue.
 const std::size_t ItemsPerLook = 64;
 
-// The list box inside a combo box, which holds its items; the combo box itself when the system
-// does not tell.
-HWND ItemListOf(HWND combo)
+// The list box that holds a control's items: a combo box's own, or the control itself.
+HWND ItemListOf(HWND control)
 {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
-    return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr ? info.hwndList : combo;
+    return GetComboBoxInfo(control, &info) && info.hwndList != nullptr ? info.hwndList : control;
 }
 
 // Whether input, or a message from another window or program, waits for the picker.
@@ -56,14 +55,13 @@ std::size_t AddItems(HWND combo, const TextList& texts, TextEncoding encoding, s
                      std::size_t to, bool slice)
 {
     HWND items = ItemListOf(combo);
-    const UINT addString = items != combo ? LB_ADDSTRING : CB_ADDSTRING;
     std::wstring text;
     LONGLONG deadline = SliceDeadline();
     SendMessageW(items, WM_SETREDRAW, FALSE, 0);
     std::size_t next = from;
     while (next < to) {
         ShowEntryInto(texts[next], encoding, text);
-        SendMessageW(items, addString, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(items, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         ++next;
         if (slice && (next - from) % ItemsPerLook == 0 &&
             (PastDeadline(deadline) || SomethingWaits())) {
@@ -95,7 +93,7 @@ void HandOver(PickerView& view, const FaceLists& lists, const PendingFill& fill,
 // open list never lacks a row it has room for.
 std::size_t RowsShownAtOnce(HWND combo, std::size_t total)
 {
-    long itemHeight = static_cast<long>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    long itemHeight = static_cast<long>(SendMessageW(ItemListOf(combo), LB_GETITEMHEIGHT, 0, 0));
     return RowsOnScreen(GetSystemMetrics(SM_CYVIRTUALSCREEN), itemHeight, total);
 }
 
@@ -105,10 +103,8 @@ void MoveComboItemToTop(HWND combo, int index, const std::string& entry, TextEnc
 {
     std::wstring text = ShownEntry(entry, encoding);
     HWND items = ItemListOf(combo);
-    bool direct = items != combo;
-    SendMessageW(items, direct ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
-    SendMessageW(items, direct ? LB_INSERTSTRING : CB_INSERTSTRING, 0,
-                 reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(items, LB_DELETESTRING, index, 0);
+    SendMessageW(items, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // While FaceCombo shows FaceList itself under a filter that found every entry, a choice of a
@@ -137,22 +133,22 @@ void UpdateTitleCounter(const PickerView& view, const FaceLists& lists)
 
 } // namespace
 
-// Fills a combo box with the texts, in order: the rows a dropped list can show at once now, the
-// rest in slices between the user's input (ContinueComboFills), so that a long list neither
-// holds up the keystroke that asked for it nor the next one, which starts a fill of its own.
+// Fills a combo box or a list box with the texts, in order: the rows a dropped list can show at
+// once now, the rest in slices between the user's input (ContinueComboFills), so that a long
+// list neither holds up the keystroke that asked for it nor the next one, which starts a fill of
+// its own.
 // Storage is reserved up front for the whole list. Emptying the list box rather than the combo
 // box leaves the text of FilterCombo's edit field as it is.
 void FillCombo(PickerView& view, const FaceLists& lists, HWND combo, const TextList& texts)
 {
     HWND items = ItemListOf(combo);
-    bool direct = items != combo;
     SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(items, direct ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    SendMessageW(items, LB_RESETCONTENT, 0, 0);
     std::size_t bytes = 0;
     for (const std::string& text : texts) {
         bytes += text.size() + 1;
     }
-    SendMessageW(items, direct ? LB_INITSTORAGE : CB_INITSTORAGE, texts.size(), bytes);
+    SendMessageW(items, LB_INITSTORAGE, texts.size(), bytes);
     std::size_t first = RowsShownAtOnce(combo, texts.size());
     NoteHanded(view.RunningFills, combo, texts,
                AddItems(combo, texts, EncodingOf(view, lists, combo), 0, first, false));
@@ -187,27 +183,36 @@ void FillFilterCombo(PickerView& view, const FaceLists& lists)
     FillCombo(view, lists, view.FilterCombo, lists.FilterList);
 }
 
-void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch)
+bool FindFaces(SearchKeys& keys, const FaceLists& lists, bool readingSearch,
+               const std::wstring& shownFilter, TextList& foundFaces, TextList& foundTags)
 {
     const TextEncoding encoding = FaceListEncoding(lists);
-    std::wstring shownFilter = WindowText(view.FilterCombo);
     std::string filter = EntryFromShown(shownFilter, encoding);
-    TextList& faces = view.ShownFaceList;
-    TextList& tags = view.ShownTagList;
-    view.FaceComboFiltered = !filter.empty();
-    view.ShownCopied = view.FaceComboFiltered;
-    if (view.FaceComboFiltered && !readingSearch && !FitsFaceList(shownFilter, encoding)) {
-        // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
-        faces.clear();
-        tags.clear();
-    } else if (view.FaceComboFiltered && readingSearch) {
-        view.ShownCopied = !FilterByReading(view.searchKeys, lists, shownFilter, faces, tags);
-    } else if (view.FaceComboFiltered) {
-        FilterFaces(lists.FaceList, lists.TagList, filter.c_str(), encoding, faces, tags);
+    if (filter.empty()) {
+        return true;
     }
+    if (readingSearch) {
+        return FilterByReading(keys, lists, shownFilter, foundFaces, foundTags);
+    }
+    if (!FitsFaceList(shownFilter, encoding)) {
+        // No entry of the list can hold what Shift-JIS cannot; by reading, though, ゔ finds ヴ.
+        foundFaces.clear();
+        foundTags.clear();
+        return false;
+    }
+    FilterFaces(lists.FaceList, lists.TagList, filter.c_str(), encoding, foundFaces, foundTags);
+    return false;
+}
+
+void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch)
+{
+    std::wstring shownFilter = WindowText(view.FilterCombo);
+    view.FaceComboFiltered = !EntryFromShown(shownFilter, FaceListEncoding(lists)).empty();
+    view.ShownCopied = !FindFaces(view.searchKeys, lists, readingSearch, shownFilter,
+                                  view.ShownFaceList, view.ShownTagList);
     if (!view.ShownCopied) {
-        TextList().swap(faces);
-        TextList().swap(tags);
+        TextList().swap(view.ShownFaceList);
+        TextList().swap(view.ShownTagList);
     }
     FillCombo(view, lists, view.FaceCombo, ShownFaces(view, lists));
     SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);

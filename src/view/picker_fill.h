@@ -9,8 +9,14 @@
 // Rebuilds what the picker offers from the lists and the filter text, selects item 0 and counts
 // both in the title.
 void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch);
-// Fills a combo box of the picker with the texts, in order, replacing what it held: at once as
-// far as a dropped list can show, the rest by ContinueComboFills. texts must outlive the fill.
+// What a filter text, as a control shows it, finds by the settings of the picker's filter box:
+// the entries of FaceList in list order, with their tags. True when that is every entry:
+// FaceList itself is then the result, and the found lists hold nothing of use.
+bool FindFaces(SearchKeys& keys, const FaceLists& lists, bool readingSearch,
+               const std::wstring& shownFilter, TextList& foundFaces, TextList& foundTags);
+// Fills a combo box or a list box of the picker with the texts, in order, replacing what it
+// held: at once as far as a dropped list can show, the rest by ContinueComboFills. texts must
+// outlive the fill.
 void FillCombo(PickerView& view, const FaceLists& lists, HWND combo, const TextList& texts);
 // Hands one slice of a running fill to its combo box; false when no fill is running. Called
 // when no input is waiting.

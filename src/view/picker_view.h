@@ -14,6 +14,7 @@ struct PickerView {
     // The child controls. They have no control ids: notifications are told apart by handle.
     HWND FaceCombo;
     HWND FilterCombo;
+    // The hotkey's pop-up, a top-level window of its own: a filter field over a list.
     HWND PopupCombo;
     HWND EditListView;
     HWND TagEdit;

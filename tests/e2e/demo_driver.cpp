@@ -3,6 +3,9 @@
 //   demo_driver show FILTER   types FILTER into the filter box and opens the emoticon list
 //   demo_driver options       opens the options dialog from the context menu
 //   demo_driver edit          turns the picker into edit mode's table
+//   demo_driver popup FILTER  types into the text field of another program (the tests' paste
+//                             target, started after the picker), presses Ctrl+K and types
+//                             FILTER into the pop-up that opens at its caret
 //   demo_driver quit          closes the options dialog and ends the picker as its exit menu
 //                             item does
 // Each step waits for the picker to show its result and prints the screen area that shows it,
@@ -114,6 +117,58 @@ int ShowFilteredList(const PickerWindows& windows, const std::string& filter)
     return ShowPicture(area);
 }
 
+// The text field the script started beside the picker, brought to the front with a click on its
+// caption.
+HWND BringTextFieldToFront()
+{
+    HWND field = nullptr;
+    if (!WaitUntil([&] {
+            field = FindWindowA("VemplorPasteTarget", nullptr);
+            return field != nullptr && IsWindowVisible(field);
+        })) {
+        return nullptr;
+    }
+    RECT rect = WindowRectOf(field);
+    ClickAt((rect.left + rect.right) / 2, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
+    return WaitUntil([&] { return GetForegroundWindow() == field; }) ? field : nullptr;
+}
+
+int ShowPopupAtCaret(const PickerWindows& windows, const std::string& filter)
+{
+    HWND textField = BringTextFieldToFront();
+    if (textField == nullptr) {
+        return Fail("the text field did not come to the front");
+    }
+    // The hotkey reaches the picker at once, the text the field a little later: the caret is
+    // asked for once the field shows it all.
+    const std::string typed = "ありがとう！";
+    TypeText(typed);
+    HWND edit = FindWindowExA(textField, nullptr, "EDIT", nullptr);
+    if (!WaitUntil([&] { return ControlText(edit) == typed; })) {
+        return Fail("the text field does not show the typed text");
+    }
+    KeyDown(VK_CONTROL);
+    PressKey('K');
+    KeyUp(VK_CONTROL);
+    if (!WaitUntil([&] { return GetForegroundWindow() == windows.popupCombo; })) {
+        return Fail("the hotkey's pop-up did not open in front");
+    }
+    TypeText(filter);
+    if (!WaitUntil([&] { return ControlText(windows.popupField) == filter; })) {
+        return Fail("the pop-up's field does not show the typed filter");
+    }
+    if (!ClearPointer(windows.picker)) {
+        return Fail("a tooltip stayed over the picker");
+    }
+    std::printf("The pop-up shows the filter \"%s\": %ld emoticons\n", filter.c_str(),
+                static_cast<long>(SendMessageA(windows.popupList, LB_GETCOUNT, 0, 0)));
+    RECT field = PaintedArea(textField);
+    RECT popup = PaintedArea(windows.popupCombo);
+    RECT area;
+    UnionRect(&area, &field, &popup);
+    return ShowPicture(area);
+}
+
 int OpenFromMenu(const PickerWindows& windows, const std::string& command)
 {
     HWND shown = command == "options" ? OpenDialogOver(windows.faceCombo, 'O', OptionsCaption)
@@ -132,9 +187,10 @@ int OpenFromMenu(const PickerWindows& windows, const std::string& command)
 int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
-    if (!(command == "show" && argc == 3) && command != "options" && command != "edit" &&
-        command != "quit") {
-        return Fail("usage: demo_driver show FILTER | options | edit | quit");
+    bool withText = command == "show" || command == "popup";
+    if ((withText && argc != 3) ||
+        (!withText && command != "options" && command != "edit" && command != "quit")) {
+        return Fail("usage: demo_driver show FILTER | popup FILTER | options | edit | quit");
     }
     HWND picker = WaitForPicker();
     if (picker == nullptr) {
@@ -150,6 +206,9 @@ int main(int argc, char** argv)
     }
     if (command == "show") {
         return ShowFilteredList(FindPickerWindows(picker), argv[2]);
+    }
+    if (command == "popup") {
+        return ShowPopupAtCaret(FindPickerWindows(picker), argv[2]);
     }
     return OpenFromMenu(FindPickerWindows(picker), command);
 }

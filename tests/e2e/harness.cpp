@@ -609,6 +609,13 @@ HWND VisibleMenuWindow()
     return nullptr;
 }
 
+void ClickListItem(HWND list, int index)
+{
+    RECT listRect = WindowRectOf(list);
+    int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    ClickAt(listRect.left + 10, listRect.top + 1 + itemHeight * index + itemHeight / 2);
+}
+
 bool ClickDropDownItem(HWND picker, HWND combo, int index)
 {
     // The list follows the pointer once it has taken the mouse; the pointer is nudged until the

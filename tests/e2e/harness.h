@@ -154,6 +154,8 @@ HWND VisibleMenuWindow();
 // Opens the combo box's list, as a click on its arrow does, and clicks item index in it for
 // real. False when the list did not open or did not follow the pointer.
 bool ClickDropDownItem(HWND picker, HWND combo, int index);
+// Clicks item index of another process's list box, scrolled to its top.
+void ClickListItem(HWND list, int index);
 // The text of another process's control, asked by message (GetWindowText across processes
 // reads only a stored caption), as the program's own bytes.
 std::string ControlText(HWND control);

@@ -151,7 +151,7 @@ protected:
         sizes["a list item"] =
             static_cast<int>(SendMessageW(windows.faceCombo, CB_GETITEMHEIGHT, 0, 0));
         sizes["a pop-up item"] =
-            static_cast<int>(SendMessageW(windows.popupCombo, CB_GETITEMHEIGHT, 0, 0));
+            static_cast<int>(SendMessageW(windows.popupList, LB_GETITEMHEIGHT, 0, 0));
 
         HWND options = OpenDialogFromMenu(CentreOf(windows.faceCombo), 'O', "オプション");
         EXPECT_NE(options, nullptr);

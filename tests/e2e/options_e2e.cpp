@@ -64,7 +64,7 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
         {IDC_AUTO_PASTE, IDC_PASTE_TIME, IDC_PASTE_TIME_ARROWS, IDC_PASTE_KEY},
         {IDC_AUTO_HIDE, IDC_HIDE_TIME, IDC_HIDE_TIME_ARROWS, IDC_ICONIFY},
         {IDC_TRAY_ICON, IDC_CLOSE_EXITS},
-        {IDC_HOT_KEY, IDC_HOT_KEYS},
+        {IDC_HOT_KEY, IDC_HOT_KEYS, IDC_POPUP_AT_MOUSE},
         {IDC_TRANSPARENT, IDC_ALPHA, IDC_ALPHA_LABEL},
     };
     for (const std::vector<int>& rule : rules) {
@@ -100,11 +100,11 @@ TEST_F(Options, ShowsTheFileAsItIsEnablesByClicksStoresOnlyAtOk)
     const OptionKeys expected = {{"PasteTime", "250"}, {"FontSize", "10"}, {"FontStyle", "0"},
                                  {"Char", "0"},        {"Alpha", "255"},   {"PasteKey", "-1"},
                                  {"TopMost", "0"},     {"TrayIcon", "1"},  {"HotKeys", "587"},
-                                 {"ReadingSearch", "0"}};
+                                 {"ReadingSearch", "0"}, {"PopupAt", "0"}};
     for (const auto& key : expected) {
         EXPECT_EQ(keys[key.first], key.second) << key.first;
     }
-    EXPECT_EQ(keys.size(), 24u);
+    EXPECT_EQ(keys.size(), 25u);
     EXPECT_EQ(distinct.count(keys["FontName"]), 1u) << "a real face: " << keys["FontName"];
     EXPECT_FALSE(IsTopMost(picker.Picker()));
 }

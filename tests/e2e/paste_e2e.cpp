@@ -148,11 +148,11 @@ TEST_F(Paste, BrowsingTheListsChoosesNothingUntilEnterChoosesOnce)
     TurnWheelAt(face, -2);
     ASSERT_TRUE(WaitUntil([&] { return ComboSelection(windows.faceCombo) == 2; }));
 
-    // The hotkey's list closed by a click elsewhere takes itself away.
+    // The hotkey's pop-up closed by a click elsewhere takes itself away.
     PostMessageA(windows.picker, WM_HOTKEY, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.popupCombo) != 0; }));
-    SendMessageA(windows.popupCombo, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.popupCombo; }));
+    ClickAt(bar.left + 60, bar.top + 8);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(windows.popupCombo); }));
 
     OpenAndWalk(windows, 3);
     CaughtUp(windows.picker);
@@ -313,10 +313,10 @@ TEST_F(Paste, AChoiceInTheHotkeyListPastesThenReorders)
 
     PostMessageA(windows.picker, WM_HOTKEY, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.popupCombo) != 0; }));
-    EXPECT_EQ(ComboItems(windows.popupCombo), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(ListItems(windows.popupList), Faces({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(ControlText(windows.filterEdit), "");
 
-    ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.popupCombo, 3));
+    ClickListItem(windows.popupList, 3);
     ASSERT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
     EXPECT_EQ(Clipboard(), "f4");
     EXPECT_TRUE(WaitUntil([&] {

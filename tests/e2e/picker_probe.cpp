@@ -44,14 +44,20 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM context)
     return TRUE;
 }
 
-// PopupCombo is a top-level list owned by the picker.
+// The pop-up is a top-level window of the picker's process.
 BOOL CALLBACK FindPopupCombo(HWND window, LPARAM context)
 {
     auto* windows = reinterpret_cast<PickerWindows*>(context);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "ComboBox") == 0 && GetWindow(window, GW_OWNER) == windows->picker) {
+    DWORD popupProcess = 0;
+    DWORD pickerProcess = 0;
+    GetWindowThreadProcessId(window, &popupProcess);
+    GetWindowThreadProcessId(windows->picker, &pickerProcess);
+    if (lstrcmpiA(className, "VemplorPopup") == 0 && popupProcess == pickerProcess) {
         windows->popupCombo = window;
+        windows->popupField = FindWindowExA(window, nullptr, "Edit", nullptr);
+        windows->popupList = FindWindowExA(window, nullptr, "ListBox", nullptr);
         return FALSE;
     }
     return TRUE;
@@ -134,6 +140,24 @@ std::vector<std::string> ComboItems(HWND combo)
 std::vector<std::string> Utf8ComboItems(HWND combo)
 {
     return ComboItemsIn(combo, CP_UTF8);
+}
+
+std::string ListItem(HWND list, int index)
+{
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
+    return BytesFromWide(wide, CP_ACP);
+}
+
+std::vector<std::string> ListItems(HWND list)
+{
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        items.push_back(ListItem(list, i));
+    }
+    return items;
 }
 
 int ComboSelection(HWND combo)

@@ -13,7 +13,10 @@ struct PickerWindows {
     HWND faceCombo = nullptr;
     HWND filterCombo = nullptr;
     HWND filterEdit = nullptr;
+    // The hotkey's pop-up: its window, its filter field and its list.
     HWND popupCombo = nullptr;
+    HWND popupField = nullptr;
+    HWND popupList = nullptr;
     HWND editListView = nullptr;
 };
 
@@ -30,6 +33,9 @@ std::string BytesFromWide(const std::wstring& wide, UINT codePage);
 std::wstring WideFromBytes(const std::string& bytes, UINT codePage);
 std::vector<std::string> Utf8ComboItems(HWND combo);
 int ComboSelection(HWND combo);
+// The same of another process's list box.
+std::string ListItem(HWND list, int index);
+std::vector<std::string> ListItems(HWND list);
 std::string WindowTitle(HWND window);
 
 // A choice in one of the picker's lists as the keyboard makes it: the list is opened with item

@@ -1,5 +1,5 @@
 // The tray icon and the global hotkey: the picker stays within reach while out of sight, and the
-// hotkey drops every emoticon down at the mouse wherever the user is working.
+// hotkey opens a list of every emoticon where the user is typing, or at the mouse.
 #include <gtest/gtest.h>
 
 #include "paste_target_harness.h"
@@ -112,7 +112,7 @@ TEST_F(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
         faces.push_back("f" + std::to_string(i));
         list += "t" + std::to_string(i) + "\t" + faces.back() + "\n";
     }
-    ASSERT_TRUE(Start({{FaceFile, list}}));
+    ASSERT_TRUE(Start({{FaceFile, list}}, {{"PopupAt", "1"}}));
     RunningPasteTarget target;
     ASSERT_TRUE(MakePasteTarget(target, windows.picker, windows.faceCombo));
 
@@ -122,15 +122,13 @@ TEST_F(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
     ASSERT_TRUE(TitleBecomes(windows.picker, "Vemplor 登録数[11/30]"));
     ASSERT_TRUE(target.BringToFront());
     PressHotKeyAt({300, 200});
-    HWND dropped = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (dropped = VisibleDropDownList(windows.picker)) != nullptr; }));
-    RECT field = WindowRectOf(windows.popupCombo);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(windows.popupCombo) != 0; }));
+    RECT field = WindowRectOf(windows.popupField);
     EXPECT_EQ(field.left, 300);
     EXPECT_EQ(field.top, 200);
-    EXPECT_EQ(WindowRectOf(dropped).top, field.bottom);
-    EXPECT_EQ(ComboItems(windows.popupCombo), faces);
-    EXPECT_EQ(ComboSelection(windows.popupCombo), 0);
+    EXPECT_EQ(WindowRectOf(windows.popupList).top, field.bottom);
+    EXPECT_EQ(ListItems(windows.popupList), faces);
+    EXPECT_EQ(SendMessageA(windows.popupList, LB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(ControlText(windows.filterEdit), "");
     EXPECT_EQ(ComboItems(windows.faceCombo), faces);
     EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[30/30]");
@@ -140,36 +138,106 @@ TEST_F(Hotkey, DropsEveryEmoticonAtTheMouseAndTheChoiceLandsWhereTheUserWorks)
     const POINT screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     PressHotKeyAt({600, 100});
     PressHotKeyAt({screen.x - 5, screen.y - 5});
-    int lists = 0;
-    // Moving the field closes its list, which opens again at the new place: the wait is for
-    // the list beside the field in the corner, not the old one still closing.
     ASSERT_TRUE(WaitUntil([&] {
-        HWND list = VisibleDropDownList(windows.picker, &lists);
-        RECT popup = WindowRectOf(windows.popupCombo);
-        return popup.right == screen.x && list != nullptr && WindowRectOf(list).left == popup.left;
+        return WindowRectOf(windows.popupField).right == screen.x &&
+               IsWindowVisible(windows.popupCombo);
     }));
-    EXPECT_EQ(lists, 1);
-    RECT corner = WindowRectOf(windows.popupCombo);
-    RECT shown = WindowRectOf(VisibleDropDownList(windows.picker));
+    EXPECT_EQ(VisibleDropDownList(windows.picker), nullptr);
+    RECT corner = WindowRectOf(windows.popupField);
+    RECT shown = WindowRectOf(windows.popupList);
     // Opened upward, above its field, as tall as the thirty entries need.
     EXPECT_TRUE(shown.top >= 0 && shown.bottom <= corner.top && corner.bottom <= screen.y);
     EXPECT_EQ(shown.left, corner.left);
-    LRESULT rowHeight = SendMessageA(windows.popupCombo, CB_GETITEMHEIGHT, 0, 0);
+    LRESULT rowHeight = SendMessageA(windows.popupList, LB_GETITEMHEIGHT, 0, 0);
     EXPECT_EQ((shown.bottom - shown.top) / rowHeight, 30);
-    EXPECT_EQ(ComboItems(windows.popupCombo), faces);
+    EXPECT_EQ(ListItems(windows.popupList), faces);
 
-    ASSERT_TRUE(ClickDropDownItem(windows.picker, windows.popupCombo, 3));
+    ClickListItem(windows.popupList, 3);
     EXPECT_TRUE(WaitUntil([&] { return target.Text() == "f4"; })) << target.Text();
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(windows.popupCombo); }));
 
     // Back in the picker with its own list open, the hotkey leaves only the pop-up's list.
+    ASSERT_TRUE(CaughtUp(windows.picker));
+    RECT bar = WindowRectOf(windows.picker);
+    ClickAt(bar.left + 60, bar.top + 8);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.picker; }));
     SendMessageA(windows.faceCombo, CB_SHOWDROPDOWN, TRUE, 0);
     PressHotKeyAt({300, 200});
     EXPECT_TRUE(WaitUntil([&] {
-        return WindowRectOf(VisibleDropDownList(windows.picker, &lists)).top == field.bottom;
+        return IsWindowVisible(windows.popupCombo) &&
+               WindowRectOf(windows.popupList).top == field.bottom;
     }));
-    EXPECT_EQ(lists, 1);
+    EXPECT_EQ(VisibleDropDownList(windows.picker), nullptr);
+}
+
+// The caret of the window in front, on the screen, and the window that has the keyboard.
+struct CaretSeen {
+    RECT caret;
+    HWND focus;
+};
+
+CaretSeen SeeCaret(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&info.rcCaret), 2);
+    return {info.rcCaret, info.hwndFocus};
+}
+
+TEST_F(Hotkey, OpensUnderTheCaretFindsByReadingAndGivesTheKeyboardBack)
+{
+    ASSERT_TRUE(Start({{FaceFile, "ねこ\tcat1\nいぬ\tdog\nネコ\tcat2\nﾈｺ\tcat3\nくま\tbear\n"}}));
+    RunningPasteTarget target;
+    ASSERT_TRUE(target.BringToFront());
+    TypeText("ab");
+    ASSERT_TRUE(WaitUntil([&] { return target.Text() == "ab"; }));
+    const CaretSeen before = SeeCaret(target.Window());
+    ASSERT_NE(before.focus, nullptr);
+
+    // Ctrl+K opens the pop-up just below the caret, far from the mouse, with the keyboard.
+    PressHotKeyAt({50, 50});
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.popupCombo; }));
+    RECT field = WindowRectOf(windows.popupField);
+    EXPECT_EQ(field.left, before.caret.left);
+    EXPECT_EQ(field.top, before.caret.bottom);
+    EXPECT_EQ(ListItems(windows.popupList).size(), 5u);
+
+    // Typing finds by reading; the picker's own filter stays empty. Down and Enter choose the
+    // second cat, which lands after what the user typed and moves to the top.
+    TypeText("neko");
+    EXPECT_TRUE(WaitUntil([&] {
+        return ListItems(windows.popupList) == std::vector<std::string>{"cat1", "cat2", "cat3"};
+    }));
+    EXPECT_EQ(ControlText(windows.filterEdit), "");
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[5/5]");
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return target.Text() == "abcat2"; })) << target.Text();
+    EXPECT_FALSE(IsWindowVisible(windows.popupCombo));
+    EXPECT_TRUE(WaitUntil([&] { return ComboItem(windows.faceCombo, 0) == "cat2"; }));
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetForegroundWindow() == target.Window() &&
+               SeeCaret(target.Window()).focus == before.focus;
+    }));
+
+    // Escape closes it, choosing nothing, and the user types on where the caret was.
+    PressHotKeyAt({50, 50});
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows.popupCombo; }));
+    TypeText("kuma");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ListItems(windows.popupList) == std::vector<std::string>{"bear"}; }));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(windows.popupCombo); }));
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetForegroundWindow() == target.Window() &&
+               SeeCaret(target.Window()).focus == before.focus;
+    }));
+    std::string clipboard;
+    EXPECT_TRUE(ReadClipboardText(clipboard));
+    EXPECT_EQ(clipboard, "cat2");
+    TypeText("z");
+    EXPECT_TRUE(WaitUntil([&] { return target.Text() == "abcat2z"; })) << target.Text();
 }
 
 } // namespace
