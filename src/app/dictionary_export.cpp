@@ -106,26 +106,21 @@ bool IsProgramFile(const std::wstring& path)
     return false;
 }
 
-std::wstring Count(std::size_t count)
-{
-    return std::to_wstring(count);
-}
-
 std::wstring ReportOf(const DictionaryExport& exported, const wchar_t* formatName)
 {
-    std::wstring text = L"顔文字 " + Count(exported.entriesWritten) + L" 件を " + formatName +
-                        L"として書き出しました（" + Count(exported.lines) + L" 行）。";
+    std::wstring text = L"顔文字 " + std::to_wstring(exported.entriesWritten) + L" 件を " + formatName +
+                        L"として書き出しました（" + std::to_wstring(exported.lines) + L" 行）。";
     if (exported.leftOut.empty()) {
         return text;
     }
-    text += L"\n\n次の " + Count(exported.leftOut.size()) +
+    text += L"\n\n次の " + std::to_wstring(exported.leftOut.size()) +
             L" 件は、辞書に登録できる読み（ひらがな・カタカナ・英数字、60 文字まで）がないか、"
             L"顔文字が辞書に収まらないため書き出していません。\n";
     for (std::size_t i = 0; i < exported.leftOut.size() && i < NamedLeftOutLimit; ++i) {
         text += L"\n" + WideFromUtf8(exported.leftOut[i]);
     }
     if (exported.leftOut.size() > NamedLeftOutLimit) {
-        text += L"\nほか " + Count(exported.leftOut.size() - NamedLeftOutLimit) + L" 件";
+        text += L"\nほか " + std::to_wstring(exported.leftOut.size() - NamedLeftOutLimit) + L" 件";
     }
     return text;
 }

@@ -52,11 +52,6 @@ std::wstring FileNameOf(const std::wstring& path)
     return path.substr(path.find_last_of(L"\\/") + 1);
 }
 
-std::wstring Count(std::size_t count)
-{
-    return std::to_wstring(count);
-}
-
 void TellProblem(HWND owner, const std::wstring& path, DictionaryProblem problem)
 {
     std::wstring text = L"「" + FileNameOf(path) + L"」は取り込めません。\n\n";
@@ -74,12 +69,12 @@ std::wstring PlanSentence(const ImportPlan& plan)
     std::size_t added = plan.newFaces.size();
     std::size_t tagged = plan.taggedEntries.size();
     if (added > 0 && tagged > 0) {
-        return L"顔文字 " + Count(added) + L" 件を追加し、" + Count(tagged) + L" 件に読みを加えます。";
+        return L"顔文字 " + std::to_wstring(added) + L" 件を追加し、" + std::to_wstring(tagged) + L" 件に読みを加えます。";
     }
     if (added > 0) {
-        return L"顔文字 " + Count(added) + L" 件を追加します。";
+        return L"顔文字 " + std::to_wstring(added) + L" 件を追加します。";
     }
-    return tagged > 0 ? L"顔文字 " + Count(tagged) + L" 件に読みを加えます。"
+    return tagged > 0 ? L"顔文字 " + std::to_wstring(tagged) + L" 件に読みを加えます。"
                       : L"追加する顔文字も、加える読みもありません。";
 }
 
@@ -88,12 +83,12 @@ std::wstring SummaryOf(const ImportPreview& preview)
     const ImportPlan& plan = preview.plan;
     std::wstring text = PlanSentence(plan) + L"\n\n" +
                         FormatNames[static_cast<int>(preview.file.format)] + L"の " +
-                        Count(plan.wordsTaken) + L" 語から。";
+                        std::to_wstring(plan.wordsTaken) + L" 語から。";
     if (plan.wordsLeftOut > 0) {
-        text += L"品詞が顔文字でない " + Count(plan.wordsLeftOut) + L" 語は取り込みません。";
+        text += L"品詞が顔文字でない " + std::to_wstring(plan.wordsLeftOut) + L" 語は取り込みません。";
     }
     if (preview.file.badLines > 0) {
-        text += L"語のない " + Count(preview.file.badLines) + L" 行は飛ばします。";
+        text += L"語のない " + std::to_wstring(preview.file.badLines) + L" 行は飛ばします。";
     }
     return text;
 }
