@@ -16,7 +16,8 @@ const int FieldId = 1;
 const int ListId = 2;
 const DWORD FieldStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
 const DWORD ListStyle =
-    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS |
+    LBS_DISABLENOSCROLL;
 // Posted by the list once it has handled the click that released the pointer over an item.
 const UINT ChooseClickedItemMessage = WM_APP + 20;
 const UINT_PTR BalloonTimerId = 1;
@@ -192,8 +193,11 @@ LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND popup = GetParent(list);
-    LRESULT result =
-        CallWindowProcW(StateOf(popup)->popup.listProcedure, list, message, wParam, lParam);
+    const PickerState& picker = *StateOf(popup);
+    if (message == WM_PAINT) {
+        LetFilledListPaint(picker.view, list);
+    }
+    LRESULT result = CallWindowProcW(picker.popup.listProcedure, list, message, wParam, lParam);
     if (message == WM_LBUTTONUP && HIWORD(SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam)) == 0) {
         PostMessageW(popup, ChooseClickedItemMessage, 0, 0);
     }

@@ -35,36 +35,17 @@ std::vector<MenuItemLook> MenuItemsOnScreen(HWND menuWindow)
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
     std::vector<MenuItemLook> items;
-    if (width <= 0 || height <= 0) {
+    const std::vector<COLORREF> colours = ScreenColours(rect);
+    if (colours.empty()) {
         return items;
     }
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-
     const COLORREF enabledText = GetSysColor(COLOR_MENUTEXT);
     bool inItem = false;
     for (int y = 0; y < height; ++y) {
         bool enabledRow = false;
         bool textRow = false;
         for (int x = 0; x < width; ++x) {
-            const RGBQUAD& pixel = pixels[static_cast<std::size_t>(y) * width + x];
-            COLORREF colour = RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
+            COLORREF colour = colours[static_cast<std::size_t>(y) * width + x];
             enabledRow = enabledRow || colour == enabledText;
             textRow = textRow || colour == enabledText || colour == GrayedMenuText;
         }

@@ -309,6 +309,39 @@ RECT WindowRectOf(HWND window)
     return rect;
 }
 
+std::vector<COLORREF> ScreenColours(const RECT& rect)
+{
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> colours;
+    colours.reserve(pixels.size());
+    for (const RGBQUAD& pixel : pixels) {
+        colours.push_back(RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue));
+    }
+    return colours;
+}
+
 POINT MiddleOf(const RECT& rect)
 {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};

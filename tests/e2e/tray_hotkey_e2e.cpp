@@ -185,9 +185,34 @@ CaretSeen SeeCaret(HWND window)
     return {info.rcCaret, info.hwndFocus};
 }
 
+// Whether a row of the list shows text on the screen: mostly the list's background, with some
+// dark pixels of text.
+bool RowShowsText(HWND list, int row)
+{
+    int itemHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    RECT client = {};
+    GetClientRect(list, &client);
+    POINT origin = {0, itemHeight * row};
+    ClientToScreen(list, &origin);
+    const std::vector<COLORREF> colours =
+        ScreenColours({origin.x, origin.y, origin.x + client.right, origin.y + itemHeight});
+    std::size_t background = 0;
+    std::size_t dark = 0;
+    for (COLORREF colour : colours) {
+        background += colour == GetSysColor(COLOR_WINDOW) ? 1 : 0;
+        dark += GetRValue(colour) < 0x80 && GetGValue(colour) < 0x80 && GetBValue(colour) < 0x80;
+    }
+    return dark > 0 && background > colours.size() / 2;
+}
+
 TEST_F(Hotkey, OpensUnderTheCaretFindsByReadingAndGivesTheKeyboardBack)
 {
-    ASSERT_TRUE(Start({{FaceFile, "ねこ\tcat1\nいぬ\tdog\nネコ\tcat2\nﾈｺ\tcat3\nくま\tbear\n"}}));
+    // More entries than a screen of rows: the pop-up's list fills in slices as it opens.
+    std::string list = "ねこ\tcat1\nいぬ\tdog\nネコ\tcat2\nﾈｺ\tcat3\nくま\tbear\n";
+    for (int filler = 0; filler < 300; ++filler) {
+        list += "\t(-_-)\n";
+    }
+    ASSERT_TRUE(Start({{FaceFile, list}}));
     RunningPasteTarget target;
     ASSERT_TRUE(target.BringToFront());
     TypeText("ab");
@@ -201,7 +226,8 @@ TEST_F(Hotkey, OpensUnderTheCaretFindsByReadingAndGivesTheKeyboardBack)
     RECT field = WindowRectOf(windows.popupField);
     EXPECT_EQ(field.left, before.caret.left);
     EXPECT_EQ(field.top, before.caret.bottom);
-    EXPECT_EQ(ListItems(windows.popupList).size(), 5u);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(windows.popupList).size() == 305u; }));
+    EXPECT_TRUE(WaitUntil([&] { return RowShowsText(windows.popupList, 1); }));
 
     // Typing finds by reading; the picker's own filter stays empty. Down and Enter choose the
     // second cat, which lands after what the user typed and moves to the top.
@@ -210,7 +236,9 @@ TEST_F(Hotkey, OpensUnderTheCaretFindsByReadingAndGivesTheKeyboardBack)
         return ListItems(windows.popupList) == std::vector<std::string>{"cat1", "cat2", "cat3"};
     }));
     EXPECT_EQ(ControlText(windows.filterEdit), "");
-    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[5/5]");
+    EXPECT_EQ(WindowTitle(windows.picker), "Vemplor 登録数[305/305]");
+    // The scroll bar stays, unused, when every row found fits.
+    EXPECT_NE(GetWindowLongPtrW(windows.popupList, GWL_STYLE) & WS_VSCROLL, 0);
     PressKey(VK_DOWN);
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return target.Text() == "abcat2"; })) << target.Text();
