@@ -4,11 +4,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "store/file_path.h"
 #include "store/file_replace.h"
 
 namespace {
+
+const long MostBytesReservedAtOnce = 256L * 1024 * 1024;
 
 // Calls take(start, length) for every line of text, its line end left out; the text after the
 // last LF is always passed too.
@@ -103,6 +106,13 @@ std::string FormatFaceText(const TextList& faces, const TextList& tags)
 bool ReadWholeStream(std::FILE* file, std::string& contents)
 {
     contents.clear();
+    // Room for the whole file at once, where its size can be told: a long list is not copied
+    // again and again as it grows. What a directory or device tells is not believed.
+    long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    std::rewind(file);
+    if (size > 0 && size <= MostBytesReservedAtOnce) {
+        contents.reserve(static_cast<std::size_t>(size));
+    }
     char chunk[65536];
     std::size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
@@ -127,16 +137,21 @@ FileRead ReadWholeFile(const char* path, std::string& contents)
     return FileRead::Whole;
 }
 
-bool ReadFaceFile(const char* path, TextList& faces, TextList& tags, ListFileForm* form)
+bool ReadFaceFile(const char* path, TextList& faces, TextList& tags, ListFileForm* form,
+                  std::string* text)
 {
     std::string bytes;
     if (ReadWholeFile(path, bytes) == FileRead::Failed) {
         return false;
     }
     ListFileForm read;
-    ParseFaceText(DecodeListFile(bytes, read), faces, tags);
+    std::string decoded = DecodeListFile(std::move(bytes), read);
+    ParseFaceText(decoded, faces, tags);
     if (form != nullptr) {
         *form = std::move(read);
+    }
+    if (text != nullptr) {
+        *text = std::move(decoded);
     }
     return true;
 }
@@ -146,7 +161,7 @@ void ReadFilterFile(const char* path, TextList& filters, ListFileForm* form)
     std::string bytes;
     ListFileForm read;
     if (ReadWholeFile(path, bytes) == FileRead::Whole) {
-        ParseFilterText(DecodeListFile(bytes, read), filters);
+        ParseFilterText(DecodeListFile(std::move(bytes), read), filters);
     } else {
         filters.clear();
     }

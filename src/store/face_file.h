@@ -35,11 +35,12 @@ bool ReadWholeStream(std::FILE* file, std::string& contents);
 // contents is then empty: a partial list must never pass for the whole one.
 FileRead ReadWholeFile(const char* path, std::string& contents);
 
-// Reads the emoticon file, in the encoding it is in, into the lists, and tells its form when
-// asked; a missing file gives empty lists and the Shift-JIS form. False when the file could not
-// be read whole: the lists are then left as they were.
+// Reads the emoticon file, in the encoding it is in, into the lists, and tells its form and hands
+// over the text the lists were made from (decoded as they hold it) when asked; a missing file
+// gives empty lists and the Shift-JIS form. False when the file could not be read whole: the
+// lists are then left as they were.
 bool ReadFaceFile(const char* path, TextList& faces, TextList& tags,
-                  ListFileForm* form = nullptr);
+                  ListFileForm* form = nullptr, std::string* text = nullptr);
 
 // Reads the filter file, in the encoding it is in; a missing or unreadable file gives an empty
 // list.

@@ -36,6 +36,19 @@ bool KeepShiftJisFile(const char* path)
     return read == FileRead::Whole && !kept.empty() && ReplaceFileContents(kept.c_str(), bytes);
 }
 
+// The saved form of the lists as they were when last read, written or kept aside.
+const std::string& SavedText(FaceFileSync& sync)
+{
+    if (sync.savedTextAsRead) {
+        TextList faces;
+        TextList tags;
+        ParseFaceText(sync.savedText, faces, tags);
+        sync.savedText = FormatFaceText(faces, tags);
+        sync.savedTextAsRead = false;
+    }
+    return sync.savedText;
+}
+
 } // namespace
 
 bool MayWriteFaceFile(const char* path, const FaceFileSync& sync)
@@ -53,7 +66,8 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
     TextList fileFaces;
     TextList fileTags;
     ListFileForm form;
-    if (!ReadFaceFile(path, fileFaces, fileTags, &form)) {
+    std::string text;
+    if (!ReadFaceFile(path, fileFaces, fileTags, &form, &text)) {
         sync.complete = false;
         return false;
     }
@@ -68,7 +82,8 @@ bool ReloadFaceLists(const char* path, TextList& faces, TextList& tags, FaceFile
     // The file read is in an encoding of its own now; a switch of the old lists is moot.
     sync.keepShiftJisFile = false;
     sync.form = std::move(form);
-    sync.savedText = FormatFaceText(faces, tags);
+    sync.savedText = std::move(text);
+    sync.savedTextAsRead = true;
     return true;
 }
 
@@ -88,6 +103,7 @@ bool StoreFaceLists(const char* path, const TextList& faces, const TextList& tag
     sync.complete = true;
     sync.stamp = StampOf(path);
     sync.savedText = std::move(text);
+    sync.savedTextAsRead = false;
     return true;
 }
 
@@ -95,7 +111,7 @@ KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const Te
                                FaceFileSync& sync)
 {
     std::string text = FormatFaceText(faces, tags);
-    if (faces.empty() || text == sync.savedText) {
+    if (faces.empty() || text == SavedText(sync)) {
         return {};
     }
     std::string kept = FreeKeptAsidePath(path, "unsaved");
@@ -103,6 +119,7 @@ KeptAside KeepUnsavedWorkAside(const char* path, const TextList& faces, const Te
         return {false, {}};
     }
     sync.savedText = std::move(text);
+    sync.savedTextAsRead = false;
     return {true, kept};
 }
 

@@ -18,8 +18,11 @@ struct FaceFileSync {
     // their own (see FreeShiftJisCopyPath) before the lists are first written over it.
     bool keepShiftJisFile = false;
     // The lists in their saved form as they were then, or as they were last kept aside: where
-    // the lists differ from it they hold the user's unsaved work.
+    // the lists differ from it they hold the user's unsaved work. Just after a read it is the
+    // file's text as the lists were made from it (savedTextAsRead), put in the saved form only
+    // when first compared: a long list is not written out once more while the picker starts.
     std::string savedText;
+    bool savedTextAsRead = false;
 };
 
 // True when the lists may be written over the file: they came from the whole file, it has not

@@ -50,6 +50,11 @@ bool IsMostlyUtf8(const std::string& bytes)
     std::size_t multiByte = 0;
     std::size_t strays = 0;
     for (std::size_t at = 0; at < bytes.size();) {
+        // Each multi-byte character takes two bytes at least: once the rest of the file could no
+        // longer outweigh the strays, it is Shift-JIS, long before its end.
+        if (strays * 4 > multiByte + (bytes.size() - at) / 2) {
+            return false;
+        }
         std::size_t length = Utf8SequenceAt(bytes, at);
         multiByte += length > 1;
         strays += length == 0;
@@ -201,13 +206,14 @@ TextEncoding DetectTextEncoding(const std::string& bytes)
     return IsMostlyUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
 }
 
-std::string DecodeListFile(const std::string& bytes, ListFileForm& form)
+std::string DecodeListFile(std::string bytes, ListFileForm& form)
 {
     form.encoding = DetectTextEncoding(bytes);
     form.oddLastByte.clear();
     const std::size_t start = MarkOf(form.encoding).size();
     if (!IsUtf16(form.encoding)) {
-        return bytes.substr(start);
+        bytes.erase(0, start);
+        return bytes;
     }
     std::size_t end = bytes.size() - (bytes.size() - start) % 2;
     form.oddLastByte = bytes.substr(end);

@@ -36,7 +36,7 @@ void AppendUtf8(std::string& text, unsigned long codePoint);
 
 // A list file's contents as the lists hold them (no byte-order mark, UTF-16 turned into UTF-8),
 // and its form.
-std::string DecodeListFile(const std::string& bytes, ListFileForm& form);
+std::string DecodeListFile(std::string bytes, ListFileForm& form);
 
 // The file's bytes for text in the form, byte-order mark and odd last byte included.
 std::string EncodeListFile(const std::string& text, const ListFileForm& form);

@@ -100,6 +100,23 @@ TEST_F(FaceFileSyncTest, AnOutsideChangeIsReadAgainAndTheSessionsWorkIsKeptAside
     EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.unsaved-2.txt"));
 }
 
+TEST_F(FaceFileSyncTest, AListReadFromAFileInAnotherFormIsNotTakenForUnsavedWork)
+{
+    // LF line ends, a line too short to be an entry and a last line end: not the saved form.
+    Write("Vemplor.txt", "a\t(^_^)\nx\nb\t(;_;)\n");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    ChangeOutside("a\t(^_^)\ny\nb\t(;_;)\n");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_FALSE(std::filesystem::exists(directory / "Vemplor.unsaved.txt"));
+
+    // Work done since is kept aside in the saved form.
+    std::swap(faces[0], faces[1]);
+    std::swap(tags[0], tags[1]);
+    ChangeOutside("c\t(^o^)\n");
+    ASSERT_TRUE(ReloadFaceLists(path.c_str(), faces, tags, sync));
+    EXPECT_EQ(Read("Vemplor.unsaved.txt"), "b\t(;_;)\r\na\t(^_^)");
+}
+
 TEST_F(FaceFileSyncTest, AFileThatCouldNotBeReadIsNeverWrittenAndLaterWorkGoesToAFreeName)
 {
     // A directory in the list's place cannot be read, like a file held open without sharing.
