@@ -36,9 +36,9 @@ void ForEachLine(const std::string& text, TakeLine take)
 }
 
 // Room for every line at once: a long list does not grow its lists step by step.
-void ReserveLines(const std::string& text, TextList& list)
+std::size_t LineCount(const std::string& text)
 {
-    list.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
 
 } // namespace
@@ -60,8 +60,9 @@ void ParseFaceText(const std::string& text, TextList& faces, TextList& tags)
 {
     faces.clear();
     tags.clear();
-    ReserveLines(text, faces);
-    ReserveLines(text, tags);
+    const std::size_t lines = LineCount(text);
+    faces.reserve(lines);
+    tags.reserve(lines);
     ForEachLine(text, [&](std::size_t start, std::size_t length) {
         if (length < 2) {
             return;
@@ -78,7 +79,7 @@ void ParseFaceText(const std::string& text, TextList& faces, TextList& tags)
 void ParseFilterText(const std::string& text, TextList& filters)
 {
     filters.clear();
-    ReserveLines(text, filters);
+    filters.reserve(LineCount(text));
     ForEachLine(text, [&](std::size_t start, std::size_t length) {
         filters.emplace_back(text, start, length);
     });
