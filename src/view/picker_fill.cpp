@@ -11,8 +11,8 @@
 namespace {
 
 // How long one slice of a fill may last when nothing else is waiting. A list on show redraws its
-// scroll bar as each slice ends, which takes about 4 ms more under Wine, so its slices are
-// shorter.
+// scroll bar as the slice ends (a combo box's as each one does, a list box of its own as the
+// last one does), which takes about 4 ms more under Wine, so its slices are shorter.
 const LONGLONG HiddenSliceBudgetMs = 5;
 const LONGLONG ShownSliceBudgetMs = 2;
 // Items handed over between two looks at the clock and the message queue.
@@ -74,13 +74,14 @@ std::size_t AddItems(HWND combo, const TextList& texts, TextEncoding encoding, s
     return next;
 }
 
-// Whether a fill keeps the control's redrawing off between its slices: a list box of its own
-// does, rather than a combo box's. On show it redraws its scroll bar each time its redrawing
-// comes back on, which takes about 4 ms under Wine, so that is left to the end of the fill and to
-// its paints (LetFilledListPaint).
+// Whether a fill keeps the control's redrawing off between its slices: a list box of its own on
+// show does, rather than a combo box's. It redraws its scroll bar each time its redrawing comes
+// back on, which takes about 4 ms under Wine, so that is left to the end of the fill and to its
+// paints (LetFilledListPaint). A hidden one redraws nothing, and is let be.
 bool RedrawHeld(const PickerView& view, HWND control)
 {
-    return ItemListOf(control) == control && FillOf(view.RunningFills, control) != nullptr;
+    return ItemListOf(control) == control && IsWindowVisible(control) &&
+           FillOf(view.RunningFills, control) != nullptr;
 }
 
 // The filter list's items are in its own file's encoding.
