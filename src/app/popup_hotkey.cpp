@@ -9,6 +9,7 @@
 #include "app/text_caret.h"
 #include "resource.h"
 #include "view/picker_fill.h"
+#include "view/window_text.h"
 
 namespace {
 
@@ -110,7 +111,13 @@ void ShowPopupAtCursor(PickerState& state)
     PopupAnchor anchor = FindAnchor(state);
     PickerView& view = state.view;
     ClosePickerLists(view);
-    SetWindowTextW(view.FilterCombo, L"");
-    RefreshPicker(view, state.lists, state.settings.ReadingSearch != 0);
+    // A picker that shows the whole list already only selects its first item again, rather than
+    // being filled again beside the pop-up's list.
+    if (view.FaceComboFiltered || !WindowText(view.FilterCombo).empty()) {
+        SetWindowTextW(view.FilterCombo, L"");
+        RefreshPicker(view, state.lists, state.settings.ReadingSearch != 0);
+    } else {
+        SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);
+    }
     OpenPopup(state, anchor, PlaceAt(state, anchor));
 }
