@@ -18,8 +18,8 @@ bool FindFaces(SearchKeys& keys, const FaceLists& lists, bool readingSearch,
 // held: at once as far as a dropped list can show, the rest by ContinueComboFills. texts must
 // outlive the fill.
 void FillCombo(PickerView& view, const FaceLists& lists, HWND combo, const TextList& texts);
-// A list box of its own, not a combo box's, keeps its redrawing off while its fill runs; its
-// window procedure calls this before the list box paints, so that it paints all the same.
+// A list box of its own on show, not a combo box's, keeps its redrawing off while its fill runs;
+// its window procedure calls this before the list box paints, so that it paints all the same.
 void LetFilledListPaint(const PickerView& view, HWND list);
 // Hands one slice of a running fill to its combo box; false when no fill is running. Called
 // when no input is waiting.
