@@ -35,8 +35,8 @@ std::vector<MenuItemLook> MenuItemsOnScreen(HWND menuWindow)
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
     std::vector<MenuItemLook> items;
-    const std::vector<COLORREF> colours = ScreenColours(rect);
-    if (colours.empty()) {
+    const std::vector<RGBQUAD> pixels = ScreenPixels(rect);
+    if (pixels.empty()) {
         return items;
     }
     const COLORREF enabledText = GetSysColor(COLOR_MENUTEXT);
@@ -45,7 +45,8 @@ std::vector<MenuItemLook> MenuItemsOnScreen(HWND menuWindow)
         bool enabledRow = false;
         bool textRow = false;
         for (int x = 0; x < width; ++x) {
-            COLORREF colour = colours[static_cast<std::size_t>(y) * width + x];
+            const RGBQUAD& pixel = pixels[static_cast<std::size_t>(y) * width + x];
+            COLORREF colour = RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
             enabledRow = enabledRow || colour == enabledText;
             textRow = textRow || colour == enabledText || colour == GrayedMenuText;
         }

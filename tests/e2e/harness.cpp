@@ -309,7 +309,7 @@ RECT WindowRectOf(HWND window)
     return rect;
 }
 
-std::vector<COLORREF> ScreenColours(const RECT& rect)
+std::vector<RGBQUAD> ScreenPixels(const RECT& rect)
 {
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
@@ -334,12 +334,7 @@ std::vector<COLORREF> ScreenColours(const RECT& rect)
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    std::vector<COLORREF> colours;
-    colours.reserve(pixels.size());
-    for (const RGBQUAD& pixel : pixels) {
-        colours.push_back(RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue));
-    }
-    return colours;
+    return pixels;
 }
 
 POINT MiddleOf(const RECT& rect)

@@ -109,8 +109,8 @@ private:
 };
 
 RECT WindowRectOf(HWND window);
-// The colours on the screen inside rect, row by row from the top; empty for an empty rect.
-std::vector<COLORREF> ScreenColours(const RECT& rect);
+// The pixels on the screen inside rect, row by row from the top; empty for an empty rect.
+std::vector<RGBQUAD> ScreenPixels(const RECT& rect);
 POINT MiddleOf(const RECT& rect);
 // The middle of the window on the screen.
 POINT CentreOf(HWND window);
