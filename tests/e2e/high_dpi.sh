@@ -25,5 +25,5 @@ wine_session_start_display 1536x1152 || exit 1
 # The desktop the first command opened has the old size: a new server opens a new one.
 "$WINE_SERVER" -k 2>/dev/null
 "$WINE_SERVER" -w 2>/dev/null
-"$WINE_LOADER" "$e2e_exe" --gtest_filter='HighDpi.*'
+bash "$(dirname "$0")/../../scripts/under-wine.sh" "$WINE_LOADER" "$e2e_exe" --gtest_filter='HighDpi.*'
 exit $?
