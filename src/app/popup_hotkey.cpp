@@ -9,7 +9,6 @@
 #include "app/text_caret.h"
 #include "resource.h"
 #include "view/picker_fill.h"
-#include "view/window_text.h"
 
 namespace {
 
@@ -111,13 +110,6 @@ void ShowPopupAtCursor(PickerState& state)
     PopupAnchor anchor = FindAnchor(state);
     PickerView& view = state.view;
     ClosePickerLists(view);
-    // A picker that shows the whole list already only selects its first item again, rather than
-    // being filled again beside the pop-up's list.
-    if (view.FaceComboFiltered || !WindowText(view.FilterCombo).empty()) {
-        SetWindowTextW(view.FilterCombo, L"");
-        RefreshPicker(view, state.lists, state.settings.ReadingSearch != 0);
-    } else {
-        SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);
-    }
+    ShowWholePickerList(view, state.lists, state.settings.ReadingSearch != 0);
     OpenPopup(state, anchor, PlaceAt(state, anchor));
 }

@@ -247,6 +247,16 @@ void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch)
     UpdateTitleCounter(view, lists);
 }
 
+void ShowWholePickerList(PickerView& view, const FaceLists& lists, bool readingSearch)
+{
+    if (!view.FaceComboFiltered && WindowText(view.FilterCombo).empty()) {
+        SendMessageW(view.FaceCombo, CB_SETCURSEL, 0, 0);
+        return;
+    }
+    SetWindowTextW(view.FilterCombo, L"");
+    RefreshPicker(view, lists, readingSearch);
+}
+
 const TextList& ShownFaces(const PickerView& view, const FaceLists& lists)
 {
     return view.ShownCopied ? view.ShownFaceList : lists.FaceList;

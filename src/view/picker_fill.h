@@ -9,6 +9,9 @@
 // Rebuilds what the picker offers from the lists and the filter text, selects item 0 and counts
 // both in the title.
 void RefreshPicker(PickerView& view, const FaceLists& lists, bool readingSearch);
+// Empties the filter box and shows the whole list with item 0 selected; a picker that shows it
+// already is not filled again.
+void ShowWholePickerList(PickerView& view, const FaceLists& lists, bool readingSearch);
 // What a filter text, as a control shows it, finds by the settings of the picker's filter box:
 // the entries of FaceList in list order, with their tags. True when that is every entry:
 // FaceList itself is then the result, and the found lists hold nothing of use.
